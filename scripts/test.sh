@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the release and the sanitizer builds and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+jobs=$(nproc)
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j"$jobs"
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j"$jobs"
+echo "== release build"
+(cd build/release && ctest --output-on-failure -j"$jobs")
+echo "== sanitizer build"
+(cd build/sanitize && ctest --output-on-failure -j"$jobs")

@@ -1,0 +1,195 @@
+// The one global position, the side records, the move word and the board functions.
+#pragma once
+
+#include <cstdint>
+
+// Piece codes. Below 7 is White, above 7 is Black; Black = White + 7.
+inline constexpr int32_t PEON_B = 1, CABALLO_B = 2, ALFIL_B = 3, TORRE_B = 4, DAMA_B = 5,
+                         REY_B = 6;
+inline constexpr int32_t SIN_PIEZA = 7;
+inline constexpr int32_t PEON_N = 8, CABALLO_N = 9, ALFIL_N = 10, TORRE_N = 11, DAMA_N = 12,
+                         REY_N = 13;
+inline constexpr int32_t NINGUNA = 15;  // "none" in the 4-bit fields of a move
+
+inline constexpr int32_t MAX_JUGADAS = 256;     // capacity of one move list
+inline constexpr int32_t MAX_DESHACER = 64;     // undo records
+inline constexpr int32_t MAX_HISTORIAL = 600;   // game and search-line keys
+
+// Generation modes.
+inline constexpr int32_t GENERAR_TODO = 1;
+inline constexpr int32_t GENERAR_CAPTURAS = 2;
+
+struct Registro_Deshacer {
+    uint32_t Clave, Jugada;
+    int32_t Rey_Blanco, Rey_Negro, Enroque_Blancas, Enroque_Negras, Ficha_Al_Paso, Regla_50;
+};
+static_assert(sizeof(Registro_Deshacer) == 32);
+
+struct Tipo_Tablero {
+    int32_t Rey_Blanco;
+    int32_t Rey_Negro;
+    // 0 none, 1 king side, 2 queen side, 3 both, 4 castled queen side, 5 castled king side.
+    int32_t Enroque_Blancas;
+    int32_t Enroque_Negras;
+    int32_t Ficha_Al_Paso;  // square of the pawn that just double-stepped, 0 = none
+    int32_t Indice_Deshacer;
+    int32_t Turno;  // 1 White, 0 Black
+    int32_t Regla_50;
+    int32_t Fase;
+    Registro_Deshacer Pila_Deshacer[MAX_DESHACER];
+    uint32_t Historial_Claves[MAX_HISTORIAL];
+    int32_t Num_Historial;
+    uint32_t Clave;
+    int32_t Color_Casilla[64];  // 1 light, 0 dark
+    int32_t Tablero[64];
+};
+
+// Side record: evaluation work fields around the five piece counts.
+struct Tipo_Lado {
+    int32_t Peones_Columna[8];
+    int32_t Peones_Flanco_Dama;
+    int32_t Peones_Flanco_Rey;
+    int32_t Lista_Peones[8][5];  // [file][slot], most advanced pawn first, -1 = empty
+    int32_t Lista_Caballos[8];
+    int32_t Lista_Alfiles[8];
+    int32_t Lista_Torres[8];
+    int32_t Lista_Damas[8];
+    int32_t Peones_Claras;
+    int32_t Peones_Oscuras;
+    int32_t Peones_Segunda;
+    int32_t Num_Peones;
+    int32_t Num_Caballos;
+    int32_t Num_Alfiles;
+    int32_t Num_Torres;
+    int32_t Num_Damas;
+    int32_t Puntos_Apertura;
+    int32_t Puntos_Final;
+    int32_t Movilidad_Apertura;
+    int32_t Movilidad_Final;
+    int32_t Tropismo_Apertura;
+    int32_t Tropismo_Final;
+    int32_t Defensa_Casilla[64];
+    int32_t Amenazas_Peon[16];
+    int32_t Num_Amenazas_Peon;
+    int32_t Objetivos_Caballo[64];
+    int32_t Num_Objetivos_Caballo;
+    int32_t Objetivos_Alfil[112];
+    int32_t Num_Objetivos_Alfil;
+    int32_t Objetivos_Torre[112];
+    int32_t Num_Objetivos_Torre;
+    int32_t Objetivos_Dama[224];
+    int32_t Num_Objetivos_Dama;
+    int32_t Objetivos_Rey[8];
+    int32_t Num_Objetivos_Rey;
+    int32_t Ataque_Rey;
+    int32_t Atacantes_Rey;
+};
+
+// One entry of a move list.
+struct Lista_Jugadas {
+    uint32_t Jugada;
+    int32_t Valor_Orden;
+};
+
+// Search control, shared by the front end, perft and the searches.
+struct Registro_Juego {
+    int32_t Detener;
+    int32_t Tiempo_Limite;
+    uint32_t Tiempo_Inicio;
+    uint32_t Tiempo_Usado;
+    int32_t Por_Tiempo;
+    int32_t Infinito;
+    int32_t Profundidad_Maxima;
+    int32_t Profundidad;
+    uint32_t Nodos;
+    int32_t Jugadas;
+    uint32_t Mejor_Jugada;
+    uint32_t Jugada_Ponder;
+    int32_t Mostrar_Pv;  // 0 None, 1 Middle, 2 Full
+};
+
+extern Tipo_Tablero TableroGlobal;
+extern Tipo_Lado Blancas, Negras;
+extern Registro_Juego TipoJuego;
+extern int32_t IndexMove;
+extern int32_t Salir;  // ends the program after the current command
+extern uint32_t zobrist_Tablero[14][64];
+extern uint32_t zobrist_Turno[1];
+extern const char *const NOMBRE_CASILLA[64];  // "a8" .. "h1"
+
+// Move word:
+//   bits  0-6  Desde      from square
+//   bits  7-13 Hasta      to square
+//   bits 14-17 Ficha      moving piece (the pawn for a promotion)
+//   bits 18-21 Captura    piece on the to square before the move, 15 when empty
+//   bits 22-25 Corona     promotion piece, 15 when none
+//   bit  26    Es_Al_Paso
+//   bit  27    Es_Doble_Paso
+//   bit  28    Es_Enroque
+inline constexpr uint32_t BIT_AL_PASO = 1u << 26;
+inline constexpr uint32_t BIT_DOBLE_PASO = 1u << 27;
+inline constexpr uint32_t BIT_ENROQUE = 1u << 28;
+
+inline int32_t Desde(uint32_t m) { return static_cast<int32_t>(m & 127); }
+inline int32_t Hasta(uint32_t m) { return static_cast<int32_t>((m >> 7) & 127); }
+inline int32_t Ficha(uint32_t m) { return static_cast<int32_t>((m >> 14) & 15); }
+inline int32_t Captura(uint32_t m) { return static_cast<int32_t>((m >> 18) & 15); }
+inline int32_t Corona(uint32_t m) { return static_cast<int32_t>((m >> 22) & 15); }
+inline bool Es_Al_Paso(uint32_t m) { return (m & BIT_AL_PASO) != 0; }
+inline bool Es_Doble_Paso(uint32_t m) { return (m & BIT_DOBLE_PASO) != 0; }
+inline bool Es_Enroque(uint32_t m) { return (m & BIT_ENROQUE) != 0; }
+
+inline uint32_t CrearJugada(int32_t desde, int32_t hasta, int32_t ficha, int32_t captura,
+                            int32_t corona, uint32_t banderas = 0) {
+    return static_cast<uint32_t>(desde) | static_cast<uint32_t>(hasta) << 7 |
+           static_cast<uint32_t>(ficha) << 14 | static_cast<uint32_t>(captura) << 18 |
+           static_cast<uint32_t>(corona) << 22 | banderas;
+}
+
+// FEN loading and word helpers.
+int32_t CargarFen(const char *texto);  // 1 when the board field was read
+const char *Split_String(const char *texto, char *buffer);  // buffer of 80 bytes
+int32_t Es_Numero(const char *texto);
+
+// Keys.
+uint32_t rand64();
+void IniciarClaves(uint32_t semilla);  // srand(semilla), then draw every key
+uint32_t CalcularClave();              // key of the current position from scratch
+
+// Generation, attacks, make and unmake.
+int32_t GenerarMovimientos(int32_t modo, Lista_Jugadas *lista);
+int32_t JaqueBlancas(int32_t casilla);  // attacked by Black
+int32_t JaqueNegras(int32_t casilla);   // attacked by White
+int32_t Jaque2(int32_t casilla);
+int32_t Peon_Asalvo(int32_t casilla, int32_t lado);
+int32_t HacerMovimiento(uint32_t jugada);  // 1 when the mover's king is safe afterwards
+void DeshacerMovimiento();
+void LlenarColorCasilla();
+
+// Perft.
+extern int32_t PosicionesPorJugada;
+void ComandoPerft(const char *resto);
+
+// Static exchange.
+struct Registro_See {
+    uint32_t Jugada;
+    int32_t Rey_Blanco, Rey_Negro;
+};
+struct Pila_See {
+    int32_t Num;
+    Registro_See Capturas[40];
+};
+extern Pila_See SeeMove;
+extern const int32_t Valor_See[16];
+int32_t See(uint32_t jugada, int32_t lado);
+uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado);
+int32_t SeeHacerMovimiento(uint32_t jugada);
+void SeeDeshacerMovimiento();
+void LimpiarSee();
+
+// Internal to board/.
+void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
+void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
+void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
+void ObtenerMovimientoTorre(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
+void ObtenerMovimientoRey(int32_t casilla, int32_t modo, Lista_Jugadas *lista);

@@ -1,0 +1,27 @@
+#include "platform/platform.h"
+
+#include <dlfcn.h>
+#include <poll.h>
+#include <time.h>
+
+uint32_t ObtenerTicks() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+    return static_cast<uint32_t>(ms);
+}
+
+int32_t HayEntradaPendiente() {
+    pollfd p{0, POLLIN, 0};
+    if (poll(&p, 1, 0) <= 0) return 0;
+    // End of input or a closed pipe also counts: the reader then sees end of file.
+    return (p.revents & (POLLIN | POLLHUP | POLLERR)) != 0 ? 1 : 0;
+}
+
+void *CargarBiblioteca(const char *nombre) { return dlopen(nombre, RTLD_NOW | RTLD_LOCAL); }
+
+void *ObtenerSimbolo(void *biblioteca, const char *nombre) {
+    return biblioteca ? dlsym(biblioteca, nombre) : nullptr;
+}
+
+int32_t LiberarBiblioteca(void *biblioteca) { return dlclose(biblioteca) == 0 ? 1 : 0; }

@@ -1,0 +1,15 @@
+// The only place that talks to the operating system.
+#pragma once
+
+#include <cstdint>
+
+// Milliseconds from a monotonic clock, wrapping at 32 bits like a tick count.
+uint32_t ObtenerTicks();
+
+// 1 when a line (or part of one) is waiting on standard input, without blocking.
+int32_t HayEntradaPendiente();
+
+// Run-time library loading; null or 0 on failure.
+void *CargarBiblioteca(const char *nombre);
+void *ObtenerSimbolo(void *biblioteca, const char *nombre);
+int32_t LiberarBiblioteca(void *biblioteca);  // 1 on success

@@ -1,0 +1,28 @@
+// The UCI front end: start-up, command loop, options, position, go and reports.
+#pragma once
+
+#include <cstdint>
+
+#include "board/board.h"
+
+void IniciarMotor(uint32_t semilla);  // the start-up sequence, keys drawn from semilla
+void BucleComandos();                 // runs until Salir, then shuts down
+void Apagar();                        // frees tables, unloads the library, exits with 0
+
+// Reads one word (space-separated, at most 78 characters) into buffer (80 bytes);
+// returns the position of the character that ended the word.
+const char *LeerPalabra(const char *texto, char *buffer);
+
+// Commands.
+void ComandoUci();
+void ComandoIsReady();
+void ComandoSetOption(const char *resto);
+void ComandoGo(const char *resto);
+void UciNewGame();
+void Position_Fen_Startpos(const char *texto);
+void Movimiento(const char *texto, int32_t *aplicado);
+void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *out);
+
+// Time control and reports.
+void ComprobarTiempo();
+void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota);
