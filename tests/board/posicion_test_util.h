@@ -1,7 +1,10 @@
 // Test-side position set-up shared by the suites that need a loaded board.
 #pragma once
 
+#include <cctype>
+#include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "board/board.h"
 
@@ -35,4 +38,44 @@ inline uint64_t ContarHojas(int depth) {
         DeshacerMovimiento();
     }
     return total;
+}
+
+// The same position with colours swapped: ranks reversed, letter case swapped, the other
+// side to move, castling letters swapped and the en-passant rank mirrored.
+inline std::string EspejoFen(const std::string &fen) {
+    std::string campos[6];
+    size_t i = 0;
+    for (char c : fen) {
+        if (c == ' ') {
+            if (++i == 6) break;
+            continue;
+        }
+        campos[i] += c;
+    }
+    auto cambiar = [](char c) {
+        return static_cast<char>(std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c)
+                                                                             : std::toupper(c));
+    };
+    std::string filas[8], tablero;
+    size_t f = 0;
+    for (char c : campos[0]) {
+        if (c == '/') f++;
+        else filas[f] += cambiar(c);
+    }
+    for (int r = 7; r >= 0; r--) {
+        tablero += filas[r];
+        if (r > 0) tablero += '/';
+    }
+    std::string enroque;
+    for (char c : std::string("KQkq")) {
+        if (campos[2].find(cambiar(c)) != std::string::npos) enroque += c;
+    }
+    if (enroque.empty()) enroque.push_back('-');
+    std::string paso = campos[3];
+    if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
+    std::string res = tablero + " " + (campos[1] == "w" ? "b" : "w") + " " + enroque + " " + paso;
+    for (int k = 4; k < 6; k++) {
+        if (!campos[k].empty()) res += " " + campos[k];
+    }
+    return res;
 }
