@@ -55,8 +55,8 @@ TEST_F(EstructuraPeones, PeonImparableSoloSinPiezasRivalesYConTiempo) {
     // move; with Black to move the tempo makes it 4 against 4.
     const Puntos blancas = Peones("4k3/8/8/P7/8/8/8/K7 w - - 0 1");
     const Puntos negras = Peones("4k3/8/8/P7/8/8/8/K7 b - - 0 1");
-    EXPECT_EQ(blancas.op_b - negras.op_b, BONUS_PEON_IMPARABLE[4]);
-    EXPECT_EQ(blancas.eg_b - negras.eg_b, BONUS_PEON_IMPARABLE[4]);
+    EXPECT_EQ(blancas.op_b - negras.op_b, 300);
+    EXPECT_EQ(blancas.eg_b - negras.eg_b, 300);
 }
 
 TEST_F(EstructuraPeones, PeonDobladoTraseroPenalizadoYNuncaPasado) {

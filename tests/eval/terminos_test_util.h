@@ -65,7 +65,10 @@ inline std::string FenEspejo(const std::string &fen) {
         else filas[n] += std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c) : std::toupper(c);
     }
     std::string salida;
-    for (int32_t i = 7; i >= 0; i--) salida += filas[i] + (i ? "/" : "");
+    for (int32_t i = 7; i >= 0; i--) {
+        salida += filas[i];
+        if (i) salida += '/';
+    }
     const char lado = fen[fin_tablero + 1] == 'w' ? 'b' : 'w';
     const std::string enroque = fen.substr(fin_tablero + 3, fen.find(' ', fin_tablero + 3) - fin_tablero - 3);
     std::string nuevo;
