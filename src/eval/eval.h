@@ -106,3 +106,40 @@ int32_t CerrarEvaluacion();
 
 
 // Tables of pawn structure, rooks and king safety.
+extern const int32_t PST_P_OP[128];
+extern const int32_t PST_P_EG[64];
+extern const int32_t PST_BONUS_DEFENDED_OP[128];
+extern const int32_t PST_BONUS_DEFENDED_EG[128];
+extern const int32_t PST_BONUS_FALANGE_OP[128];
+extern const int32_t PST_BONUS_FALANGE_EG[128];
+extern const int32_t BONUS_PASSED[2][8];  // [0] opening, [1] endgame, by rank index
+extern const int32_t BONUS_PEON_IMPARABLE[8];
+extern const int32_t PENALIZACION_PEON_RETRASADO_MALUS[8];
+extern const int32_t PST_R_OP[128];
+extern const int32_t PST_R_EG[64];
+extern const int32_t PST_K_OP[128];
+extern const int32_t PST_K_EG[64];
+extern const int32_t PST_K_EG_KS[64];
+extern const int32_t PST_K_EG_QS[64];
+extern const int32_t ESCUDO_PEON[2][8];  // [0] files a-c and f-h, [1] files d-e
+extern const int32_t TORMENTA_PEON[8];
+extern const int32_t att_on_hang_mg[16];
+extern const int32_t att_on_hang_eg[16];
+
+inline constexpr int32_t PENALIZACION_DOBLADO_OP = -12, PENALIZACION_DOBLADO_EG = -24;
+inline constexpr int32_t PENALIZACION_AISLADO_OP = -10, PENALIZACION_AISLADO_EG = -20;
+inline constexpr int32_t PENALIZACION_AISLADO_ABIERTO_OP = -20;  // isolated on a half-open file
+inline constexpr int32_t PENALIZACION_RETRASADO_EG = -8;
+inline constexpr int32_t PENALIZACION_RETRASADO_ABIERTO_OP = -8;  // on top of the file value
+inline constexpr int32_t BONUS_PEON_CENTRO = 5;
+inline constexpr int32_t ESCUDO_SIN_PEON = -36;
+inline constexpr int32_t PEON_SHIELD_VALOR = 100;
+inline constexpr int32_t PEON_STORM_VALOR = 100;
+// The pawn-storm term of the king shield; off until a measurement says otherwise.
+inline constexpr bool USAR_TORMENTA_PEONES = false;
+
+// From the board scan, read by the pawn and rook terms.
+extern int16_t TROPISMO_DISTANCIA[64][64];
+extern int32_t BONUS_TORRE_MOVILIDAD[32];  // opening n = 0..14, endgame from index 16
+int32_t AmenazadoPorPeonB(int32_t casilla);  // 1 when a White pawn attacks the square
+int32_t AmenazadoPorPeonN(int32_t casilla);  // 1 when a Black pawn attacks the square
