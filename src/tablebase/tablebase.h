@@ -19,3 +19,10 @@ struct Registro_Tablas {
 extern Registro_Tablas tbprobe_Gaviota;
 
 int32_t Descargar_gtbgaviota_dll();
+
+// The library's probes, filled when the library is loaded; null otherwise.
+typedef int (*Tipo_Sonda_Tablas)(int side, unsigned ep, unsigned castling, const unsigned *wsq,
+                                 const unsigned *bsq, const unsigned char *wpc,
+                                 const unsigned char *bpc, unsigned *info, unsigned *plies);
+extern Tipo_Sonda_Tablas tb_probe_hard;
+extern Tipo_Sonda_Tablas tb_probe_soft;

@@ -26,3 +26,7 @@ void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *o
 // Time control and reports.
 void ComprobarTiempo();
 void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota);
+
+// Standard algebraic notation ("Nf3", "exd5", "O-O", "e8=Q+", "Rae1"): the legal move of the
+// current position that the text names, 0 when none or more than one.
+uint32_t JugadaSan(const char *san);
