@@ -76,8 +76,13 @@ inline std::string FenEspejo(const std::string &fen) {
         const char espejo = std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c) : std::toupper(c);
         if (enroque.find(espejo) != std::string::npos) nuevo += c;
     }
-    if (nuevo.empty()) nuevo = "-";
-    return salida + " " + lado + " " + nuevo + " - 0 1";
+    if (nuevo.empty()) nuevo.push_back('-');
+    salida += ' ';
+    salida += lado;
+    salida += ' ';
+    salida += nuevo;
+    salida += " - 0 1";
+    return salida;
 }
 
 }  // namespace terminos
