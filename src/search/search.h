@@ -86,3 +86,6 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
                      int32_t nulo_prohibido, int32_t jugada_previa);
 int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t ventana_nula,
                      int32_t entrada);
+
+// Transposition table internals shared with the front end and the tests.
+void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation
