@@ -39,9 +39,10 @@ static void Informar(const char *nombre, uint32_t hojas, uint32_t esperado, uint
 // Runs stockfish's own perft 6 from the start position; milliseconds, or 0 when unavailable.
 static uint32_t TiempoStockfish(uint64_t *nodos) {
     const uint32_t inicio = ObtenerTicks();
-    FILE *p = popen("printf 'position startpos\\ngo perft 6\\nquit\\n' | /usr/games/stockfish "
-                    "2>/dev/null",
-                    "r");
+    FILE *p = popen(
+        "printf 'position startpos\\ngo perft 6\\nquit\\n' | /usr/games/stockfish "
+        "2>/dev/null",
+        "r");
     if (!p) return 0;
     char linea[256];
     *nodos = 0;

@@ -13,8 +13,7 @@ static inline bool PrimeraEs(const uint8_t *rayo, int32_t largo, const int32_t *
 
 // 1 when square s is attacked by the side whose pieces are PEON..REY. The rays, jumps and
 // steps come from GEOMETRIA, which follows the Color_Casilla edge rule.
-template <int32_t PEON, int32_t CABALLO, int32_t ALFIL, int32_t TORRE, int32_t DAMA,
-          int32_t REY>
+template <int32_t PEON, int32_t CABALLO, int32_t ALFIL, int32_t TORRE, int32_t DAMA, int32_t REY>
 static inline int32_t Atacada(int32_t s) {
     const int32_t *T = TableroGlobal.Tablero;
     const Geometria_Tablero &g = GEOMETRIA;

@@ -38,8 +38,11 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
         if (HacerMovimiento(m) && !TipoJuego.Detener) {
-            if (hojas) ContarHoja(est, m);
-            else MiniMax(ply + 1, est, m);
+            if (hojas) {
+                ContarHoja(est, m);
+            } else {
+                MiniMax(ply + 1, est, m);
+            }
         }
         DeshacerMovimiento();
     }
@@ -56,10 +59,14 @@ static void TextoJugada(uint32_t m, char *texto) {
     texto[4] = '\0';
     texto[5] = '\0';
     switch (Corona(m)) {
-        case CABALLO_B: case CABALLO_N: texto[4] = 'n'; break;
-        case ALFIL_B: case ALFIL_N: texto[4] = 'b'; break;
-        case TORRE_B: case TORRE_N: texto[4] = 'r'; break;
-        case DAMA_B: case DAMA_N: texto[4] = 'q'; break;
+        case CABALLO_B:
+        case CABALLO_N: texto[4] = 'n'; break;
+        case ALFIL_B:
+        case ALFIL_N: texto[4] = 'b'; break;
+        case TORRE_B:
+        case TORRE_N: texto[4] = 'r'; break;
+        case DAMA_B:
+        case DAMA_N: texto[4] = 'q'; break;
         default: break;
     }
 }

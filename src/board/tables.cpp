@@ -27,7 +27,7 @@ static constexpr Geometria_Tablero CrearGeometria() {
             const int32_t d = DIRECCIONES_RAYO[k];
             int32_t n = 0;
             for (int32_t t = s + d; t >= 0 && t < 64; t += d) {
-                if (k < 4 && ColorDe(t) != c) break;                     // diagonals
+                if (k < 4 && ColorDe(t) != c) break;                               // diagonals
                 if ((d == 1 && (t & 7) == 0) || (d == -1 && (t & 7) == 7)) break;  // rank ends
                 g.Rayo[s][k][n++] = static_cast<uint8_t>(t);
             }

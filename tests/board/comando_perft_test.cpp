@@ -68,8 +68,8 @@ TEST_F(ComandoPerftSalida, InicialProfundidadTresByteAByte) {
 TEST_F(ComandoPerftSalida, ProfundidadInvalidaNoImprimeNada) {
     ASSERT_EQ(CargarPosicionPrueba(FEN_INICIAL), 1);
     TipoJuego.Profundidad_Maxima = 9;
-    for (const char *resto : {"", "   ", " x", " 3x", " -3", " +3", " 0", " 4294967295",
-                              " 2147483648"}) {
+    for (const char *resto :
+         {"", "   ", " x", " 3x", " -3", " +3", " 0", " 4294967295", " 2147483648"}) {
         EXPECT_EQ(Ejecutar(resto), "") << '"' << resto << '"';
     }
     EXPECT_EQ(TipoJuego.Profundidad_Maxima, 9);
