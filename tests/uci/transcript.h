@@ -2,12 +2,18 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
-// One piece of input, written after waiting pausa_ms since the previous piece.
+// One piece of input. It is written once the output written since the previous piece
+// contains esperar (when not empty), and pausa_ms after that: input sent while a search
+// runs is read and dropped by the search, so commands after a "go" wait for "bestmove".
 struct Tramo {
+    Tramo(std::string t, int pausa = 0, std::string tras = "")
+        : texto(std::move(t)), pausa_ms(pausa), esperar(std::move(tras)) {}
     std::string texto;
-    int pausa_ms = 0;
+    int pausa_ms;
+    std::string esperar;
 };
 
 struct Transcripcion {
