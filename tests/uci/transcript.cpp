@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -125,4 +126,22 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
 
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms) {
     return EjecutarMotor(std::vector<Tramo>{{entrada, 0}}, limite_ms);
+}
+
+std::string CapturarSalida(const std::function<void()> &f) {
+    fflush(stdout);
+    int guardado = dup(1);
+    FILE *tmp = tmpfile();
+    dup2(fileno(tmp), 1);
+    f();
+    fflush(stdout);
+    dup2(guardado, 1);
+    close(guardado);
+    std::string texto;
+    rewind(tmp);
+    char buf[512];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof(buf), tmp)) > 0) texto.append(buf, n);
+    fclose(tmp);
+    return texto;
 }

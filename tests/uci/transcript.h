@@ -1,6 +1,7 @@
 // Runs the real engine binary with a scripted standard input and collects its output.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,3 +35,6 @@ void BorrarDirectorio(const std::string &directorio);
 
 // The lines of a text, without their newlines.
 std::vector<std::string> Lineas(const std::string &texto);
+
+// Everything f writes to this process's standard output.
+std::string CapturarSalida(const std::function<void()> &f);
