@@ -1,6 +1,7 @@
 // Loading and unloading the tablebase library at "isready".
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -77,6 +78,24 @@ TEST_F(CargaTablas, SoloSeCargaUnaVezYSeDescargaEnSilencio) {
     EXPECT_EQ(resto.find("Initialized: "), resto.rfind("Initialized: ")) << "two loads in all";
     EXPECT_TRUE(TerminaCon(resto, INFORME_TRES_PIEZAS)) << "loaded again at the end";
     EXPECT_EQ(t.estado, 0);
+}
+
+TEST_F(CargaTablas, LaBusquedaConsultaLasTablasCargadas) {
+    // King and queen against king: the loaded library answers the probes of the search.
+    Transcripcion t = EjecutarMotor({{"setoption name GaviotaTbUse value true\n"
+                                      "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
+                                      "setoption name GaviotaTbCompression value 1\n"
+                                      "isready\nposition fen 8/8/8/4k3/8/8/8/3QK3 w - - 0 1\n"
+                                      "go depth 6\n"},
+                                     {"quit\n", 0, "bestmove"}});
+    size_t info = t.salida.rfind("info depth ");
+    ASSERT_NE(info, std::string::npos) << t.salida;
+    unsigned aciertos = 0;
+    size_t tb = t.salida.find(" tbhits ", info);
+    ASSERT_NE(tb, std::string::npos);
+    ASSERT_EQ(sscanf(t.salida.c_str() + tb, " tbhits %u", &aciertos), 1);
+    EXPECT_GT(aciertos, 0u);
+    EXPECT_NE(t.salida.find(" score mate ", info), std::string::npos) << t.salida;
 }
 
 }  // namespace

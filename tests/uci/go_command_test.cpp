@@ -35,7 +35,8 @@ TEST(ComandoGo, NumerosLargosSeLeenCortadosASetentaYOchoCifras) {
     // Words keep 78 characters, so 80 nines are a (saturated, then -1) number: both
     // clocks are "set", the budget is the 500 ms of a short clock, and a search runs.
     std::string ochenta(80, '9');
-    Transcripcion t = EjecutarMotor("go wtime " + ochenta + " btime " + ochenta + "\nquit\n");
+    Transcripcion t = EjecutarMotor(
+        {{"go wtime " + ochenta + " btime " + ochenta + "\n"}, {"quit\n", 0, "bestmove"}});
     std::vector<std::string> l = Lineas(t.salida);
     ASSERT_FALSE(l.empty());
     EXPECT_EQ(l.back().rfind("bestmove ", 0), 0u) << t.salida;

@@ -1,37 +1,17 @@
 // "position" and "ucinewgame": the game state they leave behind.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include "book/book.h"
 #include "search/search.h"
 #include "tablebase/tablebase.h"
+#include "uci/transcript.h"
 #include "uci/uci.h"
 
 namespace {
-
-std::string Capturar(const std::function<void()> &f) {
-    fflush(stdout);
-    int guardado = dup(1);
-    FILE *tmp = tmpfile();
-    dup2(fileno(tmp), 1);
-    f();
-    fflush(stdout);
-    dup2(guardado, 1);
-    close(guardado);
-    std::string texto;
-    rewind(tmp);
-    char buf[512];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), tmp)) > 0) texto.append(buf, n);
-    fclose(tmp);
-    return texto;
-}
 
 // Knights out and back: a legal game of any length without captures.
 std::string DanzaDeCaballos(int plies) {
@@ -57,7 +37,7 @@ protected:
     void TearDown() override { Salir = 0; }
     // Runs a "position" command and returns what it printed.
     static std::string Posicionar(const std::string &resto) {
-        return Capturar([&] { Position_Fen_Startpos(resto.c_str()); });
+        return CapturarSalida([&] { Position_Fen_Startpos(resto.c_str()); });
     }
 };
 

@@ -1,41 +1,21 @@
 // The "info" report of an iteration: when it is printed and what it says.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
-#include <functional>
 
 #include "platform/platform.h"
 #include "search/search.h"
 #include "tablebase/tablebase.h"
+#include "uci/transcript.h"
 #include "uci/uci.h"
 
 namespace {
 
-// Everything f writes to standard output.
-std::string Capturar(const std::function<void()> &f) {
-    fflush(stdout);
-    int guardado = dup(1);
-    FILE *tmp = tmpfile();
-    dup2(fileno(tmp), 1);
-    f();
-    fflush(stdout);
-    dup2(guardado, 1);
-    close(guardado);
-    std::string texto;
-    rewind(tmp);
-    char buf[512];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), tmp)) > 0) texto.append(buf, n);
-    fclose(tmp);
-    return texto;
-}
-
 class InformePv : public ::testing::Test {
 protected:
     void SetUp() override {
+        guardado = TT_Opciones;
         TipoJuego = Registro_Juego{};
         TipoJuego.Tiempo_Inicio = ObtenerTicks();
         TipoJuego.Profundidad_Maxima = 5;
@@ -49,10 +29,12 @@ protected:
         pv_line_fin[1] = CrearJugada(12, 28, PEON_N, NINGUNA, NINGUNA, BIT_DOBLE_PASO);
         impreso = 0;
     }
+    void TearDown() override { TT_Opciones = guardado; }
     std::string Imprimir(int32_t prof, int32_t valor, int32_t cota = 0) {
-        return Capturar([&] { ImprimirPv(prof, &impreso, valor, cota); });
+        return CapturarSalida([&] { ImprimirPv(prof, &impreso, valor, cota); });
     }
     int32_t impreso;
+    Registro_TT guardado;
 };
 
 TEST_F(InformePv, LineaCompletaEnElOrdenDeCampos) {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -70,8 +71,10 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     signal(SIGPIPE, SIG_IGN);
 
     // Feed the pieces on schedule while draining the output, until the output closes.
-    long long inicio = AhoraMs(), proximo = inicio;
-    size_t tramo = 0, escrito = 0;
+    // marca: output size when the previous piece was written; desde: when the current
+    // piece's awaited text was seen (-1 while waiting).
+    long long inicio = AhoraMs(), desde = -1;
+    size_t tramo = 0, escrito = 0, marca = 0;
     int fd_entrada = entrada[1];
     bool abierta = true;
     while (abierta) {
@@ -85,9 +88,12 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
             close(fd_entrada);
             fd_entrada = -1;
         }
-        // A piece is due pausa_ms after the previous one was fully written.
+        if (fd_entrada >= 0 && tramo < tramos.size() && escrito == 0 && desde < 0) {
+            const std::string &e = tramos[tramo].esperar;
+            if (e.empty() || r.salida.find(e, marca) != std::string::npos) desde = ahora;
+        }
         bool toca = fd_entrada >= 0 && tramo < tramos.size() &&
-                    (escrito > 0 || ahora >= proximo + tramos[tramo].pausa_ms);
+                    (escrito > 0 || (desde >= 0 && ahora >= desde + tramos[tramo].pausa_ms));
         pollfd p[2] = {{salida[0], POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
         if (poll(p, 2, 10) < 0) continue;
         if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
@@ -104,7 +110,8 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
             if (escrito >= t.size()) {
                 tramo++;
                 escrito = 0;
-                proximo = AhoraMs();
+                marca = r.salida.size();
+                desde = -1;
             }
         }
     }
@@ -119,4 +126,22 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
 
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms) {
     return EjecutarMotor(std::vector<Tramo>{{entrada, 0}}, limite_ms);
+}
+
+std::string CapturarSalida(const std::function<void()> &f) {
+    fflush(stdout);
+    int guardado = dup(1);
+    FILE *tmp = tmpfile();
+    dup2(fileno(tmp), 1);
+    f();
+    fflush(stdout);
+    dup2(guardado, 1);
+    close(guardado);
+    std::string texto;
+    rewind(tmp);
+    char buf[512];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof(buf), tmp)) > 0) texto.append(buf, n);
+    fclose(tmp);
+    return texto;
 }

@@ -1,13 +1,20 @@
 // Runs the real engine binary with a scripted standard input and collects its output.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// One piece of input, written after waiting pausa_ms since the previous piece.
+// One piece of input. It is written once the output written since the previous piece
+// contains esperar (when not empty), and pausa_ms after that: input sent while a search
+// runs is read and dropped by the search, so commands after a "go" wait for "bestmove".
 struct Tramo {
+    Tramo(std::string t, int pausa = 0, std::string tras = "")
+        : texto(std::move(t)), pausa_ms(pausa), esperar(std::move(tras)) {}
     std::string texto;
-    int pausa_ms = 0;
+    int pausa_ms;
+    std::string esperar;
 };
 
 struct Transcripcion {
@@ -28,3 +35,6 @@ void BorrarDirectorio(const std::string &directorio);
 
 // The lines of a text, without their newlines.
 std::vector<std::string> Lineas(const std::string &texto);
+
+// Everything f writes to this process's standard output.
+std::string CapturarSalida(const std::function<void()> &f);
