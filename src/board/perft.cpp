@@ -33,9 +33,14 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     }
     Lista_Jugadas lista[MAX_JUGADAS];
     const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
+    // One ply above the leaves the child's own leaf test is done here, saving a call per leaf.
+    const bool hojas = ply + 1 == TipoJuego.Profundidad_Maxima;
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
-        if (HacerMovimiento(m) && !TipoJuego.Detener) MiniMax(ply + 1, est, m);
+        if (HacerMovimiento(m) && !TipoJuego.Detener) {
+            if (hojas) ContarHoja(est, m);
+            else MiniMax(ply + 1, est, m);
+        }
         DeshacerMovimiento();
     }
     return 0;

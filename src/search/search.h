@@ -89,3 +89,46 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
 
 // Transposition table internals shared with the front end and the tests.
 void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation
+// Internal to search/: the cut-off updates of history, killers and refutations.
+void ActualizarHistoricos(uint32_t jugada, int32_t profundidad, int32_t puntuacion,
+                          int32_t jugada_previa, const Lista_Jugadas *lista, int32_t legales);
+
+// Internal to search/: draw by the fifty-move rule (above 100) or by a repeated key among
+// the reversible plies (the current position counted among them).
+inline int32_t PosicionTablas() {
+    const Tipo_Tablero &t = TableroGlobal;
+    if (t.Regla_50 > 100) return 1;
+    if (t.Regla_50 > 3) {
+        int32_t desde = t.Num_Historial - t.Regla_50;
+        if (desde < 0) desde = 0;
+        int32_t veces = 0;
+        for (int32_t i = desde; i < t.Num_Historial; i++) {
+            if (t.Historial_Claves[i] == t.Clave && ++veces >= 2) return 1;
+        }
+    }
+    return 0;
+}
+
+// Internal to search/: 1 when the side to move is in check.
+inline int32_t LadoEnJaque() {
+    return TableroGlobal.Turno == 1 ? JaqueBlancas(TableroGlobal.Rey_Blanco)
+                                    : JaqueNegras(TableroGlobal.Rey_Negro);
+}
+
+// Internal to search/: the last ply at which a node may still make moves. A make at ply 63
+// cannot raise Indice_Deshacer, so nodes there only evaluate.
+inline constexpr int32_t PLY_MAXIMO = 62;
+
+// Internal to search/: moves the entry with the greatest score among i..num-1 into place i;
+// ties keep the earliest.
+inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
+    int32_t mejor = i;
+    for (int32_t j = i + 1; j < num; j++) {
+        if (lista[j].Valor_Orden > lista[mejor].Valor_Orden) mejor = j;
+    }
+    if (mejor != i) {
+        const Lista_Jugadas t = lista[i];
+        lista[i] = lista[mejor];
+        lista[mejor] = t;
+    }
+}

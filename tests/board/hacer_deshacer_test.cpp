@@ -25,7 +25,8 @@ struct Foto {
                num_hist == o.num_hist && clave == o.clave &&
                std::memcmp(cuentas, o.cuentas, sizeof(cuentas)) == 0 &&
                historial == o.historial && pila.size() == o.pila.size() &&
-               std::memcmp(pila.data(), o.pila.data(), pila.size() * sizeof(pila[0])) == 0;
+               (pila.empty() ||
+                std::memcmp(pila.data(), o.pila.data(), pila.size() * sizeof(pila[0])) == 0);
     }
 };
 

@@ -1,0 +1,117 @@
+// Move ordering: scores for a fresh list, the history/killer updates and their clearing.
+#include <cstring>
+
+#include "search/search.h"
+
+// Percentage of a history value against the extreme of its own sign:
+// 0..100 for h > 0, -102 for h = 0, -101..-1 for h < 0.
+static inline int32_t PorcentajeHistorico(int32_t h, long double inv_max, long double inv_min,
+                                          int64_t max, int64_t min) {
+    if (h > 0) {
+        if (h >= max) return 100;
+        // Estimate through the reciprocal, then settle the truncation exactly.
+        int64_t num = 100 * static_cast<int64_t>(h);
+        int64_t k = static_cast<int64_t>(static_cast<long double>(num) * inv_max);
+        if ((k + 1) * max <= num) k++;
+        else if (k * max > num) k--;
+        return static_cast<int32_t>(k);
+    }
+    if (h == 0) return -102;
+    int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
+    if (abs_h >= abs_min) return -101;
+    int64_t num = 100 * abs_h;
+    int64_t k = static_cast<int64_t>(static_cast<long double>(num) * -inv_min);
+    if ((k + 1) * abs_min <= num) k++;
+    else if (k * abs_min > num) k--;
+    return static_cast<int32_t>(-k - 1);
+}
+
+void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *lista,
+                             uint32_t refutacion) {
+    const uint32_t hash = *jugada_hash;
+    const int32_t ply = TableroGlobal.Indice_Deshacer;
+    const uint32_t k0 = Historico_Killer[ply][0], k1 = Historico_Killer[ply][1];
+    const uint32_t m0 = Historico_Killer_Mate[ply][0], m1 = Historico_Killer_Mate[ply][1];
+    // The refutation counts only when it is not already the first killer.
+    const uint32_t rechazo = (refutacion != 0 && refutacion != k0) ? refutacion : 0;
+    // Each reciprocal is read only for values of its own sign; a zero extreme is never
+    // divided by.
+    const int64_t max = Max_Historico, min = Min_Historico;
+    const long double inv_max = max != 0 ? 1.0L / static_cast<long double>(max) : 0.0L;
+    const long double inv_min = min != 0 ? 1.0L / static_cast<long double>(min) : 0.0L;
+
+    for (int32_t i = 0; i < num; i++) {
+        const uint32_t m = lista[i].Jugada;
+        int32_t valor;
+        if (m == hash) {
+            valor = 6000000;
+        } else if (Es_Al_Paso(m)) {
+            valor = 5000063;
+        } else if (Captura(m) != NINGUNA) {
+            valor = Corona(m) == NINGUNA ? valor_captura[Ficha(m)][Captura(m)]
+                                         : valor_captura_coronacion[Corona(m)][Captura(m)];
+        } else if (Corona(m) != NINGUNA) {
+            valor = valor_coronacion[Corona(m)];
+        } else {
+            const int32_t hp =
+                PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max, inv_min, max, min);
+            if (m == m0 || m == m1) valor = 2000000 - hp;
+            else if (m == k0 || m == k1) valor = 1000000 - hp;
+            else if (m == rechazo) valor = 500000 + hp;
+            else valor = hp;
+        }
+        lista[i].Valor_Orden = valor;
+    }
+}
+
+// Adds to a history value with wrap-around instead of overflow.
+static inline int32_t SumarHistorico(int32_t h, int32_t d) {
+    return static_cast<int32_t>(static_cast<uint32_t>(h) + static_cast<uint32_t>(d));
+}
+
+void ActualizarHistoricos(uint32_t jugada, int32_t profundidad, int32_t puntuacion,
+                          int32_t jugada_previa, const Lista_Jugadas *lista, int32_t legales) {
+    const int32_t ply = TableroGlobal.Indice_Deshacer;
+    const int32_t dd = profundidad * profundidad;
+
+    // 1. Bonus for the cut-off move.
+    int32_t &h = Historico_Bueno[Ficha(jugada)][Hasta(jugada)];
+    h = SumarHistorico(h, 2 * dd);
+    if (h > Max_Historico) Max_Historico = h;
+
+    // 2. Mate killers for mate scores (the infinities excluded), killers otherwise.
+    const bool mate = (puntuacion > UMBRAL_MATE && puntuacion != SIN_PUNTUACION) ||
+                      (puntuacion < -UMBRAL_MATE && puntuacion != -SIN_PUNTUACION);
+    uint32_t *killer = mate ? Historico_Killer_Mate[ply] : Historico_Killer[ply];
+    if (killer[0] != jugada) {
+        killer[1] = killer[0];
+        killer[0] = jugada;
+    }
+
+    // 3. Refutation of the move that led here.
+    if (jugada_previa > 0) {
+        const uint32_t previa = static_cast<uint32_t>(jugada_previa);
+        Historico_Rechazado[Desde(previa) * 64 + Hasta(previa)] = jugada;
+    }
+
+    // 4. Penalty for the first entries of the list, the cut-off move included when it is
+    // among them.
+    for (int32_t i = 0; i < legales; i++) {
+        const uint32_t m = lista[i].Jugada;
+        int32_t &p = Historico_Bueno[Ficha(m)][Hasta(m)];
+        p = SumarHistorico(p, -dd);
+        if (p < Min_Historico) Min_Historico = p;
+    }
+}
+
+void LimpiarHistoricos() {
+    std::memset(Historico_Bueno, 0, sizeof(Historico_Bueno));
+    std::memset(Historico_Killer, 0, sizeof(Historico_Killer));
+    std::memset(Historico_Killer_Mate, 0, sizeof(Historico_Killer_Mate));
+    std::memset(Historico_Rechazado, 0, sizeof(Historico_Rechazado));
+    Max_Historico = 0;
+    Min_Historico = 0;
+    std::memset(pv_line, 0, sizeof(pv_line));
+    std::memset(pv_line_fin, 0, sizeof(pv_line_fin));
+    std::memset(pv_line_Root, 0, sizeof(pv_line_Root));
+}

@@ -1,0 +1,411 @@
+// Principal variation search: the full-width node procedure with its pruning, reductions,
+// extensions, line bookkeeping and the root progress line.
+#include <cstdio>
+
+#include "eval/eval.h"
+#include "platform/platform.h"
+#include "search/search.h"
+#include "tablebase/tablebase.h"
+#include "uci/uci.h"
+
+static inline bool EsMate(int32_t v) {
+    return (v > UMBRAL_MATE && v != SIN_PUNTUACION) || (v < -UMBRAL_MATE && v != -SIN_PUNTUACION);
+}
+
+// Move of the first table slot holding the current position, whatever its depth; 0 if none.
+static uint32_t JugadaTabla() {
+    if (TT_Datos == nullptr) return 0;
+    const uint32_t clave = TableroGlobal.Clave;
+    const Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    for (const TT_Entrada &e : g.Entradas) {
+        if (e.Clave == clave) return e.Jugada;
+    }
+    return 0;
+}
+
+// 1 when the table already says a null-window search at depth reducida fails low here.
+static int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
+    if (TT_Datos == nullptr) return 0;
+    const uint32_t clave = TableroGlobal.Clave;
+    const Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    for (const TT_Entrada &e : g.Entradas) {
+        if (e.Clave == clave && Profundidad_TT(e.Info) >= reducida && Tipo_TT(e.Info) == TT_ALPHA &&
+            e.Puntuacion < beta && e.Puntuacion <= alpha) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// Tablebase probe of the current position; 1 with the node's score when the library answered.
+static int32_t SondearTablas(int32_t ply, int32_t *puntuacion) {
+    const Tipo_Tablero &t = TableroGlobal;
+    const int32_t hombres = 2 + Blancas.Num_Peones + Blancas.Num_Caballos + Blancas.Num_Alfiles +
+                            Blancas.Num_Torres + Blancas.Num_Damas + Negras.Num_Peones +
+                            Negras.Num_Caballos + Negras.Num_Alfiles + Negras.Num_Torres +
+                            Negras.Num_Damas;
+    const uint32_t disp = tbprobe_Gaviota.Disponibles;
+    if (!((disp & 1 && hombres <= 3) || (disp & 4 && hombres <= 4) ||
+          (disp & 16 && hombres <= 5))) {
+        return 0;
+    }
+    const int32_t lado = t.Turno == 1 ? 0 : 1;
+    unsigned al_paso = 64;
+    if (t.Ficha_Al_Paso != 0) {
+        al_paso = static_cast<unsigned>(t.Turno == 1 ? Flip3[t.Ficha_Al_Paso - 8]
+                                                     : Flip3[t.Ficha_Al_Paso + 8]);
+    }
+    unsigned enroque = 0;
+    if (t.Enroque_Blancas == 1 || t.Enroque_Blancas == 3) enroque += 8;
+    if (t.Enroque_Blancas == 2 || t.Enroque_Blancas == 3) enroque += 4;
+    if (t.Enroque_Negras == 1 || t.Enroque_Negras == 3) enroque += 2;
+    if (t.Enroque_Negras == 2 || t.Enroque_Negras == 3) enroque += 1;
+
+    // Square and piece lists per colour, a8 to h1, closed by 64 and 0.
+    unsigned cas_b[17], cas_n[17];
+    unsigned char pie_b[17], pie_n[17];
+    int nb = 0, nn = 0;
+    for (int s = 0; s < 64; s++) {
+        const int32_t p = t.Tablero[s];
+        if (p >= PEON_B && p <= REY_B && nb < 16) {
+            cas_b[nb] = static_cast<unsigned>(Flip3[s]);
+            pie_b[nb++] = static_cast<unsigned char>(p);
+        } else if (p >= PEON_N && p <= REY_N && nn < 16) {
+            cas_n[nn] = static_cast<unsigned>(Flip3[s]);
+            pie_n[nn++] = static_cast<unsigned char>(p - 7);
+        }
+    }
+    cas_b[nb] = 64;
+    cas_n[nn] = 64;
+    pie_b[nb] = 0;
+    pie_n[nn] = 0;
+
+    const Tb_Prueba sonda =
+        (ply == 1 && TipoJuego.Profundidad == 1) ? tb_probe_hard : tb_probe_soft;
+    if (sonda == nullptr) return 0;
+    unsigned info = 7, plies = 0;
+    if (sonda(lado, al_paso, enroque, cas_b, cas_n, pie_b, pie_n, &info, &plies) != 1) return 0;
+
+    tbprobe_Gaviota.Aciertos++;
+    const int32_t d = static_cast<int32_t>(plies);
+    if (info == 1) *puntuacion = t.Turno == 1 ? 31999 - d : d - 31999;
+    else if (info == 2) *puntuacion = t.Turno == 0 ? 31999 - d : d - 31999;
+    else *puntuacion = 0;
+    return 1;
+}
+
+// Null move made in place: saves the undo record at the current ply and flips the side.
+static void HacerNulo(int32_t ply) {
+    Tipo_Tablero &t = TableroGlobal;
+    Registro_Deshacer &r = t.Pila_Deshacer[ply];
+    r.Clave = t.Clave;
+    r.Jugada = 0;
+    r.Rey_Blanco = t.Rey_Blanco;
+    r.Rey_Negro = t.Rey_Negro;
+    r.Enroque_Blancas = t.Enroque_Blancas;
+    r.Enroque_Negras = t.Enroque_Negras;
+    r.Ficha_Al_Paso = t.Ficha_Al_Paso;
+    r.Regla_50 = t.Regla_50;
+    t.Clave ^= zobrist_Turno[0];
+    if (t.Ficha_Al_Paso != 0) {
+        t.Clave ^= zobrist_Tablero[0][t.Ficha_Al_Paso];
+        t.Ficha_Al_Paso = 0;
+    }
+    t.Regla_50++;
+    t.Turno = 1 - t.Turno;
+    if (t.Indice_Deshacer < 63) t.Indice_Deshacer++;
+    if (t.Num_Historial < MAX_HISTORIAL) t.Historial_Claves[t.Num_Historial++] = t.Clave;
+}
+
+static void DeshacerNulo(int32_t ply, int32_t num_historial) {
+    Tipo_Tablero &t = TableroGlobal;
+    const Registro_Deshacer &r = t.Pila_Deshacer[ply];
+    t.Indice_Deshacer = ply;
+    t.Turno = 1 - t.Turno;
+    t.Num_Historial = num_historial;
+    t.Clave = r.Clave;
+    t.Rey_Blanco = r.Rey_Blanco;
+    t.Rey_Negro = r.Rey_Negro;
+    t.Enroque_Blancas = r.Enroque_Blancas;
+    t.Enroque_Negras = r.Enroque_Negras;
+    t.Ficha_Al_Paso = r.Ficha_Al_Paso;
+    t.Regla_50 = r.Regla_50;
+}
+
+// Copies a zero-terminated line of at most 64 words, the terminator included.
+static inline void CopiarLinea(uint32_t *destino, const uint32_t *origen) {
+    for (int k = 0; k < 64; k++) {
+        destino[k] = origen[k];
+        if (origen[k] == 0) break;
+    }
+}
+
+// The line at ply becomes the move followed by the line found below it.
+static void ActualizarPv(int32_t ply, uint32_t jugada, int32_t indice) {
+    uint32_t *linea = pv_line[ply];
+    linea[0] = jugada;
+    if (ply < 63) {
+        const uint32_t *abajo = pv_line[ply + 1];
+        int k = 0;
+        while (k < 62 && abajo[k] != 0) {
+            linea[k + 1] = abajo[k];
+            k++;
+        }
+        linea[k + 1] = 0;
+        pv_line[ply + 1][0] = 0;
+    } else {
+        linea[1] = 0;
+    }
+    if (ply == 0) {
+        Mejor_Movimiento_Pos = indice;
+        if (pv_line[0][0] != 0) CopiarLinea(pv_line_Root[indice], pv_line[0]);
+    }
+}
+
+// The root's "info currmove" line.
+static void ImprimirJugadaActual(uint32_t m, int32_t numero) {
+    static const char LETRA[14] = {0, 0, 'n', 'b', 'r', 'q', 0, 0, 0, 'n', 'b', 'r', 'q', 0};
+    char texto[6];
+    texto[0] = static_cast<char>('a' + Desde(m) % 8);
+    texto[1] = static_cast<char>('8' - Desde(m) / 8);
+    texto[2] = static_cast<char>('a' + Hasta(m) % 8);
+    texto[3] = static_cast<char>('8' - Hasta(m) / 8);
+    texto[4] = Corona(m) < 14 ? LETRA[Corona(m)] : 0;
+    texto[5] = 0;
+    const uint32_t usado = ObtenerTicks() - TipoJuego.Tiempo_Inicio;
+    TipoJuego.Tiempo_Usado = usado;
+    const uint32_t nps =
+        usado != 0 ? static_cast<uint32_t>(TipoJuego.Nodos / (usado * 0.001)) : 0;
+    printf("info currmove %s currmovenumber %d nodes %u nps %u hashfull %d\n", texto, numero,
+           TipoJuego.Nodos, nps, HashFull());
+}
+
+int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t en_jaque,
+                     int32_t nulo_prohibido, int32_t jugada_previa) {
+    Tipo_Tablero &t = TableroGlobal;
+    const int32_t ply = t.Indice_Deshacer;
+    const int32_t ventana_nula = (beta - 1 == alpha) ? 1 : 0;
+    const int32_t alpha_inicial = alpha;
+    int32_t puntuacion;
+
+    // 1. Count the node; a PV node starts its line empty.
+    TipoJuego.Nodos++;
+    if (!ventana_nula && ply > 0) pv_line[ply][0] = 0;
+
+    // 2. Below the root: time, draws and mate distance.
+    if (ply > 0) {
+        ComprobarTiempo();
+        if (TipoJuego.Detener == 1) return 0;
+        if (PosicionTablas()) return 0;
+        if (alpha < ply - MATE) alpha = ply - MATE;
+        if (beta > MATE - ply) beta = MATE - ply;
+        if (alpha >= beta) return alpha;
+    }
+
+    // 3. Transposition table.
+    uint32_t hash = 0;
+    if (RecuperarPosicion(alpha, beta, &profundidad, &puntuacion, &hash) && ventana_nula) {
+        return puntuacion;
+    }
+
+    // 4. Tablebases near the leaves.
+    if (tbprobe_Gaviota.Cargada == 1 && ply > 0 && profundidad <= 3 &&
+        SondearTablas(ply, &puntuacion)) {
+        return puntuacion;
+    }
+
+    // 5. Leaves go to the quiescence search.
+    if (profundidad <= 0 || ply > PLY_MAXIMO) {
+        return AlphaBeta_Qs(alpha, beta, en_jaque, ventana_nula, 1);
+    }
+
+    // 6. Static evaluation, only where the pruning below may use it.
+    const int32_t poda = (ventana_nula && !en_jaque && ply > 0) ? 1 : 0;
+    const int32_t acotada = (alpha >= -(UMBRAL_MATE - 1) && beta <= UMBRAL_MATE - 1) ? 1 : 0;
+    const int32_t eval = poda ? Evaluar() : -SIN_PUNTUACION;
+
+    if (poda && acotada) {
+        // 7. Static null move.
+        if (profundidad <= 3 && eval - STAT_NULL_MARGIN[profundidad] > beta) {
+            return eval - STAT_NULL_MARGIN[profundidad];
+        }
+
+        // 8. Null move, when the side to move has a piece besides pawns.
+        const Tipo_Lado &propio = t.Turno == 1 ? Blancas : Negras;
+        if (profundidad > 1 && !nulo_prohibido && eval >= beta &&
+            propio.Num_Caballos + propio.Num_Alfiles + propio.Num_Torres + propio.Num_Damas > 0) {
+            // (67 d + 823) / 256, rounded down.
+            const int32_t r = static_cast<int32_t>((67 * profundidad + 823) * 0.00390625);
+            const int32_t reducida = profundidad - r;
+            if (!NuloInutil(reducida, alpha, beta)) {
+                const int32_t num_historial = t.Num_Historial;
+                HacerNulo(ply);
+                const int32_t v = reducida > 0
+                                      ? -AlphaBeta_Pv(reducida, -beta, -beta + 1, 0, 1, -1)
+                                      : -AlphaBeta_Qs(-beta, -beta + 1, 0, ventana_nula, 1);
+                DeshacerNulo(ply, num_historial);
+                if (TipoJuego.Detener == 1) return 0;
+                if (v >= beta) return EsMate(v) ? beta : v;
+            }
+        }
+    }
+
+    // 9. Razoring, without a hash move and without a pawn about to promote.
+    if (poda && acotada && !nulo_prohibido && hash == 0 && profundidad <= 4) {
+        bool septima = false;
+        const int32_t peon = t.Turno == 1 ? PEON_B : PEON_N;
+        const int32_t inicio = t.Turno == 1 ? 8 : 48;
+        for (int32_t s = inicio; s < inicio + 8; s++) {
+            if (t.Tablero[s] == peon) septima = true;
+        }
+        if (!septima && eval < beta - RAZOR_MARGIN[profundidad]) {
+            const int32_t q = AlphaBeta_Qs(alpha, beta, 0, ventana_nula, 1);
+            if (TipoJuego.Detener == 1) return 0;
+            if (q < beta - RAZOR_MARGIN[profundidad]) return q;
+        }
+    }
+
+    // 10. Hash move at the root.
+    if (ply == 0) {
+        if (TipoJuego.Profundidad <= 2) hash = pv_line[0][0];
+        if (hash == 0) hash = JugadaTabla();
+    }
+
+    // 11. Internal iterative deepening.
+    if (!ventana_nula && ply > 0 && hash == 0 && !en_jaque && profundidad >= 7) {
+        AlphaBeta_Pv(profundidad - 2, alpha, beta, 0, 1, -1);
+        if (TipoJuego.Detener == 1) return 0;
+        hash = JugadaTabla();
+    }
+
+    // 12. Generate and score.
+    Lista_Jugadas lista[MAX_JUGADAS];
+    const int32_t num = GenerarMovimientos(GENERAR_TODO, lista);
+    uint32_t refutacion = 0;
+    if (jugada_previa > 0) {
+        const uint32_t previa = static_cast<uint32_t>(jugada_previa);
+        refutacion = Historico_Rechazado[Desde(previa) * 64 + Hasta(previa)];
+    }
+    OrdenarMovimientosTodos(num, &hash, lista, refutacion);
+
+    // 13. Move loop.
+    const uint32_t k0 = Historico_Killer[ply][0], k1 = Historico_Killer[ply][1];
+    const uint32_t m0 = Historico_Killer_Mate[ply][0], m1 = Historico_Killer_Mate[ply][1];
+    const int32_t prof_lmr = profundidad < 63 ? profundidad : 63;
+    const int32_t base_futilidad = eval + 50;
+    int32_t mejor = -SIN_PUNTUACION, legales = 0, quietos = 0;
+    uint32_t mejor_jugada = 0;
+
+    for (int32_t i = 0; i < num; i++) {
+        SeleccionarJugada(lista, i, num);
+        const uint32_t m = lista[i].Jugada;
+        if (!HacerMovimiento(m)) {
+            DeshacerMovimiento();
+            continue;
+        }
+
+        const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
+        const bool quieta = !captura && Corona(m) == NINGUNA;
+        const bool especial = m == hash || m == k0 || m == k1 || m == m0 || m == m1;
+        if (quieta && !especial) quietos++;
+        if (legales < 256) legales++;
+        const int32_t da_jaque = LadoEnJaque();
+
+        // Extensions: checks, and at PV nodes a pawn reaching its seventh rank.
+        int32_t nueva = profundidad - 1;
+        if (ply > 0) {
+            if (da_jaque && (!ventana_nula || profundidad < 7)) nueva = profundidad;
+            if (!ventana_nula && ((Ficha(m) == PEON_B && Hasta(m) >= 8 && Hasta(m) <= 15) ||
+                                  (Ficha(m) == PEON_N && Hasta(m) >= 48 && Hasta(m) <= 55))) {
+                nueva++;
+            }
+        }
+
+        if (ply == 0 && TipoJuego.Mostrar_Pv == 2) ImprimirJugadaActual(m, legales);
+
+        // Futility and move-count pruning of quiet moves with a bad history.
+        const bool historia_mala = quieta && Historico_Bueno[Ficha(m)][Hasta(m)] < 0;
+        if (ventana_nula && !en_jaque && !da_jaque && historia_mala && !especial && acotada) {
+            if ((profundidad <= 6 && legales != 1 && base_futilidad + 50 * profundidad < beta) ||
+                (quietos > 3 * profundidad && profundidad <= 3)) {
+                DeshacerMovimiento();
+                continue;
+            }
+        }
+
+        // Late-move reduction.
+        int32_t reduccion = 0;
+        if (profundidad > 2 && !en_jaque && !da_jaque && legales > 3 && historia_mala &&
+            !especial && !Es_Enroque(m)) {
+            const int32_t r = lmr[prof_lmr][legales < 256 ? legales : 255];
+            if (r > 0) {
+                reduccion = nueva - r > 2 ? r + 1 : r;
+                nueva -= reduccion;
+            }
+        }
+
+        // Captures that lose material by exchange go one ply shallower.
+        if (profundidad > 1 && ventana_nula && legales > 3 && !en_jaque && !da_jaque && acotada &&
+            captura && See(m, t.Turno) < 0) {
+            reduccion = 1;
+            nueva -= 1;
+        }
+
+        // Principal variation search with its re-searches.
+        const int32_t previa = static_cast<int32_t>(m);
+        int32_t v;
+        if (mejor == -SIN_PUNTUACION) {
+            v = -AlphaBeta_Pv(nueva, -beta, -alpha, da_jaque, 0, previa);
+            if (TipoJuego.Detener != 1 && reduccion > 0 && v > alpha) {
+                v = -AlphaBeta_Pv(nueva + reduccion, -beta, -alpha, da_jaque, 0, previa);
+            }
+        } else {
+            v = -AlphaBeta_Pv(nueva, -alpha - 1, -alpha, da_jaque, 0, previa);
+            if (TipoJuego.Detener != 1 && v > alpha && v < beta) {
+                v = -AlphaBeta_Pv(nueva, -beta, -alpha, da_jaque, 0, previa);
+            }
+            if (TipoJuego.Detener != 1 && v > alpha && reduccion > 0) {
+                v = -AlphaBeta_Pv(nueva + reduccion, -alpha - 1, -alpha, da_jaque, 0, previa);
+                if (TipoJuego.Detener != 1 && v > alpha && v < beta) {
+                    v = -AlphaBeta_Pv(nueva + reduccion, -beta, -alpha, da_jaque, 0, previa);
+                }
+            }
+        }
+
+        DeshacerMovimiento();
+        if (TipoJuego.Detener == 1) return 0;
+
+        if (v > mejor) {
+            mejor = v;
+            if (v > alpha) {
+                mejor_jugada = m;
+                if (v >= beta) {
+                    // Cut-off: history, killers and refutation for quiet moves.
+                    if (!en_jaque && quieta) {
+                        ActualizarHistoricos(m, profundidad, v, jugada_previa, lista, legales);
+                    }
+                    if (!ventana_nula || ply == 0) ActualizarPv(ply, m, i);
+                    break;
+                }
+                alpha = v;
+                if (!ventana_nula || ply == 0) ActualizarPv(ply, m, i);
+            }
+        }
+    }
+
+    // 14. The root keeps the line of its best move.
+    if (ply == 0 && TipoJuego.Detener != 1 && Mejor_Movimiento_Pos != -1 &&
+        pv_line_Root[Mejor_Movimiento_Pos][0] != 0) {
+        CopiarLinea(pv_line[0], pv_line_Root[Mejor_Movimiento_Pos]);
+    }
+
+    // 15. Mate or stalemate.
+    if (mejor == -SIN_PUNTUACION && legales == 0) return en_jaque ? ply - MATE : 0;
+
+    // 16. Store.
+    const int32_t tipo = (mejor > alpha_inicial && mejor < beta) ? TT_EXACTO
+                         : mejor >= beta                          ? TT_BETA
+                                                                  : TT_ALPHA;
+    AlmacenarPosicion(profundidad, mejor, tipo, mejor_jugada);
+    return mejor;
+}

@@ -1,0 +1,120 @@
+// Quiescence search: captures and promotions from a stand-pat score, every move in check.
+#include "eval/eval.h"
+#include "search/search.h"
+#include "uci/uci.h"
+
+// Knights, bishops, rooks and queens of the side not to move.
+static inline int32_t PiezasRival() {
+    const Tipo_Lado &r = TableroGlobal.Turno == 1 ? Negras : Blancas;
+    return r.Num_Caballos + r.Num_Alfiles + r.Num_Torres + r.Num_Damas;
+}
+
+// A capture that cannot lose material by its nature needs no exchange estimate.
+static inline int32_t CapturaSegura(uint32_t m) {
+    const int32_t ficha = Ficha(m), captura = Captura(m);
+    if (ficha == PEON_B || ficha == PEON_N) return 1;
+    if (Es_Al_Paso(m)) return 1;
+    const bool menor = ficha == CABALLO_B || ficha == ALFIL_B || ficha == CABALLO_N ||
+                       ficha == ALFIL_N;
+    if (menor && captura != PEON_B && captura != PEON_N) return 1;
+    return Valor_See[captura] >= Valor_See[ficha] ? 1 : 0;
+}
+
+int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t ventana_nula,
+                     int32_t entrada) {
+    Tipo_Tablero &t = TableroGlobal;
+    const int32_t ply = t.Indice_Deshacer;
+
+    // 1. Count the node; the quiescence search adds nothing to the line.
+    TipoJuego.Nodos++;
+    if (ply > 0 && ventana_nula == 0) pv_line[ply][0] = 0;
+
+    // 2. Time and stop.
+    ComprobarTiempo();
+    if (TipoJuego.Detener == 1) return 0;
+
+    // 3. Fifty moves and repetitions.
+    if (PosicionTablas()) return 0;
+
+    // 4. The table only at the entry node and in check.
+    uint32_t hash = 0;
+    const int32_t usa_tabla = (en_jaque || entrada) ? 1 : 0;
+    if (usa_tabla) {
+        const int32_t prof = 0;
+        int32_t puntuacion;
+        if (RecuperarPosicion(alpha, beta, &prof, &puntuacion, &hash) && ventana_nula == 1) {
+            return puntuacion;
+        }
+    }
+
+    // 5. Too deep to make moves.
+    if (ply > PLY_MAXIMO) return Evaluar();
+
+    // 6. Stand pat and the move set.
+    Lista_Jugadas lista[MAX_JUGADAS];
+    int32_t num, mejor, alpha_q, estatica = 0;
+    if (!en_jaque) {
+        estatica = Evaluar();
+        if (estatica >= beta) return estatica;
+        mejor = estatica;
+        alpha_q = alpha > estatica ? alpha : estatica;
+        num = GenerarMovimientos(GENERAR_CAPTURAS, lista);
+    } else {
+        mejor = -SIN_PUNTUACION;
+        alpha_q = alpha;
+        num = GenerarMovimientos(GENERAR_TODO, lista);
+    }
+    OrdenarMovimientosTodos(num, &hash, lista, 0);
+
+    // Delta pruning needs more than one piece on the other side.
+    const int32_t delta = PiezasRival() > 1 ? 1 : 0;
+    uint32_t mejor_jugada = 0;
+
+    // 7. Move loop.
+    for (int32_t i = 0; i < num; i++) {
+        SeleccionarJugada(lista, i, num);
+        const uint32_t m = lista[i].Jugada;
+        if (!en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m))) {
+            // Deliberately the value one code below the captured piece: a white pawn counts
+            // 0, a queen as a rook, en passant (code 15) as 0.
+            if (delta && alpha > estatica + Valor_See[Captura(m) - 1] + 150) continue;
+            if (!HacerMovimiento(m)) {
+                DeshacerMovimiento();
+                continue;
+            }
+            if (!CapturaSegura(m) && See(m, t.Turno) < 0) {
+                DeshacerMovimiento();
+                continue;
+            }
+        } else if (!HacerMovimiento(m)) {
+            DeshacerMovimiento();
+            continue;
+        }
+
+        const int32_t v = -AlphaBeta_Qs(-beta, -alpha_q, LadoEnJaque(), ventana_nula, 0);
+        DeshacerMovimiento();
+        if (TipoJuego.Detener == 1) return 0;
+
+        if (v > mejor) {
+            mejor = v;
+            if (v > alpha_q) {
+                mejor_jugada = m;
+                if (v >= beta) {
+                    if (usa_tabla) AlmacenarPosicion(0, v, TT_BETA, m);
+                    return v;
+                }
+                alpha_q = v;
+            }
+        }
+    }
+
+    // 8. In check with no legal move: mated.
+    if (mejor == -SIN_PUNTUACION) return ply - MATE;
+
+    // 9. Store at the entry node and in check.
+    if (usa_tabla) {
+        if (mejor_jugada != 0) AlmacenarPosicion(0, mejor, TT_EXACTO, mejor_jugada);
+        else AlmacenarPosicion(0, mejor, TT_ALPHA, 0);
+    }
+    return mejor;
+}

@@ -1,0 +1,60 @@
+// Constant tables of the search and the tables filled once at start-up.
+#include <cmath>
+
+#include "search/search.h"
+
+constexpr int32_t RAZOR_MARGIN[5] = {0, 300, 360, 420, 480};
+constexpr int32_t STAT_NULL_MARGIN[4] = {0, 120, 240, 360};
+
+// Engine square (a8 = 0) to the tablebase library's square (a1 = 0).
+constexpr int32_t Flip3[64] = {
+    56, 57, 58, 59, 60, 61, 62, 63,
+    48, 49, 50, 51, 52, 53, 54, 55,
+    40, 41, 42, 43, 44, 45, 46, 47,
+    32, 33, 34, 35, 36, 37, 38, 39,
+    24, 25, 26, 27, 28, 29, 30, 31,
+    16, 17, 18, 19, 20, 21, 22, 23,
+     8,  9, 10, 11, 12, 13, 14, 15,
+     0,  1,  2,  3,  4,  5,  6,  7,
+};
+
+int32_t lmr[64][256];
+int32_t valor_captura[14][14];
+int32_t valor_captura_coronacion[14][14];
+int32_t valor_coronacion[14];
+
+// Late-move reductions: 0.5 ln(d) ln(min(m, 63)), capped at d - 1, kept from 1 up.
+void LlenarLmr() {
+    for (int d = 0; d < 64; d++) {
+        for (int m = 0; m < 256; m++) {
+            double x = 0.5 * std::log(static_cast<double>(d)) *
+                       std::log(static_cast<double>(m < 63 ? m : 63));
+            double y = x < d - 1 ? x : d - 1;
+            // ln(0) makes x infinite or not a number; both end up as no reduction.
+            lmr[d][m] = (!std::isnan(x) && y >= 1.0) ? static_cast<int32_t>(y) : 0;
+        }
+    }
+}
+
+// Piece kind 1..6 of a white or black code.
+static int32_t TipoPieza(int32_t codigo) { return codigo > 7 ? codigo - 7 : codigo; }
+
+// MVV/LVA capture scores, promotion captures one band lower, plain promotions lower still.
+void LlenarValoresOrden() {
+    for (int a = 0; a < 14; a++) {
+        valor_coronacion[a] = 0;
+        for (int v = 0; v < 14; v++) {
+            valor_captura[a][v] = 0;
+            valor_captura_coronacion[a][v] = 0;
+        }
+    }
+    for (int a = 1; a < 14; a++) {
+        if (a == SIN_PIEZA) continue;
+        valor_coronacion[a] = 3500000 + Valor_See[a];
+        for (int v = 1; v < 14; v++) {
+            if (v == SIN_PIEZA) continue;
+            valor_captura[a][v] = 5000000 + 64 * TipoPieza(v) - TipoPieza(a);
+            valor_captura_coronacion[a][v] = 4000000 + 64 * TipoPieza(v) - TipoPieza(a);
+        }
+    }
+}

@@ -1,0 +1,79 @@
+// Reader of moves in standard algebraic notation, resolved against the legal moves.
+#include <cstring>
+
+#include "uci/uci.h"
+
+// Piece kind 1..6 of a SAN letter, 0 when the letter names no piece.
+static int32_t TipoLetra(char c) {
+    switch (c) {
+        case 'N': return 2;
+        case 'B': return 3;
+        case 'R': return 4;
+        case 'Q': return 5;
+        case 'K': return 6;
+        default: return 0;
+    }
+}
+
+static int32_t TipoCodigo(int32_t codigo) { return codigo > 7 ? codigo - 7 : codigo; }
+
+uint32_t JugadaSan(const char *san) {
+    // Copy without check, mate and annotation marks.
+    char texto[16];
+    size_t n = std::strlen(san);
+    while (n > 0 && std::strchr("+#!?", san[n - 1]) != nullptr) n--;
+    if (n == 0 || n >= sizeof(texto)) return 0;
+    std::memcpy(texto, san, n);
+    texto[n] = 0;
+
+    // Castling, written with letter O or digit 0.
+    int32_t enroque = 0;
+    if (!std::strcmp(texto, "O-O") || !std::strcmp(texto, "0-0")) enroque = 6;
+    if (!std::strcmp(texto, "O-O-O") || !std::strcmp(texto, "0-0-0")) enroque = 2;
+
+    int32_t pieza = 1, corona = 0, hasta = -1, columna = -1, fila = -1;
+    if (!enroque) {
+        // Promotion: "=Q" or a bare piece letter after the rank.
+        if (n >= 2 && TipoLetra(texto[n - 1]) != 0 && (texto[n - 2] == '=' || (texto[n - 2] >= '1' && texto[n - 2] <= '8'))) {
+            corona = TipoLetra(texto[n - 1]);
+            n -= texto[n - 2] == '=' ? 2 : 1;
+        }
+        if (n < 2) return 0;
+        const char f = texto[n - 2], r = texto[n - 1];
+        if (f < 'a' || f > 'h' || r < '1' || r > '8') return 0;
+        hasta = (f - 'a') + 8 * ('8' - r);
+        size_t i = 0;
+        if (TipoLetra(texto[0]) != 0) pieza = TipoLetra(texto[i++]);
+        // What stands between piece and target: disambiguation and capture marks.
+        for (; i < n - 2; i++) {
+            const char c = texto[i];
+            if (c >= 'a' && c <= 'h') columna = c - 'a';
+            else if (c >= '1' && c <= '8') fila = '8' - c;
+            else if (c != 'x' && c != ':' && c != '-') return 0;
+        }
+    }
+
+    Lista_Jugadas lista[MAX_JUGADAS];
+    const int32_t num = GenerarMovimientos(GENERAR_TODO, lista);
+    uint32_t encontrada = 0;
+    int32_t coincidencias = 0;
+    for (int32_t i = 0; i < num; i++) {
+        const uint32_t m = lista[i].Jugada;
+        if (enroque) {
+            if (!Es_Enroque(m) || Hasta(m) % 8 != enroque) continue;
+        } else {
+            if (Es_Enroque(m) || Hasta(m) != hasta || TipoCodigo(Ficha(m)) != pieza) continue;
+            if (columna >= 0 && Desde(m) % 8 != columna) continue;
+            if (fila >= 0 && Desde(m) / 8 != fila) continue;
+            const int32_t c = Corona(m) == NINGUNA ? 0 : TipoCodigo(Corona(m));
+            if (c != corona) continue;
+        }
+        const int32_t legal = HacerMovimiento(m);
+        DeshacerMovimiento();
+        if (legal) {
+            encontrada = m;
+            coincidencias++;
+        }
+    }
+    return coincidencias == 1 ? encontrada : 0;
+}

@@ -1,0 +1,62 @@
+// Start-up pieces and a fresh search state for the search suites.
+#pragma once
+
+#include <cstring>
+
+#include "board/posicion_test_util.h"
+#include "eval/eval.h"
+#include "search/search.h"
+#include "tablebase/tablebase.h"
+
+// Fills the start-up tables once per process and resets the search state; then loads fen.
+inline int32_t PrepararBusqueda(const char *fen) {
+    static bool iniciado = false;
+    if (!iniciado) {
+        LlenarTablasEvaluacion();
+        LlenarLmr();
+        LimpiarSee();
+        LlenarValoresOrden();
+        IniciarClaves(12345);
+        CrearTransposicion(16);
+        iniciado = true;
+    }
+    LimpiarTransposicion();
+    LimpiarHistoricos();
+    std::memset(&TipoJuego, 0, sizeof(TipoJuego));
+    TipoJuego.Profundidad = 1;
+    TipoJuego.Profundidad_Maxima = 32;
+    tbprobe_Gaviota.Cargada = 0;
+    tbprobe_Gaviota.Aciertos = 0;
+    Mejor_Movimiento_Pos = -1;
+    Salir = 0;
+    return CargarPosicionPrueba(fen);
+}
+
+// 1 when the side to move is in check, as the search's callers compute it.
+inline int32_t JaqueRaiz() {
+    return TableroGlobal.Turno == 1 ? JaqueBlancas(TableroGlobal.Rey_Blanco)
+                                    : JaqueNegras(TableroGlobal.Rey_Negro);
+}
+
+// Iterative deepening with full windows from depth 1 to hasta; returns the last score.
+inline int32_t BuscarHasta(int32_t hasta) {
+    int32_t v = 0;
+    for (int32_t d = 1; d <= hasta; d++) {
+        TipoJuego.Profundidad = d;
+        Mejor_Movimiento_Pos = -1;
+        TableroGlobal.Indice_Deshacer = 0;
+        v = AlphaBeta_Pv(d, -SIN_PUNTUACION, SIN_PUNTUACION, JaqueRaiz(), 0, -1);
+    }
+    return v;
+}
+
+// The move text of a move word, as in the reports.
+inline void TextoJugada(uint32_t m, char *out) {
+    std::strcpy(out, NOMBRE_CASILLA[Desde(m)]);
+    std::strcat(out, NOMBRE_CASILLA[Hasta(m)]);
+    static const char LETRA[16] = "??nbrq???nbrq??";
+    if (Corona(m) != NINGUNA) {
+        out[4] = LETRA[Corona(m)];
+        out[5] = 0;
+    }
+}
