@@ -167,8 +167,13 @@ void DeshacerMovimiento();
 void LlenarColorCasilla();
 
 // Perft.
+struct Estadisticas_Perft {
+    uint32_t Nodos;
+    int32_t Capturas, Capturas_Al_Paso, Enroques, Coronaciones;
+};
 extern int32_t PosicionesPorJugada;
 void ComandoPerft(const char *resto);
+int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada);  // always 0
 
 // Static exchange.
 struct Registro_See {
@@ -188,6 +193,11 @@ void SeeDeshacerMovimiento();
 void LimpiarSee();
 
 // Internal to board/.
+int32_t ConvertirNumero32(const char *texto);  // decimal digits, low 32 bits of the value
+extern const int32_t See_Mov_Ca[8];  // exchange directions: knight, bishop, rook, queen
+extern const int32_t See_Mov_Al[4];
+extern const int32_t See_Mov_To[4];
+extern const int32_t See_Mov_Da[8];
 void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista);

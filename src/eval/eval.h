@@ -53,5 +53,93 @@ void PatronesAlfilB();
 void PatronesAlfilN();
 
 // Tables of the driver, the board scan and the patterns.
+inline constexpr int32_t VALOR_PEON = 100, VALOR_CABALLO = 325, VALOR_ALFIL = 335,
+                         VALOR_TORRE = 500, VALOR_DAMA = 1000;
+inline constexpr int32_t PENALIZACION_ALFIL_ATRAPADO = -150;
+inline constexpr int32_t PENALIZACION_ALFIL_ATRAPADO2 = -50;
+inline constexpr int32_t PENALIZACION_CABALLO_ATRAPADO1 = -150;
+inline constexpr int32_t PENALIZACION_CABALLO_ATRAPADO2 = -50;
+
+extern const int32_t CABALLO_ADJ[9];  // by own pawns
+extern const int32_t TORRE_ADJ[9];    // by own pawns, subtracted
+extern const int32_t imbalance[9][9];  // [major][minor], 4 = equal
+extern const int32_t KING_ATTACK_MULTI[400];
+
+// Square tables: the opening ones hold White's 64 then Black's 64 (ranks reversed); the
+// endgame ones are symmetric and indexed by either colour's own square.
+extern const int32_t PST_N_OP[128];
+extern const int32_t PST_N_EG[64];
+extern const int32_t PST_B_OP[128];
+extern const int32_t PST_B_EG[64];
+extern const int32_t PST_Q_OP[128];
+extern const int32_t PST_Q_EG[64];
+extern const int32_t PST_OUTPOST[128];
+
+// Tropism weights by White piece code (knight, bishop, rook, queen).
+extern const int32_t tropismFactorMg[7];
+extern const int32_t tropismFactorEg[7];
+
+// Filled by LlenarTablasEvaluacion: opening row first, endgame row from index 9 (knight),
+// 16 (bishop, rook) and 32 (queen).
+extern int32_t BONUS_CABALLO_MOVILIDAD[18];
+extern int32_t BONUS_ALFIL_MOVILIDAD[32];
+extern int32_t BONUS_TORRE_MOVILIDAD[32];
+extern int32_t BONUS_DAMA_MOVILIDAD[64];
+extern int16_t TROPISMO_DISTANCIA[64][64];  // 14 minus the Manhattan distance
+
+// 1 when a Black pawn attacks the square (the enemy-pawn test of a White piece).
+int32_t AmenazadoPorPeonN(int32_t casilla);
+// 1 when a White pawn attacks the square (the enemy-pawn test of a Black piece).
+int32_t AmenazadoPorPeonB(int32_t casilla);
+
+// Larger of the file and the rank distance.
+inline int32_t DistanciaRey(int32_t a, int32_t b) {
+    int32_t df = (a & 7) - (b & 7), dr = (a >> 3) - (b >> 3);
+    if (df < 0) df = -df;
+    if (dr < 0) dr = -dr;
+    return df > dr ? df : dr;
+}
+
+// Internal to eval/: steps 10 to 18 of Evaluar (weights, king attack, tempo, blend,
+// imbalance, scaling, clamp, cache store) on the side records as the terms left them.
+int32_t CerrarEvaluacion();
+
 
 // Tables of pawn structure, rooks and king safety.
+extern const int32_t PST_P_OP[128];
+extern const int32_t PST_P_EG[64];
+extern const int32_t PST_BONUS_DEFENDED_OP[128];
+extern const int32_t PST_BONUS_DEFENDED_EG[128];
+extern const int32_t PST_BONUS_FALANGE_OP[128];
+extern const int32_t PST_BONUS_FALANGE_EG[128];
+extern const int32_t BONUS_PASSED[2][8];  // [0] opening, [1] endgame, by rank index
+extern const int32_t BONUS_PEON_IMPARABLE[8];
+extern const int32_t PENALIZACION_PEON_RETRASADO_MALUS[8];
+extern const int32_t PST_R_OP[128];
+extern const int32_t PST_R_EG[64];
+extern const int32_t PST_K_OP[128];
+extern const int32_t PST_K_EG[64];
+extern const int32_t PST_K_EG_KS[64];
+extern const int32_t PST_K_EG_QS[64];
+extern const int32_t ESCUDO_PEON[2][8];  // [0] files a-c and f-h, [1] files d-e
+extern const int32_t TORMENTA_PEON[8];
+extern const int32_t att_on_hang_mg[16];
+extern const int32_t att_on_hang_eg[16];
+
+inline constexpr int32_t PENALIZACION_DOBLADO_OP = -12, PENALIZACION_DOBLADO_EG = -24;
+inline constexpr int32_t PENALIZACION_AISLADO_OP = -10, PENALIZACION_AISLADO_EG = -20;
+inline constexpr int32_t PENALIZACION_AISLADO_ABIERTO_OP = -20;  // isolated on a half-open file
+inline constexpr int32_t PENALIZACION_RETRASADO_EG = -8;
+inline constexpr int32_t PENALIZACION_RETRASADO_ABIERTO_OP = -8;  // on top of the file value
+inline constexpr int32_t BONUS_PEON_CENTRO = 5;
+inline constexpr int32_t ESCUDO_SIN_PEON = -36;
+inline constexpr int32_t PEON_SHIELD_VALOR = 100;
+inline constexpr int32_t PEON_STORM_VALOR = 100;
+// The pawn-storm term of the king shield; off until a measurement says otherwise.
+inline constexpr bool USAR_TORMENTA_PEONES = false;
+
+// From the board scan, read by the pawn and rook terms.
+extern int16_t TROPISMO_DISTANCIA[64][64];
+extern int32_t BONUS_TORRE_MOVILIDAD[32];  // opening n = 0..14, endgame from index 16
+int32_t AmenazadoPorPeonB(int32_t casilla);  // 1 when a White pawn attacks the square
+int32_t AmenazadoPorPeonN(int32_t casilla);  // 1 when a Black pawn attacks the square

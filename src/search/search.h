@@ -130,3 +130,6 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
         lista[mejor] = t;
     }
 }
+
+// Transposition table internals shared with the front end and the tests.
+void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation

@@ -1,6 +1,7 @@
 // Tablebase settings and the probing library.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 struct Registro_Tablas {
@@ -20,9 +21,33 @@ extern Registro_Tablas tbprobe_Gaviota;
 
 int32_t Descargar_gtbgaviota_dll();
 
-// The library's probes, filled when the library is loaded; null otherwise.
-typedef int (*Tipo_Sonda_Tablas)(int side, unsigned ep, unsigned castling, const unsigned *wsq,
-                                 const unsigned *bsq, const unsigned char *wpc,
-                                 const unsigned char *bpc, unsigned *info, unsigned *plies);
-extern Tipo_Sonda_Tablas tb_probe_hard;
-extern Tipo_Sonda_Tablas tb_probe_soft;
+// The probing library, loaded at run time; each pointer is null while not resolved.
+typedef char *(*Tb_Init)(int verbosidad, int compresion, const char **rutas);
+typedef void (*Tb_Vacia)();
+typedef int (*Tb_Prueba)(unsigned turno, unsigned al_paso, unsigned enroques,
+                         const unsigned *casillas_b, const unsigned *casillas_n,
+                         const unsigned char *piezas_b, const unsigned char *piezas_n,
+                         unsigned *info, unsigned *plies);
+typedef int (*Tb_Estado)();
+typedef unsigned (*Tb_Disponibles)();
+typedef int (*Tb_Cache)(size_t bytes, int fraccion_wdl);
+typedef const char **(*Tb_Rutas_Init)();
+typedef const char **(*Tb_Rutas_Add)(const char **rutas, const char *ruta);
+typedef const char **(*Tb_Rutas_Done)(const char **rutas);
+
+extern void *gtb_hmod;
+extern Tb_Init tb_init, tb_restart;
+extern Tb_Vacia tb_done, tbcache_done, tbcache_flush, tbstats_reset;
+extern Tb_Prueba tb_probe_hard, tb_probe_soft;
+extern Tb_Estado tb_is_initialized, tbcache_is_on;
+extern Tb_Disponibles tb_availability;
+extern Tb_Cache tbcache_init, tbcache_restart;
+extern Tb_Rutas_Init tbpaths_init;
+extern Tb_Rutas_Add tbpaths_add;
+extern Tb_Rutas_Done tbpaths_done;
+
+// File name of the probing library on this platform.
+inline constexpr const char *NOMBRE_GTB = "libgaviotatb.so.1";
+
+// Loads, resolves and initialises the library with the current settings, then reports.
+void Cargar_gtbgaviota_dll();

@@ -30,3 +30,16 @@ void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32
 // Standard algebraic notation ("Nf3", "exd5", "O-O", "e8=Q+", "Rae1"): the legal move of the
 // current position that the text names, 0 when none or more than one.
 uint32_t JugadaSan(const char *san);
+
+// Internal to uci/.
+void ImprimirOpciones();                // the eight option lines of the "uci" reply
+void QuitarFinDeLinea(char *linea);     // drops a final newline and a carriage return before it
+int32_t ConvertirNumero(const char *texto);  // 64-bit decimal conversion, low 32 bits kept
+
+// The "go" parameters after parsing.
+struct Parametros_Go {
+    int32_t wtime, btime, winc, binc, movestogo, movetime;
+};
+// Sets the budget and the depth limit; 1 when a search must run, 0 when nothing is searched.
+int32_t CalcularPresupuesto(const Parametros_Go *p);
+void IniciarBusqueda();  // iterative deepening up to "bestmove" and the resets after it

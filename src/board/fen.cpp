@@ -1,0 +1,125 @@
+// FEN loading and the word helpers it uses.
+#include <cstring>
+
+#include "board/board.h"
+
+const char *Split_String(const char *texto, char *buffer) {
+    while (*texto == ' ') texto++;
+    int n = 0;
+    // A token longer than 78 characters is cut; the rest stays for the next call.
+    while (*texto != ' ' && *texto != '\0' && n < 78) buffer[n++] = *texto++;
+    buffer[n] = '\0';
+    return texto;
+}
+
+int32_t Es_Numero(const char *texto) {
+    int n = 0;
+    for (; texto[n] != '\0'; n++) {
+        if (n >= 79 || texto[n] < '0' || texto[n] > '9') return 0;
+    }
+    return n > 0 ? 1 : 0;
+}
+
+int32_t ConvertirNumero32(const char *texto) {
+    // Decimal value in 64 bits (wrapping), of which the low 32 bits are kept as signed.
+    uint64_t v = 0;
+    for (; *texto >= '0' && *texto <= '9'; texto++) v = v * 10u + static_cast<uint64_t>(*texto - '0');
+    return static_cast<int32_t>(static_cast<uint32_t>(v));
+}
+
+// The cursor never moves past the terminating zero.
+static const char *Saltar(const char *p) { return *p != '\0' ? p + 1 : p; }
+
+// Puts one piece letter on square s; 0 when the letter is no piece.
+static int32_t PonerLetra(char c, int32_t s) {
+    Tipo_Tablero &t = TableroGlobal;
+    switch (c) {
+        case 'P': t.Tablero[s] = PEON_B; Blancas.Num_Peones++; return 1;
+        case 'N': t.Tablero[s] = CABALLO_B; Blancas.Num_Caballos++; return 1;
+        case 'B': t.Tablero[s] = ALFIL_B; Blancas.Num_Alfiles++; return 1;
+        case 'R': t.Tablero[s] = TORRE_B; Blancas.Num_Torres++; return 1;
+        case 'Q': t.Tablero[s] = DAMA_B; Blancas.Num_Damas++; return 1;
+        case 'K': t.Tablero[s] = REY_B; t.Rey_Blanco = s; return 1;
+        case 'p': t.Tablero[s] = PEON_N; Negras.Num_Peones++; return 1;
+        case 'n': t.Tablero[s] = CABALLO_N; Negras.Num_Caballos++; return 1;
+        case 'b': t.Tablero[s] = ALFIL_N; Negras.Num_Alfiles++; return 1;
+        case 'r': t.Tablero[s] = TORRE_N; Negras.Num_Torres++; return 1;
+        case 'q': t.Tablero[s] = DAMA_N; Negras.Num_Damas++; return 1;
+        case 'k': t.Tablero[s] = REY_N; t.Rey_Negro = s; return 1;
+        default: return 0;
+    }
+}
+
+int32_t CargarFen(const char *texto) {
+    Tipo_Tablero &t = TableroGlobal;
+    const char *p = texto;
+    t.Rey_Blanco = t.Rey_Negro = 0;
+    t.Enroque_Blancas = t.Enroque_Negras = 0;
+    t.Ficha_Al_Paso = 0;
+
+    // Board field, rank 8 first; a digit run past the h-file just ends the rank.
+    for (int fila = 0; fila < 8; fila++) {
+        int columna = 0;
+        while (columna < 8) {
+            const char c = *p++;
+            if (c >= '1' && c <= '8') {
+                const int fin = columna + (c - '0');
+                for (; columna < fin && columna < 8; columna++) t.Tablero[fila * 8 + columna] = SIN_PIEZA;
+                columna = fin;
+            } else if (PonerLetra(c, fila * 8 + columna)) {
+                columna++;
+            } else {
+                return 0;  // a space, a zero or a foreign character where a square belongs
+            }
+        }
+        p = Saltar(p);  // the separator, whatever it is
+    }
+
+    // Side to move: anything but 'w' is Black; a missing field keeps Turno.
+    if (*p != '\0') {
+        t.Turno = *p == 'w' ? 1 : 0;
+        p = Saltar(Saltar(p));
+    }
+
+    // Castling rights, only in the order KQkq.
+    if (*p == '-') {
+        p = Saltar(Saltar(p));
+    } else {
+        if (*p == 'K') { t.Enroque_Blancas += 1; p++; }
+        if (*p == 'Q') { t.Enroque_Blancas += 2; p++; }
+        if (*p == 'k') { t.Enroque_Negras += 1; p++; }
+        if (*p == 'q') { t.Enroque_Negras += 2; p++; }
+        p = Saltar(p);
+    }
+
+    // En-passant square, stored as the square of the pawn that double-stepped.
+    char palabra[80];
+    p = Split_String(p, palabra);
+    while (*p != ' ' && *p != '\0') p++;  // the uncut end of a long token
+    if (std::strcmp(palabra, "-") != 0) {
+        for (int32_t s = 0; s < 64; s++) {
+            if (std::strcmp(palabra, NOMBRE_CASILLA[s]) != 0) continue;
+            if (s / 8 == 5) t.Ficha_Al_Paso = s - 8;
+            if (s / 8 == 2) t.Ficha_Al_Paso = s + 8;
+            break;
+        }
+    }
+
+    // Half-move clock: 101 and more is cut to 100; the full-move number is not read.
+    if (*p != '\0') {
+        Split_String(p, palabra);
+        if (Es_Numero(palabra)) {
+            const int32_t v = ConvertirNumero32(palabra);
+            t.Regla_50 = t.Num_Historial = v > 100 ? 100 : v;
+        }
+    }
+    if (t.Regla_50 < 0 || t.Regla_50 > 100) t.Regla_50 = t.Num_Historial = 0;
+    return 1;
+}
+
+void LlenarColorCasilla() {
+    // Light squares (a8, h1) have file + row even.
+    for (int32_t s = 0; s < 64; s++) {
+        TableroGlobal.Color_Casilla[s] = ((s & 7) + (s >> 3)) % 2 == 0 ? 1 : 0;
+    }
+}

@@ -1,0 +1,215 @@
+// Make and unmake. Squares change only through PonerPieza, QuitarPieza and MoverPieza, so
+// Tablero, the piece counts and (in the make) the key move together.
+#include "board/board.h"
+
+// Counts are kept for pawns to queens; kings and odd codes count into a sink.
+static int32_t Sumidero;
+static int32_t *const CONTADOR[16] = {
+    &Sumidero,          &Blancas.Num_Peones, &Blancas.Num_Caballos, &Blancas.Num_Alfiles,
+    &Blancas.Num_Torres, &Blancas.Num_Damas, &Sumidero,             &Sumidero,
+    &Negras.Num_Peones, &Negras.Num_Caballos, &Negras.Num_Alfiles,  &Negras.Num_Torres,
+    &Negras.Num_Damas,  &Sumidero,            &Sumidero,            &Sumidero,
+};
+
+// Key of piece p on square s; codes beyond the table contribute nothing.
+static inline uint32_t Z(int32_t p, int32_t s) {
+    return static_cast<uint32_t>(p) < 14 ? zobrist_Tablero[p][s] : 0u;
+}
+
+static inline bool Contable(int32_t p) {
+    return (p >= PEON_B && p <= DAMA_B) || (p >= PEON_N && p <= DAMA_N);
+}
+
+static inline void PonerPieza(int32_t s, int32_t p, uint32_t &clave) {
+    TableroGlobal.Tablero[s] = p;
+    (*CONTADOR[p & 15])++;
+    clave ^= Z(p, s);
+}
+
+static inline void QuitarPieza(int32_t s, int32_t p, uint32_t &clave) {
+    TableroGlobal.Tablero[s] = SIN_PIEZA;
+    (*CONTADOR[p & 15])--;
+    clave ^= Z(p, s);
+}
+
+static inline void MoverPieza(int32_t desde, int32_t hasta, uint32_t &clave) {
+    int32_t *T = TableroGlobal.Tablero;
+    const int32_t p = T[desde];
+    T[hasta] = p;
+    T[desde] = SIN_PIEZA;
+    clave ^= Z(p, desde) ^ Z(p, hasta);
+}
+
+// Key term of the two castling states.
+static inline uint32_t TerminoEnroque(int32_t blancas, int32_t negras) {
+    return zobrist_Tablero[SIN_PIEZA][63 - blancas] ^ zobrist_Tablero[SIN_PIEZA][negras];
+}
+
+int32_t HacerMovimiento(uint32_t m) {
+    Tipo_Tablero &t = TableroGlobal;
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
+    const int32_t captura = Captura(m), corona = Corona(m);
+    const bool blanco = ficha < SIN_PIEZA;
+    uint32_t clave = t.Clave;
+
+    // 1. Save what the unmake cannot rebuild from the move word.
+    t.Pila_Deshacer[t.Indice_Deshacer] = {t.Clave,          m,
+                                          t.Rey_Blanco,     t.Rey_Negro,
+                                          t.Enroque_Blancas, t.Enroque_Negras,
+                                          t.Ficha_Al_Paso,  t.Regla_50};
+    const int32_t enroque_b = t.Enroque_Blancas, enroque_n = t.Enroque_Negras;
+
+    if (Es_Enroque(m)) {
+        // 2. Castling: the rook first, by the to square and the colour.
+        if (blanco && hasta == 62) {
+            MoverPieza(63, 61, clave);
+            t.Rey_Blanco = 62;
+            t.Enroque_Blancas = 5;
+        } else if (blanco && hasta == 58) {
+            MoverPieza(56, 59, clave);
+            t.Rey_Blanco = 58;
+            t.Enroque_Blancas = 4;
+        } else if (!blanco && hasta == 6) {
+            MoverPieza(7, 5, clave);
+            t.Rey_Negro = 6;
+            t.Enroque_Negras = 5;
+        } else if (!blanco && hasta == 2) {
+            MoverPieza(0, 3, clave);
+            t.Rey_Negro = 2;
+            t.Enroque_Negras = 4;
+        } else {
+            Salir = 1;
+        }
+    } else {
+        // 3. Rights lost by the piece leaving its square; 4 and 5 never change.
+        switch (t.Tablero[desde]) {
+            case TORRE_B:
+                if (desde == 63) {
+                    if (t.Enroque_Blancas == 3) t.Enroque_Blancas = 2;
+                    else if (t.Enroque_Blancas == 1) t.Enroque_Blancas = 0;
+                } else if (desde == 56) {
+                    if (t.Enroque_Blancas == 3) t.Enroque_Blancas = 1;
+                    else if (t.Enroque_Blancas == 2) t.Enroque_Blancas = 0;
+                }
+                break;
+            case REY_B:
+                if (t.Enroque_Blancas >= 1 && t.Enroque_Blancas <= 3) t.Enroque_Blancas = 0;
+                t.Rey_Blanco = hasta;
+                break;
+            case TORRE_N:
+                if (desde == 7) {
+                    if (t.Enroque_Negras == 3) t.Enroque_Negras = 2;
+                    else if (t.Enroque_Negras == 1) t.Enroque_Negras = 0;
+                } else if (desde == 0) {
+                    if (t.Enroque_Negras == 3) t.Enroque_Negras = 1;
+                    else if (t.Enroque_Negras == 2) t.Enroque_Negras = 0;
+                }
+                break;
+            case REY_N:
+                if (t.Enroque_Negras >= 1 && t.Enroque_Negras <= 3) t.Enroque_Negras = 0;
+                t.Rey_Negro = hasta;
+                break;
+            default:
+                break;
+        }
+    }
+    if (t.Enroque_Blancas != enroque_b || t.Enroque_Negras != enroque_n) {
+        clave ^= TerminoEnroque(enroque_b, enroque_n) ^
+                 TerminoEnroque(t.Enroque_Blancas, t.Enroque_Negras);
+    }
+
+    // 6. An ordinary capture leaves the to square before the mover arrives.
+    const bool al_paso = Es_Al_Paso(m);
+    if (captura < NINGUNA && !al_paso) {
+        if (!Contable(captura)) Salir = 1;
+        QuitarPieza(hasta, captura, clave);
+    }
+
+    // 4. The piece itself.
+    MoverPieza(desde, hasta, clave);
+
+    // 5. En-passant state; an en-passant capture removes the pawn beside the to square.
+    const int32_t paso = t.Ficha_Al_Paso;
+    if (paso != 0) clave ^= zobrist_Tablero[0][paso];
+    t.Ficha_Al_Paso = 0;
+    if (Es_Doble_Paso(m)) {
+        t.Ficha_Al_Paso = hasta;
+        clave ^= zobrist_Tablero[0][hasta];
+    } else if (al_paso && paso != 0) {
+        QuitarPieza(paso, blanco ? PEON_N : PEON_B, clave);
+    }
+
+    // 7. Promotion: the pawn on the to square turns into Corona.
+    if (corona < NINGUNA) {
+        if (!Contable(corona) || corona == PEON_B || corona == PEON_N) Salir = 1;
+        QuitarPieza(hasta, blanco ? PEON_B : PEON_N, clave);
+        PonerPieza(hasta, corona, clave);
+    }
+
+    // 8.-11. Side key, history, undo index, side to move.
+    clave ^= zobrist_Turno[0];
+    t.Clave = clave;
+    if (t.Num_Historial < MAX_HISTORIAL) t.Historial_Claves[t.Num_Historial++] = clave;
+    if (t.Indice_Deshacer < MAX_DESHACER - 1) t.Indice_Deshacer++;
+    t.Turno = 1 - t.Turno;
+
+    // 12. Pawn moves and captures reset the clock; otherwise it counts up without a cap.
+    if (ficha == PEON_B || ficha == PEON_N || captura < NINGUNA || al_paso) t.Regla_50 = 0;
+    else t.Regla_50++;
+
+    // 13. Legal when the mover's king is not attacked.
+    if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+    return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+}
+
+void DeshacerMovimiento() {
+    Tipo_Tablero &t = TableroGlobal;
+    uint32_t sin_clave = 0;  // the unmake restores the saved key instead
+
+    // 1.-3. The record of the last make, and the counters it raised.
+    const int32_t k = t.Indice_Deshacer >= 1 ? t.Indice_Deshacer - 1 : 0;
+    const Registro_Deshacer &r = t.Pila_Deshacer[k];
+    const uint32_t m = r.Jugada;
+    if (t.Num_Historial > 0) t.Num_Historial--;
+    t.Indice_Deshacer = k;
+    t.Turno = 1 - t.Turno;
+
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
+    const int32_t captura = Captura(m), corona = Corona(m);
+    const bool blanco = ficha < SIN_PIEZA;
+
+    // 4. The castling rook goes back to its corner.
+    if (Es_Enroque(m)) {
+        if (blanco && hasta == 62) MoverPieza(61, 63, sin_clave);
+        else if (blanco && hasta == 58) MoverPieza(59, 56, sin_clave);
+        else if (!blanco && hasta == 6) MoverPieza(5, 7, sin_clave);
+        else if (!blanco && hasta == 2) MoverPieza(3, 0, sin_clave);
+        else Salir = 1;
+    }
+
+    // 5. The mover goes back.
+    MoverPieza(hasta, desde, sin_clave);
+
+    // 6. The captured piece comes back, beside the to square for en passant.
+    if (Es_Al_Paso(m) && r.Ficha_Al_Paso != 0) {
+        PonerPieza(r.Ficha_Al_Paso, blanco ? PEON_N : PEON_B, sin_clave);
+    } else if (captura < NINGUNA) {
+        if (!Contable(captura)) Salir = 1;
+        PonerPieza(hasta, captura, sin_clave);
+    }
+
+    // 7. A promoted piece turns back into the pawn.
+    if (corona < NINGUNA) {
+        QuitarPieza(desde, corona, sin_clave);
+        PonerPieza(desde, blanco ? PEON_B : PEON_N, sin_clave);
+    }
+
+    // 8. Everything else from the record, the key included.
+    t.Clave = r.Clave;
+    t.Rey_Blanco = r.Rey_Blanco;
+    t.Rey_Negro = r.Rey_Negro;
+    t.Enroque_Blancas = r.Enroque_Blancas;
+    t.Enroque_Negras = r.Enroque_Negras;
+    t.Ficha_Al_Paso = r.Ficha_Al_Paso;
+    t.Regla_50 = r.Regla_50;
+}

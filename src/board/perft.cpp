@@ -1,0 +1,128 @@
+// The perft command: leaf counts with statistics and a divide table.
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "board/board.h"
+#include "platform/platform.h"
+
+int32_t PosicionesPorJugada = 0;
+
+static inline void Sumar(int32_t &contador) {
+    if (contador != INT32_MAX) contador++;
+}
+
+// Counts the last move of a sequence as a leaf; every counter saturates.
+static inline void ContarHoja(Estadisticas_Perft *est, uint32_t jugada) {
+    if (Captura(jugada) < NINGUNA) Sumar(est->Capturas);
+    if (Es_Al_Paso(jugada)) {
+        Sumar(est->Capturas_Al_Paso);
+        Sumar(est->Capturas);
+    }
+    if (Es_Enroque(jugada)) Sumar(est->Enroques);
+    if (Corona(jugada) < NINGUNA) Sumar(est->Coronaciones);
+    if (est->Nodos != UINT32_MAX) est->Nodos++;
+    Sumar(PosicionesPorJugada);
+}
+
+int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
+    if (TipoJuego.Detener) return 0;
+    if (ply == TipoJuego.Profundidad_Maxima) {
+        ContarHoja(est, jugada);
+        return 0;
+    }
+    Lista_Jugadas lista[MAX_JUGADAS];
+    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
+    for (int32_t i = 0; i < n; i++) {
+        const uint32_t m = lista[i].Jugada;
+        if (HacerMovimiento(m) && !TipoJuego.Detener) MiniMax(ply + 1, est, m);
+        DeshacerMovimiento();
+    }
+    return 0;
+}
+
+// Move text: from and to squares, then the promotion letter of either colour.
+static void TextoJugada(uint32_t m, char *texto) {
+    const int32_t desde = Desde(m), hasta = Hasta(m);
+    texto[0] = static_cast<char>('a' + desde % 8);
+    texto[1] = static_cast<char>('8' - desde / 8);
+    texto[2] = static_cast<char>('a' + hasta % 8);
+    texto[3] = static_cast<char>('8' - hasta / 8);
+    texto[4] = '\0';
+    texto[5] = '\0';
+    switch (Corona(m)) {
+        case CABALLO_B: case CABALLO_N: texto[4] = 'n'; break;
+        case ALFIL_B: case ALFIL_N: texto[4] = 'b'; break;
+        case TORRE_B: case TORRE_N: texto[4] = 'r'; break;
+        case DAMA_B: case DAMA_N: texto[4] = 'q'; break;
+        default: break;
+    }
+}
+
+// Leaves per second: nodes over seconds, with 0.001 in single precision and the division
+// done in extended precision, rounded by adding one half and truncating.
+static int32_t CalcularNps(uint32_t nodos, uint32_t usado) {
+    if (nodos == 0) return 0;
+    if (usado == 0) return static_cast<int32_t>(nodos);
+    const long double v =
+        static_cast<long double>(nodos) / (static_cast<long double>(usado) * 0.001f) + 0.5L;
+    // Out of range gives the integer-indefinite value, as the x87 store does.
+    if (v >= 2147483648.0L) return INT32_MIN;
+    return static_cast<int32_t>(v);
+}
+
+void ComandoPerft(const char *resto) {
+    // 1. The depth: a digit string, capped at 32. Zero, or a value negative in 32 bits,
+    // would never reach the leaf depth, so it is taken as no command at all.
+    char palabra[80];
+    Split_String(resto, palabra);
+    if (!Es_Numero(palabra)) return;
+    int32_t profundidad = ConvertirNumero32(palabra);
+    if (profundidad <= 0) return;
+    if (profundidad > 32) profundidad = 32;
+    TipoJuego.Profundidad_Maxima = profundidad;
+
+    Estadisticas_Perft est;
+    std::memset(&est, 0, sizeof(est));
+    int32_t cuenta[MAX_JUGADAS];
+    char texto[MAX_JUGADAS][6];
+    std::memset(cuenta, 0, sizeof(cuenta));
+    std::memset(texto, 0, sizeof(texto));
+
+    // 2.-3. Count below each legal root move, in generation order.
+    TipoJuego.Tiempo_Inicio = ObtenerTicks();
+    Lista_Jugadas lista[MAX_JUGADAS];
+    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
+    for (int32_t i = 0; i < n; i++) {
+        const uint32_t m = lista[i].Jugada;
+        if (!HacerMovimiento(m)) {
+            DeshacerMovimiento();
+            continue;
+        }
+        PosicionesPorJugada = 0;
+        if (!TipoJuego.Detener) MiniMax(1, &est, m);
+        TextoJugada(m, texto[i]);
+        cuenta[i] = PosicionesPorJugada;
+        DeshacerMovimiento();
+    }
+    TipoJuego.Tiempo_Usado = ObtenerTicks() - TipoJuego.Tiempo_Inicio + 1;
+
+    // 4.-5. Totals.
+    printf("32bit. Valores maximos: %u\n", UINT32_MAX);
+    printf("Nodos: %u\n", est.Nodos);
+    printf("Capturas: %d\n", est.Capturas);
+    printf("Captura Ep: %d\n", est.Capturas_Al_Paso);
+    printf("Coronacion: %d\n", est.Coronaciones);
+    printf("Enroques: %d\n", est.Enroques);
+    printf("Tiempo(ms): %u\n", ObtenerTicks() - TipoJuego.Tiempo_Inicio);
+    printf("Nps: %d\n", CalcularNps(est.Nodos, TipoJuego.Tiempo_Usado));
+
+    // 6. Divide: root moves with no leaf below them (or illegal) are left out.
+    printf("Divide\n");
+    printf("------------------------------\n");
+    for (int32_t i = 0; i < n; i++) {
+        if (cuenta[i] == 0) continue;
+        printf("%s: ", texto[i]);
+        printf("%d\n", cuenta[i]);
+    }
+}

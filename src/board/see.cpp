@@ -1,0 +1,153 @@
+// Static exchange evaluation, played out on the board with a light make of its own.
+#include <cstring>
+#include <initializer_list>
+
+#include "board/board.h"
+
+Pila_See SeeMove;
+
+void LimpiarSee() { std::memset(&SeeMove, 0, sizeof(SeeMove)); }
+
+int32_t SeeHacerMovimiento(uint32_t jugada) {
+    Tipo_Tablero &t = TableroGlobal;
+    if (SeeMove.Num >= 40) {
+        Salir = 1;  // never reached from See, which stops at 40 captures
+        return 0;
+    }
+    SeeMove.Capturas[SeeMove.Num++] = {jugada, t.Rey_Blanco, t.Rey_Negro};
+    const int32_t desde = Desde(jugada), hasta = Hasta(jugada), corona = Corona(jugada);
+    const int32_t p = t.Tablero[desde];
+    t.Tablero[hasta] = corona < NINGUNA ? corona : p;
+    t.Tablero[desde] = SIN_PIEZA;
+    if (p == REY_B) t.Rey_Blanco = hasta;
+    if (p == REY_N) t.Rey_Negro = hasta;
+    if (Ficha(jugada) < SIN_PIEZA) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+    return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+}
+
+void SeeDeshacerMovimiento() {
+    if (SeeMove.Num <= 0) return;
+    Tipo_Tablero &t = TableroGlobal;
+    const Registro_See &r = SeeMove.Capturas[--SeeMove.Num];
+    const int32_t desde = Desde(r.Jugada), hasta = Hasta(r.Jugada);
+    const int32_t ficha = Ficha(r.Jugada), captura = Captura(r.Jugada);
+    // A promoted piece goes back as the mover's pawn.
+    if (Corona(r.Jugada) < NINGUNA) t.Tablero[desde] = ficha < SIN_PIEZA ? PEON_B : PEON_N;
+    else t.Tablero[desde] = t.Tablero[hasta];
+    t.Tablero[hasta] = captura < NINGUNA ? captura : SIN_PIEZA;
+    t.Rey_Blanco = r.Rey_Blanco;
+    t.Rey_Negro = r.Rey_Negro;
+}
+
+// Makes the capture of the piece on casilla from desde; 1 when it was legal and stays made.
+static int32_t Probar(int32_t desde, int32_t casilla, int32_t corona) {
+    const int32_t *T = TableroGlobal.Tablero;
+    const uint32_t m = CrearJugada(desde, casilla, T[desde], T[casilla], corona);
+    if (SeeHacerMovimiento(m)) return 1;
+    SeeDeshacerMovimiento();
+    return 0;
+}
+
+// First occupied square along ray d from casilla; -1 when the ray leaves the board.
+// DIAGONAL: squares keep the colour; otherwise every step changes it.
+static int32_t PrimeraOcupada(int32_t casilla, int32_t d, bool diagonal) {
+    const int32_t *T = TableroGlobal.Tablero;
+    const int32_t *C = TableroGlobal.Color_Casilla;
+    int32_t previa = casilla;
+    for (int32_t s = casilla + d; s >= 0 && s < 64; previa = s, s += d) {
+        if (diagonal ? C[s] != C[casilla] : C[s] == C[previa]) return -1;
+        if (T[s] != SIN_PIEZA) return s;
+    }
+    return -1;
+}
+
+uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado) {
+    const int32_t *T = TableroGlobal.Tablero;
+    const int32_t *C = TableroGlobal.Color_Casilla;
+    const bool blanco = lado == 1;
+    const int32_t objetivo = T[casilla];
+    if (blanco ? (objetivo < PEON_N || objetivo > REY_N) : (objetivo < PEON_B || objetivo > REY_B)) {
+        return 0;
+    }
+    if (SeeMove.Num >= 40) return 0;
+    const int32_t base = blanco ? 0 : 7;
+    const int32_t c = C[casilla];
+    auto hecha = [] { return SeeMove.Capturas[SeeMove.Num - 1].Jugada; };
+
+    // 1. Pawns, from behind the square; onto the last rank they come in as queens.
+    const bool ultima = blanco ? casilla < 8 : casilla >= 56;
+    const int32_t corona = ultima ? DAMA_B + base : NINGUNA;
+    for (int32_t d : {7, 9}) {
+        const int32_t s = blanco ? casilla + d : casilla - d;
+        if (s < 0 || s > 63 || C[s] != c || T[s] != PEON_B + base) continue;
+        if (Probar(s, casilla, corona)) return hecha();
+    }
+
+    // 2. Knights land on the other colour.
+    for (int32_t d : See_Mov_Ca) {
+        const int32_t s = casilla + d;
+        if (s < 0 || s > 63 || C[s] == c || T[s] != CABALLO_B + base) continue;
+        if (Probar(s, casilla, NINGUNA)) return hecha();
+    }
+
+    // 3.-5. Bishops, rooks, then queens: the nearest piece on each ray.
+    for (int32_t d : See_Mov_Al) {
+        const int32_t s = PrimeraOcupada(casilla, d, true);
+        if (s >= 0 && T[s] == ALFIL_B + base && Probar(s, casilla, NINGUNA)) return hecha();
+    }
+    for (int32_t d : See_Mov_To) {
+        const int32_t s = PrimeraOcupada(casilla, d, false);
+        if (s >= 0 && T[s] == TORRE_B + base && Probar(s, casilla, NINGUNA)) return hecha();
+    }
+    for (int32_t d : See_Mov_Da) {
+        const bool diagonal = d == 9 || d == -9 || d == 7 || d == -7;
+        const int32_t s = PrimeraOcupada(casilla, d, diagonal);
+        if (s >= 0 && T[s] == DAMA_B + base && Probar(s, casilla, NINGUNA)) return hecha();
+    }
+
+    // 6. The king, last.
+    for (int32_t d : {8, -8, 1, -1, 9, -9, 7, -7}) {
+        const int32_t s = casilla + d;
+        if (s < 0 || s > 63 || T[s] != REY_B + base) continue;
+        const bool recto = d == 8 || d == -8;
+        const bool lateral = d == 1 || d == -1;
+        if (!recto && (lateral ? C[s] == c : C[s] != c)) continue;
+        if (Probar(s, casilla, NINGUNA)) return hecha();
+    }
+    return 0;
+}
+
+int32_t See(uint32_t jugada, int32_t lado) {
+    // 1. Quiet moves and en-passant captures have nothing on the to square.
+    if (Captura(jugada) == NINGUNA) return 0;
+    const int32_t casilla = Hasta(jugada);
+    const int32_t otro = lado == 1 ? 0 : 1;
+    SeeMove.Num = 0;
+
+    // 2.-3. Both sides take turns with their least valuable legal attacker.
+    uint32_t a[20] = {}, b[20] = {};
+    int32_t n = 0, e = 0;
+    for (int32_t r = 0;; r++) {
+        a[r] = Obtener_Ataques_Menores(casilla, lado);
+        if (a[r] == 0) { n = e = r; break; }
+        b[r] = Obtener_Ataques_Menores(casilla, otro);
+        if (b[r] == 0) { n = r + 1; e = r; break; }
+        if (r + 1 == 20) { n = e = 20; break; }
+    }
+
+    // 4. Take the exchange back.
+    while (SeeMove.Num > 0) SeeDeshacerMovimiento();
+
+    // 5.-7. Gains and losses in capture order, summed up to the cut-off e.
+    if (a[0] == 0) return Valor_See[Captura(jugada)];
+    int32_t lista[41];
+    int32_t k = 0;
+    lista[k++] = Valor_See[Captura(jugada)];
+    for (int32_t r = 0; r < n; r++) {
+        if (a[r] != 0) lista[k++] = -Valor_See[Captura(a[r])];
+        if (b[r] != 0) lista[k++] = Valor_See[Captura(b[r])];
+    }
+    int32_t total = 0;
+    for (int32_t i = 0; i <= e && i < k; i++) total += lista[i];
+    return total;
+}

@@ -1,0 +1,51 @@
+// Reset of the evaluation work fields of the side records.
+#include "eval/eval.h"
+
+static void LimpiarLado(Tipo_Lado &lado, int32_t limpiar_material) {
+    for (int32_t &v : lado.Peones_Columna) v = 0;
+
+    // Square lists and defence map: -1 marks an empty slot or an unowned square.
+    for (auto &columna : lado.Lista_Peones)
+        for (int32_t &v : columna) v = -1;
+    for (int32_t &v : lado.Lista_Caballos) v = -1;
+    for (int32_t &v : lado.Lista_Alfiles) v = -1;
+    for (int32_t &v : lado.Lista_Torres) v = -1;
+    for (int32_t &v : lado.Lista_Damas) v = -1;
+    for (int32_t &v : lado.Defensa_Casilla) v = -1;
+
+    // Target lists are emptied by their counts only; stale contents are never read.
+    lado.Num_Amenazas_Peon = 0;
+    lado.Num_Objetivos_Caballo = 0;
+    lado.Num_Objetivos_Alfil = 0;
+    lado.Num_Objetivos_Torre = 0;
+    lado.Num_Objetivos_Dama = 0;
+    lado.Num_Objetivos_Rey = 0;
+
+    lado.Puntos_Apertura = 0;
+    lado.Puntos_Final = 0;
+    lado.Movilidad_Apertura = 0;
+    lado.Movilidad_Final = 0;
+    lado.Tropismo_Apertura = 0;
+    lado.Tropismo_Final = 0;
+    lado.Peones_Flanco_Dama = 0;
+    lado.Peones_Flanco_Rey = 0;
+    lado.Peones_Claras = 0;
+    lado.Peones_Oscuras = 0;
+    lado.Peones_Segunda = 0;
+    lado.Ataque_Rey = 0;
+    lado.Atacantes_Rey = 0;
+
+    // The piece counts belong to the board; only position set-up clears them.
+    if (limpiar_material) {
+        lado.Num_Peones = 0;
+        lado.Num_Caballos = 0;
+        lado.Num_Alfiles = 0;
+        lado.Num_Torres = 0;
+        lado.Num_Damas = 0;
+    }
+}
+
+void LimpiarPuntuacion(int32_t limpiar_material) {
+    LimpiarLado(Blancas, limpiar_material);
+    LimpiarLado(Negras, limpiar_material);
+}

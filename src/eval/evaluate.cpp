@@ -1,0 +1,194 @@
+// The evaluation driver: material, phase, cache, terms, blend, imbalance and scaling.
+#include "endgame/endgame.h"
+#include "eval/eval.h"
+#include "search/search.h"
+
+int32_t AJUSTE_MOB[2];
+int32_t AJUSTE_ATT[2];
+
+// Single-precision 0.01 is slightly below 0.01, so exact multiples of 100 lose one point.
+int32_t Porcentaje(int32_t x, int32_t p) {
+    return static_cast<int32_t>(static_cast<long double>(x * p) * static_cast<long double>(0.01f));
+}
+
+// Material and its adjustments for one side.
+static void Material(Tipo_Lado &p, const Tipo_Lado &r) {
+    int32_t peones = p.Num_Peones < 0 ? 0 : (p.Num_Peones > 8 ? 8 : p.Num_Peones);
+    int32_t material = VALOR_PEON * p.Num_Peones + VALOR_CABALLO * p.Num_Caballos +
+                       VALOR_ALFIL * p.Num_Alfiles + VALOR_TORRE * p.Num_Torres +
+                       VALOR_DAMA * p.Num_Damas;
+    int32_t ajuste = CABALLO_ADJ[peones] * p.Num_Caballos - TORRE_ADJ[peones] * p.Num_Torres;
+    if (p.Num_Caballos >= 2) ajuste -= 10;
+    if (p.Num_Torres >= 2) ajuste -= 5;
+    if (p.Num_Damas >= 1) ajuste -= 5 * (r.Num_Caballos + r.Num_Alfiles);
+    p.Puntos_Apertura = material + ajuste;
+    p.Puntos_Final = material + ajuste;
+    if (p.Num_Alfiles >= 2) {
+        p.Puntos_Apertura += 50;
+        p.Puntos_Final += 60;
+    }
+}
+
+// Mobility at the side's weight, tropism at a fixed 20 percent.
+static void Ponderar(Tipo_Lado &p, int32_t lado) {
+    p.Puntos_Apertura += Porcentaje(p.Movilidad_Apertura, AJUSTE_MOB[lado]) +
+                         Porcentaje(p.Tropismo_Apertura, 20);
+    p.Puntos_Final += Porcentaje(p.Movilidad_Final, AJUSTE_MOB[lado]) +
+                      Porcentaje(p.Tropismo_Final, 20);
+}
+
+// The attack counts only with two attackers and a queen.
+static void AtaqueRey(Tipo_Lado &p, int32_t lado) {
+    if (p.Atacantes_Rey < 2) return;
+    if (p.Ataque_Rey > 399) p.Ataque_Rey = 399;
+    int32_t valor = 0;
+    if (p.Num_Damas >= 1)
+        valor = KING_ATTACK_MULTI[p.Ataque_Rey];
+    else
+        p.Ataque_Rey = 0;
+    valor = Porcentaje(valor, AJUSTE_ATT[lado]);
+    p.Puntos_Apertura += valor;
+    p.Puntos_Final += valor;
+}
+
+// Index of a difference into the imbalance table: 4 = equal.
+static inline int32_t IndiceDesequilibrio(int32_t dif) {
+    if (dif < -3) return 0;
+    return dif + 4 > 8 ? 8 : dif + 4;
+}
+
+static inline int32_t Reconocidos() {
+    const Tipo_Lado &b = Blancas, &n = Negras;
+    return FinalesReconocidos(b.Num_Peones, b.Num_Caballos, b.Num_Alfiles, b.Num_Torres,
+                              b.Num_Damas, n.Num_Peones, n.Num_Caballos, n.Num_Alfiles,
+                              n.Num_Torres, n.Num_Damas);
+}
+
+// Steps 10 to 18 of Evaluar: weights, king attack, tempo, blend, imbalance, scaling,
+// clamp and cache store, from the side records as the terms left them.
+int32_t CerrarEvaluacion() {
+    Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &b = Blancas, &n = Negras;
+
+    // 10. Mobility and tropism weights.
+    Ponderar(b, 1);
+    Ponderar(n, 0);
+
+    // 11. King attack, White first.
+    AtaqueRey(b, 1);
+    AtaqueRey(n, 0);
+
+    // 12. Tempo.
+    Tipo_Lado &mueve = t.Turno == 1 ? b : n;
+    mueve.Puntos_Apertura += 5;
+    mueve.Puntos_Final += 10;
+
+    // 13. Blend by phase; single-precision 1/24 is slightly above 1/24.
+    int32_t mezcla = (b.Puntos_Apertura - n.Puntos_Apertura) * t.Fase +
+                     (b.Puntos_Final - n.Puntos_Final) * (24 - t.Fase);
+    int32_t puntos = static_cast<int32_t>(static_cast<long double>(mezcla) *
+                                          static_cast<long double>(1.0f / 24.0f));
+
+    // 14. Imbalance of major against minor pieces.
+    int32_t mayor = (b.Num_Torres - n.Num_Torres) + 2 * (b.Num_Damas - n.Num_Damas);
+    int32_t menor = (b.Num_Caballos - n.Num_Caballos) + (b.Num_Alfiles - n.Num_Alfiles);
+    puntos += imbalance[IndiceDesequilibrio(mayor)][IndiceDesequilibrio(menor)];
+
+    // 15. Drawish material scales the score; 0 changes nothing here.
+    int32_t escala = Reconocidos();
+    if (escala != 0 && escala != 100) puntos = Porcentaje(puntos, escala);
+
+    // 16. Clamp below the mate scores and inside 16 bits.
+    if (puntos > UMBRAL_MATE) puntos = UMBRAL_MATE;
+    if (puntos < -UMBRAL_MATE) puntos = -UMBRAL_MATE;
+
+    // 17. Cache store, always overwriting.
+    if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
+        uint32_t indice = t.Clave % static_cast<uint32_t>(TT_Opciones.Num_Cache);
+        TT_Cache[indice].Clave = t.Clave;
+        TT_Cache[indice].Puntuacion = static_cast<int16_t>(puntos);
+    }
+
+    // 18. From the side to move's point of view.
+    return t.Turno == 1 ? puntos : -puntos;
+}
+
+int32_t Evaluar() {
+    Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &b = Blancas, &n = Negras;
+
+    // 1. Clear the work fields, keeping the piece counts.
+    LimpiarPuntuacion(0);
+
+    // 2. Material.
+    Material(b, n);
+    Material(n, b);
+
+    // 3. Phase: 24 with every piece on the board, 0 with pawns and kings only.
+    int32_t fase = b.Num_Caballos + n.Num_Caballos + b.Num_Alfiles + n.Num_Alfiles +
+                   2 * (b.Num_Torres + n.Num_Torres) + 4 * (b.Num_Damas + n.Num_Damas);
+    t.Fase = fase < 0 ? 0 : (fase > 24 ? 24 : fase);
+
+    // 4. Cache probe: scores are stored from White's point of view.
+    if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
+        uint32_t indice = t.Clave % static_cast<uint32_t>(TT_Opciones.Num_Cache);
+        if (TT_Cache[indice].Clave == t.Clave) {
+            int32_t guardada = TT_Cache[indice].Puntuacion;
+            return t.Turno == 1 ? guardada : -guardada;
+        }
+    }
+
+    // 5. Opening patterns.
+    PatronesApertura();
+
+    // 6. Board scan.
+    EvaluarPiezasTableroJuego();
+
+    // 7. Endgame gate; none of these returns goes through the cache.
+    if (t.Fase <= 9) {
+        int32_t menores_b = b.Num_Caballos + b.Num_Alfiles;
+        int32_t menores_n = n.Num_Caballos + n.Num_Alfiles;
+        int32_t pesadas = b.Num_Peones + n.Num_Peones + b.Num_Torres + n.Num_Torres +
+                          b.Num_Damas + n.Num_Damas;
+        if (pesadas == 0 && menores_b + menores_n == 0) return 0;
+        if (pesadas == 0 && menores_b <= 1 && menores_n <= 1) return 0;
+        if (Reconocidos() == 0) return 0;
+        int32_t especial = EvaluarFinalesDificiles();
+        if (especial != SIN_PUNTUACION) return especial;
+    }
+
+    // 8. Pawn structure and rooks.
+    EvaluarPeonesB();
+    EvaluarPeonesN();
+    EvaluarTorreB();
+    EvaluarTorreN();
+
+    // 9. King safety, islands, threats and piece patterns. Per side: pawn threats, knight
+    // threats, then the knight patterns, White first. A side's threats set the enemy's
+    // Defensa_Casilla to -1 where they score, and that side's trapped-knight test reads the
+    // enemy's Defensa_Casilla, so a pawn guard already hit by a pawn threat no longer counts
+    // as doubly defended. Only the threats of the same side matter to that test, so running
+    // Black's pawn threats before or after White's knight patterns gives the same score.
+    EvaluarReyB();
+    EvaluarReyN();
+    EvaluarReyFinal();
+    IslasPeones();
+    AmenazasPeonB();
+    AmenazasCaballoB();
+    PatronesCaballoB();
+    AmenazasPeonN();
+    AmenazasCaballoN();
+    PatronesCaballoN();
+    AmenazasAlfilB();
+    PatronesAlfilB();
+    AmenazasAlfilN();
+    PatronesAlfilN();
+    AmenazasTorreB();
+    AmenazasTorreN();
+    AmenazasDamaB();
+    AmenazasDamaN();
+    AmenazasReyB();
+    AmenazasReyN();
+
+    return CerrarEvaluacion();
+}

@@ -1,0 +1,130 @@
+// King safety: king tables, neighbour scan, pawn shield, back-rank air, shut-in rooks, and the
+// king endgame tables chosen by the wings that hold pawns.
+#include "eval/eval.h"
+
+// Steps to the eight neighbours.
+static constexpr int32_t VECINOS_REY[8] = {-9, -8, -7, -1, 1, 7, 8, 9};
+
+// Shield and storm of the king's file and its neighbours, opening only.
+template <bool Blanco>
+static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
+    const int32_t r = Blanco ? 7 - (k >> 3) : (k >> 3);  // 0 = own first rank
+    if (r == 7) return;
+    const int32_t f = k & 7;
+    int32_t centro = f;
+    if (r <= 1 && f >= 5) centro = 6;       // castled short: shield g
+    else if (r <= 1 && f <= 2) centro = 1;  // castled long: shield b
+    const int32_t columnas[3] = {centro, centro - 1, centro + 1};
+    int32_t escudo = 0, tormenta = 0;
+    for (int32_t c : columnas) {
+        if (c < 0 || c > 7) continue;
+        // The rearmost own pawn of the file is the last filled slot.
+        const int32_t n = propio.Peones_Columna[c];
+        if (n == 0) {
+            escudo += ESCUDO_SIN_PEON;
+        } else {
+            const int32_t s = propio.Lista_Peones[c][n - 1];
+            const int32_t rp = Blanco ? 7 - (s >> 3) : (s >> 3);
+            escudo += ESCUDO_PEON[c == 3 || c == 4][rp];
+        }
+        // Storm: the most advanced enemy pawn of the file, by its rank from our side.
+        if constexpr (USAR_TORMENTA_PEONES) {
+            if (rival.Peones_Columna[c] > 0) {
+                const int32_t s = rival.Lista_Peones[c][0];
+                tormenta += TORMENTA_PEON[Blanco ? 7 - (s >> 3) : (s >> 3)];
+            }
+        }
+    }
+    propio.Puntos_Apertura += Porcentaje(escudo, PEON_SHIELD_VALOR);
+    if constexpr (USAR_TORMENTA_PEONES) propio.Puntos_Apertura += Porcentaje(tormenta, PEON_STORM_VALOR);
+}
+
+template <bool Blanco>
+static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
+    const int32_t *tablero = TableroGlobal.Tablero;
+    const int32_t *color = TableroGlobal.Color_Casilla;
+    const int32_t k = Blanco ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
+    constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
+    constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
+    // Squares are written for White; Black reads them with the ranks reversed.
+    constexpr int32_t espejo = Blanco ? 0 : 56;
+
+    // 1. King tables.
+    propio.Puntos_Apertura += PST_K_OP[(Blanco ? 0 : 64) + k];
+    propio.Puntos_Final += PST_K_EG[k];
+
+    // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
+    for (int32_t d : VECINOS_REY) {
+        const int32_t t = k + d;
+        if (t < 0 || t > 63) continue;
+        const bool diagonal = d == -9 || d == -7 || d == 7 || d == 9;
+        if (diagonal != (color[t] == color[k])) continue;
+        const int32_t p = tablero[t];
+        if (p == SIN_PIEZA) continue;
+        if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {
+            propio.Defensa_Casilla[t]++;
+        } else if (propio.Num_Objetivos_Rey < 8) {
+            propio.Objetivos_Rey[propio.Num_Objetivos_Rey++] = t;
+        }
+    }
+
+    // 3. Pawn shield.
+    EscudoRey<Blanco>(propio, rival, k);
+
+    // 4. Back-rank air: a king in the corner behind an unmoved pawn wall can be mated there.
+    const int32_t kb = k ^ espejo;  // the king's square seen from White's side
+    auto hay = [&](int32_t s, int32_t pieza) { return tablero[s ^ espejo] == pieza; };
+    bool sin_aire = false;
+    if (kb == 63) sin_aire = hay(54, peon) && hay(55, peon);
+    else if (kb == 62) sin_aire = hay(53, peon) && hay(54, peon) && hay(55, peon);
+    else if (kb == 56) sin_aire = hay(48, peon) && hay(49, peon);
+    else if (kb == 57) sin_aire = hay(48, peon) && hay(49, peon) && hay(50, peon);
+    if (sin_aire) {
+        propio.Puntos_Apertura -= 15;
+        propio.Puntos_Final -= 15;
+    }
+
+    // 5. Rooks shut in by a king that can no longer castle.
+    const int32_t enroque = Blanco ? TableroGlobal.Enroque_Blancas : TableroGlobal.Enroque_Negras;
+    if (enroque == 0) {
+        int32_t castigo = 0;
+        if (kb >= 56 && kb <= 58) {
+            if (hay(48, torre) || hay(49, torre)) {
+                castigo = -50;
+            } else {
+                for (int32_t s = kb; s >= 56; s--)
+                    if (hay(s, torre)) castigo -= 50;
+            }
+        } else if (kb >= 61 && kb <= 63) {
+            if (hay(55, torre) || hay(54, torre)) {
+                castigo = -50;
+            } else {
+                for (int32_t s = kb; s <= 63; s++)
+                    if (hay(s, torre)) castigo -= 50;
+            }
+        }
+        propio.Puntos_Apertura += castigo;
+    }
+}
+
+void EvaluarReyB() { EvaluarRey<true>(Blancas, Negras); }
+
+void EvaluarReyN() { EvaluarRey<false>(Negras, Blancas); }
+
+// With pawns on one wing only, each king is drawn away from the empty wing.
+void EvaluarReyFinal() {
+    if (Blancas.Num_Peones + Negras.Num_Peones == 0) return;
+    const int32_t kb = TableroGlobal.Rey_Blanco, kn = TableroGlobal.Rey_Negro;
+    if (Blancas.Peones_Flanco_Rey == 0 && Negras.Peones_Flanco_Rey == 0) {
+        Blancas.Puntos_Apertura += PST_K_EG_KS[kb];
+        Blancas.Puntos_Final += PST_K_EG_KS[kb];
+        Negras.Puntos_Apertura += PST_K_EG_KS[kn];
+        Negras.Puntos_Final += PST_K_EG_KS[kn];
+    }
+    if (Blancas.Peones_Flanco_Dama == 0 && Negras.Peones_Flanco_Dama == 0) {
+        Blancas.Puntos_Apertura += PST_K_EG_QS[kb];
+        Blancas.Puntos_Final += PST_K_EG_QS[kb];
+        Negras.Puntos_Apertura += PST_K_EG_QS[kn];
+        Negras.Puntos_Final += PST_K_EG_QS[kn];
+    }
+}

@@ -1,0 +1,248 @@
+// Fixed positional patterns: development, pawn islands, knight outposts and traps, and the
+// bishop's pawn colour and fianchetto.
+#include "eval/eval.h"
+
+// Squares by name, a8 = 0 .. h1 = 63.
+enum : int32_t {
+    A8 = 0, B8, C8, D8, E8, F8, G8, H8,
+    A7, B7, C7, D7, E7, F7, G7, H7,
+    A6, B6, C6, D6, E6, F6, G6, H6,
+    A5, B5, C5, D5, E5, F5, G5, H5,
+    A4, B4, C4, D4, E4, F4, G4, H4,
+    A3, B3, C3, D3, E3, F3, G3, H3,
+    A2, B2, C2, D2, E2, F2, G2, H2,
+    A1, B1, C1, D1, E1, F1, G1, H1
+};
+
+static inline int32_t Hay(int32_t casilla, int32_t pieza) {
+    return TableroGlobal.Tablero[casilla] == pieza;
+}
+
+static inline int32_t Ocupada(int32_t casilla) {
+    return TableroGlobal.Tablero[casilla] != SIN_PIEZA;
+}
+
+static int32_t AlgunaEn(int32_t pieza, const int32_t (&casillas)[5]) {
+    for (int32_t c : casillas)
+        if (Hay(c, pieza)) return 1;
+    return 0;
+}
+
+// Opening development, opening accumulator only.
+void PatronesApertura() {
+    int32_t b = 0, n = 0;
+
+    // Centre pawns blocked on their home squares.
+    if (Hay(E2, PEON_B) && Ocupada(E3)) b -= 20;
+    if (Hay(D2, PEON_B) && Ocupada(D3)) b -= 20;
+    if (Hay(E7, PEON_N) && Ocupada(E6)) n -= 20;
+    if (Hay(D7, PEON_N) && Ocupada(D6)) n -= 20;
+
+    // Knight in front of the c- or f-pawn while the other centre square stays empty.
+    if (Hay(C2, PEON_B) && Hay(D4, PEON_B) && Hay(C3, CABALLO_B) && !Ocupada(E4)) b -= 20;
+    if (Hay(C7, PEON_N) && Hay(D5, PEON_N) && Hay(C6, CABALLO_N) && !Ocupada(E5)) n -= 20;
+    if (Hay(F2, PEON_B) && Hay(E4, PEON_B) && Hay(F3, CABALLO_B) && !Ocupada(D4)) b -= 20;
+    if (Hay(F7, PEON_N) && Hay(E5, PEON_N) && Hay(F6, CABALLO_N) && !Ocupada(D5)) n -= 20;
+
+    // Bishop still shut in by a blocked centre pawn.
+    if (Hay(D2, PEON_B) && Ocupada(D3) && Hay(C1, ALFIL_B)) b -= 50;
+    if (Hay(E2, PEON_B) && Ocupada(E3) && Hay(F1, ALFIL_B)) b -= 50;
+    if (Hay(D7, PEON_N) && Ocupada(D6) && Hay(C8, ALFIL_N)) n -= 50;
+    if (Hay(E7, PEON_N) && Ocupada(E6) && Hay(F8, ALFIL_N)) n -= 50;
+
+    // Bishop developed outside the own pawn chain.
+    static const int32_t FUERA_D4[5] = {H2, G3, F4, G5, H4};
+    static const int32_t FUERA_E4[5] = {A2, B3, C4, B5, A4};
+    static const int32_t FUERA_D5[5] = {H7, G6, F5, G4, H5};
+    static const int32_t FUERA_E5[5] = {A7, B6, C5, B4, A5};
+    if (Hay(D4, PEON_B) && AlgunaEn(ALFIL_B, FUERA_D4)) b += 10;
+    if (Hay(E4, PEON_B) && AlgunaEn(ALFIL_B, FUERA_E4)) b += 10;
+    if (Hay(D5, PEON_N) && AlgunaEn(ALFIL_N, FUERA_D5)) n += 10;
+    if (Hay(E5, PEON_N) && AlgunaEn(ALFIL_N, FUERA_E5)) n += 10;
+
+    Blancas.Puntos_Apertura += b;
+    Negras.Puntos_Apertura += n;
+}
+
+// Files holding pawns whose left-hand file holds none.
+static int32_t ContarIslas(const Tipo_Lado &lado) {
+    int32_t islas = 0;
+    for (int32_t f = 0; f < 8; f++)
+        if (lado.Peones_Columna[f] > 0 && (f == 0 || lado.Peones_Columna[f - 1] == 0)) islas++;
+    return islas;
+}
+
+void IslasPeones() {
+    int32_t dif = 3 * (ContarIslas(Negras) - ContarIslas(Blancas));
+    Blancas.Puntos_Apertura += dif;
+    Blancas.Puntos_Final += dif;
+    Negras.Puntos_Apertura -= dif;
+    Negras.Puntos_Final -= dif;
+}
+
+// Outpost multipliers by defending pawns, ordinary square then hole.
+static const float MULTIPLICADOR_PUESTO[2][3] = {{0.0f, 1.0f, 1.5f}, {1.5f, 2.5f, 3.0f}};
+
+// 1 when an enemy pawn stands anywhere on file f from the square desde onward, stepping by
+// paso (toward the enemy's home rank).
+static int32_t PeonEnColumna(int32_t desde, int32_t paso, int32_t peon) {
+    for (int32_t d = desde; d >= 0 && d <= 63; d += paso)
+        if (TableroGlobal.Tablero[d] == peon) return 1;
+    return 0;
+}
+
+// The outpost value of a knight not attacked by an enemy pawn. adelante is -8 for White and
+// +8 for Black; the sides of the knight keep their files under the colour mirror.
+static int32_t ValorPuesto(int32_t s, int32_t blanco) {
+    const Tipo_Tablero &t = TableroGlobal;
+    const int32_t adelante = blanco ? -8 : 8;
+    const int32_t peon_rival = blanco ? PEON_N : PEON_B;
+    const int32_t peon_propio = blanco ? PEON_B : PEON_N;
+    const int32_t f = s & 7;
+    const int32_t frente = s + adelante;
+
+    int32_t hueco = 0;
+    if (frente >= 0 && frente <= 63 && t.Tablero[frente] == peon_rival) {
+        int32_t izquierda = f > 0 && t.Tablero[s - 1] == peon_rival;
+        int32_t derecha = f < 7 && t.Tablero[s + 1] == peon_rival;
+        // Nothing of the enemy on the side file from the rank in front up to its home rank.
+        int32_t izquierda_libre = f == 0 || !PeonEnColumna(frente - 1, adelante, peon_rival);
+        int32_t derecha_libre = f == 7 || !PeonEnColumna(frente + 1, adelante, peon_rival);
+        hueco = (izquierda && derecha) || (derecha && izquierda_libre) ||
+                (izquierda && derecha_libre);
+    }
+
+    // Own pawns diagonally behind the knight.
+    int32_t defensores = 0;
+    int32_t atras[2] = {s - adelante - 1, s - adelante + 1};
+    for (int32_t d : atras)
+        if (d >= 0 && d <= 63 && t.Color_Casilla[d] == t.Color_Casilla[s] &&
+            t.Tablero[d] == peon_propio)
+            defensores++;
+
+    const int32_t valor = PST_OUTPOST[(blanco ? 0 : 64) + s];
+    return static_cast<int32_t>(static_cast<long double>(valor) *
+                                static_cast<long double>(MULTIPLICADOR_PUESTO[hueco][defensores]));
+}
+
+// Knight in a corner cage. Pawn-guard tests read the enemy's Defensa_Casilla as the pawn
+// and knight threats of this side have left it.
+static int32_t CaballoAtrapadoB(int32_t s) {
+    const int32_t *defensa = Negras.Defensa_Casilla;
+    int32_t v = 0;
+    if (s == A8) {
+        if (Hay(A7, PEON_N)) v += PENALIZACION_CABALLO_ATRAPADO2;
+        if (Hay(C7, PEON_N) && defensa[C7] >= 1) v += PENALIZACION_CABALLO_ATRAPADO1;
+    } else if (s == H8) {
+        if (Hay(H7, PEON_N)) v += PENALIZACION_CABALLO_ATRAPADO2;
+        if (Hay(F7, PEON_N) && defensa[F7] >= 1) v += PENALIZACION_CABALLO_ATRAPADO1;
+    } else if (s == H7) {
+        if (Hay(G7, PEON_N)) {
+            if (Hay(H6, PEON_N)) v += PENALIZACION_CABALLO_ATRAPADO1;
+            if (Hay(F6, PEON_N)) v += PENALIZACION_CABALLO_ATRAPADO1;
+        }
+    } else if (s == A7) {
+        if (Hay(B7, PEON_N)) {
+            if (Hay(A6, PEON_N)) v += PENALIZACION_CABALLO_ATRAPADO1;
+            if (Hay(C6, PEON_N)) v += PENALIZACION_CABALLO_ATRAPADO1;
+        }
+    }
+    return v;
+}
+
+static int32_t CaballoAtrapadoN(int32_t s) {
+    const int32_t *defensa = Blancas.Defensa_Casilla;
+    int32_t v = 0;
+    if (s == A1) {
+        if (Hay(A2, PEON_B)) v += PENALIZACION_CABALLO_ATRAPADO2;
+        if (Hay(C2, PEON_B) && defensa[C2] >= 1) v += PENALIZACION_CABALLO_ATRAPADO1;
+    } else if (s == H1) {
+        if (Hay(H2, PEON_B)) v += PENALIZACION_CABALLO_ATRAPADO2;
+        if (Hay(F2, PEON_B) && defensa[F2] >= 1) v += PENALIZACION_CABALLO_ATRAPADO1;
+    } else if (s == H2) {
+        if (Hay(G2, PEON_B)) {
+            if (Hay(H3, PEON_B)) v += PENALIZACION_CABALLO_ATRAPADO1;
+            if (Hay(F3, PEON_B)) v += PENALIZACION_CABALLO_ATRAPADO1;
+        }
+    } else if (s == A2) {
+        if (Hay(B2, PEON_B)) {
+            if (Hay(A3, PEON_B)) v += PENALIZACION_CABALLO_ATRAPADO1;
+            if (Hay(C3, PEON_B)) v += PENALIZACION_CABALLO_ATRAPADO1;
+        }
+    }
+    return v;
+}
+
+void PatronesCaballoB() {
+    Tipo_Lado &p = Blancas;
+    for (int32_t i = 0; i < 8 && p.Lista_Caballos[i] != -1; i++) {
+        const int32_t s = p.Lista_Caballos[i];
+        int32_t v = 0;
+        // Knight on its own half behind a pawn of its own.
+        if (s >= 32 && Hay(s - 8, PEON_B)) v += 5;
+        if (!AmenazadoPorPeonN(s)) v += ValorPuesto(s, 1);
+        v += CaballoAtrapadoB(s);
+        p.Puntos_Apertura += v;
+        p.Puntos_Final += v;
+    }
+}
+
+void PatronesCaballoN() {
+    Tipo_Lado &p = Negras;
+    for (int32_t i = 0; i < 8 && p.Lista_Caballos[i] != -1; i++) {
+        const int32_t s = p.Lista_Caballos[i];
+        int32_t v = 0;
+        if (s < 32 && Hay(s + 8, PEON_N)) v += 5;
+        if (!AmenazadoPorPeonB(s)) v += ValorPuesto(s, 0);
+        v += CaballoAtrapadoN(s);
+        p.Puntos_Apertura += v;
+        p.Puntos_Final += v;
+    }
+}
+
+// Own pawns on the bishop's colour hurt, enemy pawns there help a little.
+static int32_t ColorPeones(const Tipo_Lado &p, const Tipo_Lado &r, int32_t s) {
+    const int32_t claro = TableroGlobal.Color_Casilla[s] == 1;
+    const int32_t propios = claro ? p.Peones_Claras : p.Peones_Oscuras;
+    const int32_t rivales = claro ? r.Peones_Claras : r.Peones_Oscuras;
+    return -3 * (propios - 4) + (4 - rivales);
+}
+
+void PatronesAlfilB() {
+    Tipo_Lado &p = Blancas;
+    // The fianchetto squares are tested once per bishop of the side, wherever it stands.
+    for (int32_t i = 0; i < 8 && p.Lista_Alfiles[i] != -1; i++) {
+        int32_t v = ColorPeones(p, Negras, p.Lista_Alfiles[i]), ap = 0, fin = 0;
+        if (Hay(B2, ALFIL_B)) {
+            if (Hay(C3, PEON_B)) ap -= 10, fin -= 20;
+            if (Hay(B3, PEON_B) && (Hay(A2, PEON_B) || Hay(C2, PEON_B))) v += 4;
+            if (Hay(D4, PEON_N) && (Hay(E5, PEON_N) || Hay(C5, PEON_N))) v -= 20;
+        }
+        if (Hay(G2, ALFIL_B)) {
+            if (Hay(F3, PEON_B)) ap -= 10, fin -= 20;
+            if (Hay(G3, PEON_B) && (Hay(H2, PEON_B) || Hay(F2, PEON_B))) v += 4;
+            if (Hay(E4, PEON_N) && (Hay(D5, PEON_N) || Hay(F5, PEON_N))) v -= 20;
+        }
+        p.Puntos_Apertura += v + ap;
+        p.Puntos_Final += v + fin;
+    }
+}
+
+void PatronesAlfilN() {
+    Tipo_Lado &p = Negras;
+    for (int32_t i = 0; i < 8 && p.Lista_Alfiles[i] != -1; i++) {
+        int32_t v = ColorPeones(p, Blancas, p.Lista_Alfiles[i]), ap = 0, fin = 0;
+        if (Hay(B7, ALFIL_N)) {
+            if (Hay(C6, PEON_N)) ap -= 10, fin -= 20;
+            if (Hay(B6, PEON_N) && (Hay(A7, PEON_N) || Hay(C7, PEON_N))) v += 4;
+            if (Hay(D5, PEON_B) && (Hay(E4, PEON_B) || Hay(C4, PEON_B))) v -= 20;
+        }
+        if (Hay(G7, ALFIL_N)) {
+            if (Hay(F6, PEON_N)) ap -= 10, fin -= 20;
+            if (Hay(G6, PEON_N) && (Hay(H7, PEON_N) || Hay(F7, PEON_N))) v += 4;
+            if (Hay(E5, PEON_B) && (Hay(D4, PEON_B) || Hay(F4, PEON_B))) v -= 20;
+        }
+        p.Puntos_Apertura += v + ap;
+        p.Puntos_Final += v + fin;
+    }
+}

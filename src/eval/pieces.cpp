@@ -1,0 +1,348 @@
+// The board scan: pawn bookkeeping, knights, bishops and queens of both colours.
+#include "eval/eval.h"
+
+int32_t AmenazadoPorPeonN(int32_t casilla) {
+    if (casilla < 7) return 0;
+    const Tipo_Tablero &t = TableroGlobal;
+    // A diagonal neighbour has the same square colour; a wrapped one does not.
+    if (casilla >= 9 && t.Tablero[casilla - 9] == PEON_N &&
+        t.Color_Casilla[casilla - 9] == t.Color_Casilla[casilla])
+        return 1;
+    if (t.Tablero[casilla - 7] == PEON_N &&
+        t.Color_Casilla[casilla - 7] == t.Color_Casilla[casilla])
+        return 1;
+    return 0;
+}
+
+int32_t AmenazadoPorPeonB(int32_t casilla) {
+    if (casilla > 56) return 0;
+    const Tipo_Tablero &t = TableroGlobal;
+    if (t.Tablero[casilla + 7] == PEON_B &&
+        t.Color_Casilla[casilla + 7] == t.Color_Casilla[casilla])
+        return 1;
+    if (casilla <= 54 && t.Tablero[casilla + 9] == PEON_B &&
+        t.Color_Casilla[casilla + 9] == t.Color_Casilla[casilla])
+        return 1;
+    return 0;
+}
+
+static const int32_t SALTOS_CABALLO[8] = {-17, -15, -10, -6, 6, 10, 15, 17};
+static const int32_t RAYOS_ALFIL[4] = {-7, -9, 7, 9};
+static const int32_t RAYOS_DAMA[8] = {-9, 9, -7, 7, 1, -1, 8, -8};
+
+// Per-colour view of the scan: own record, enemy record and the colour-dependent numbers.
+struct Vista_Lado {
+    Tipo_Lado *propio;
+    Tipo_Lado *rival;
+    int32_t blanco;        // 1 White, 0 Black
+    int32_t rey_rival;     // square of the enemy king
+    int32_t mitad;         // offset of the colour's half of the opening tables
+    int32_t num_caballos;  // places used in the piece lists
+    int32_t num_alfiles;
+    int32_t num_torres;
+    int32_t num_damas;
+};
+
+static inline int32_t EsPropia(const Vista_Lado &v, int32_t pieza) {
+    return v.blanco ? pieza < SIN_PIEZA : pieza > SIN_PIEZA;
+}
+
+static inline int32_t AtacadaPorPeonRival(const Vista_Lado &v, int32_t casilla) {
+    return v.blanco ? AmenazadoPorPeonN(casilla) : AmenazadoPorPeonB(casilla);
+}
+
+// Rank 5 or higher for White, rank 4 or lower for Black.
+static inline int32_t EnMitadRival(const Vista_Lado &v, int32_t casilla) {
+    return v.blanco ? casilla < 32 : casilla >= 32;
+}
+
+static void EvaluarPeon(Vista_Lado &v, int32_t s) {
+    const Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &p = *v.propio;
+    int32_t f = s & 7;
+
+    // 1. File list, most advanced pawn first; a sixth pawn on a file is dropped.
+    int32_t n = p.Peones_Columna[f];
+    if (n < 5) {
+        int32_t *col = p.Lista_Peones[f];
+        if (v.blanco) {
+            col[n] = s;
+        } else {
+            // Black pawns arrive rearmost first: the new one goes in front.
+            for (int32_t i = n; i > 0; i--) col[i] = col[i - 1];
+            col[0] = s;
+        }
+        p.Peones_Columna[f] = n + 1;
+    }
+
+    // 2. Counts by rank, wing and square colour.
+    if (v.blanco ? (s >= 48 && s < 56) : (s >= 8 && s < 16)) p.Peones_Segunda++;
+    if (f <= 2) p.Peones_Flanco_Dama++;
+    if (f >= 5) p.Peones_Flanco_Rey++;
+    if (t.Color_Casilla[s] == 1)
+        p.Peones_Claras++;
+    else
+        p.Peones_Oscuras++;
+
+    // 3. Capture squares: defended own men and attacked enemy men.
+    int32_t capturas[2];
+    if (v.blanco) {
+        capturas[0] = s - 9;
+        capturas[1] = s - 7;
+    } else {
+        capturas[0] = s + 7;
+        capturas[1] = s + 9;
+    }
+    for (int32_t c : capturas) {
+        if (c < 0 || c > 63 || t.Color_Casilla[c] != t.Color_Casilla[s]) continue;
+        int32_t pieza = t.Tablero[c];
+        if (pieza == SIN_PIEZA) continue;
+        if (EsPropia(v, pieza)) {
+            p.Defensa_Casilla[c]++;
+        } else if (p.Num_Amenazas_Peon < 16) {
+            p.Amenazas_Peon[p.Num_Amenazas_Peon++] = c;
+        }
+    }
+}
+
+static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
+    const Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &p = *v.propio;
+    const int32_t rey_rival = v.rey_rival;
+    const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
+    int32_t movilidad = 0, ataque = 0, mitad_rival = 0;
+
+    for (int32_t salto : SALTOS_CABALLO) {
+        int32_t d = s + salto;
+        // A knight jump always changes the square colour; a wrapped one may not.
+        if (d < 0 || d > 63 || t.Color_Casilla[d] == t.Color_Casilla[s]) continue;
+        int32_t pieza = t.Tablero[d];
+        if (pieza == SIN_PIEZA) {
+            int32_t libre = !AtacadaPorPeonRival(v, d);
+            movilidad += libre;
+            if (DistanciaRey(d, rey_rival) == 1) ataque += 6;
+            if (libre && EnMitadRival(v, d)) mitad_rival = 1;
+            continue;
+        }
+        if (DistanciaRey(d, rey_rival) <= 1) ataque += 6;
+        if (EsPropia(v, pieza)) {
+            p.Defensa_Casilla[d]++;
+            continue;
+        }
+        if (pieza == codigo_rey_rival) ataque += 4;
+        int32_t libre = !AtacadaPorPeonRival(v, d);
+        movilidad += libre;
+        if (p.Num_Objetivos_Caballo < 64) p.Objetivos_Caballo[p.Num_Objetivos_Caballo++] = d;
+        if (libre && EnMitadRival(v, d)) mitad_rival = 1;
+    }
+
+    if (ataque > 0) {
+        p.Ataque_Rey += ataque;
+        p.Atacantes_Rey++;
+    }
+    p.Movilidad_Apertura += BONUS_CABALLO_MOVILIDAD[movilidad];
+    p.Movilidad_Final += BONUS_CABALLO_MOVILIDAD[9 + movilidad];
+    p.Puntos_Apertura += PST_N_OP[v.mitad + s];
+    p.Puntos_Final += PST_N_EG[s];
+    int32_t cercania = TROPISMO_DISTANCIA[s][rey_rival];
+    p.Tropismo_Apertura += tropismFactorMg[CABALLO_B] * cercania;
+    p.Tropismo_Final += tropismFactorEg[CABALLO_B] * cercania;
+    if (!mitad_rival) {
+        p.Puntos_Apertura -= 5;
+        p.Puntos_Final -= 5;
+    }
+    if (v.num_caballos < 8) p.Lista_Caballos[v.num_caballos++] = s;
+}
+
+static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
+    const Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &p = *v.propio;
+    const int32_t rey_rival = v.rey_rival;
+    const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
+    const int32_t peon_propio = v.blanco ? PEON_B : PEON_N;
+    const int32_t alfil_propio = v.blanco ? ALFIL_B : ALFIL_N;
+    int32_t movilidad = 0, ataque = 0, mitad_rival = 0;
+
+    if (v.num_alfiles < 8) p.Lista_Alfiles[v.num_alfiles++] = s;
+
+    for (int32_t rayo : RAYOS_ALFIL) {
+        for (int32_t d = s + rayo; d >= 0 && d <= 63 && t.Color_Casilla[d] == t.Color_Casilla[s];
+             d += rayo) {
+            int32_t pieza = t.Tablero[d];
+            if (pieza == SIN_PIEZA) {
+                movilidad += !AtacadaPorPeonRival(v, d);
+                if (DistanciaRey(d, rey_rival) == 1) ataque += 6;
+                if (EnMitadRival(v, d)) mitad_rival = 1;
+                continue;
+            }
+            // The first occupied square ends the ray.
+            if (DistanciaRey(d, rey_rival) <= 1) ataque += 6;
+            if (EsPropia(v, pieza)) {
+                p.Defensa_Casilla[d]++;
+                if (pieza != peon_propio && !AtacadaPorPeonRival(v, d)) movilidad++;
+            } else {
+                if (pieza == codigo_rey_rival) ataque += 4;
+                movilidad += !AtacadaPorPeonRival(v, d);
+                if (p.Num_Objetivos_Alfil < 112) p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = d;
+            }
+            if (EnMitadRival(v, d)) mitad_rival = 1;
+            break;
+        }
+    }
+
+    if (ataque > 0) {
+        p.Ataque_Rey += ataque;
+        p.Atacantes_Rey++;
+    }
+    p.Movilidad_Apertura += BONUS_ALFIL_MOVILIDAD[movilidad];
+    p.Movilidad_Final += BONUS_ALFIL_MOVILIDAD[16 + movilidad];
+    p.Puntos_Apertura += PST_B_OP[v.mitad + s];
+    p.Puntos_Final += PST_B_EG[s];
+    int32_t cercania = TROPISMO_DISTANCIA[s][rey_rival];
+    p.Tropismo_Apertura += tropismFactorMg[ALFIL_B] * cercania;
+    p.Tropismo_Final += tropismFactorEg[ALFIL_B] * cercania;
+    int32_t extra = mitad_rival ? 0 : -5;
+
+    // Other own bishops further up the file (short of the last rank) and further right on
+    // the rank (short of the h-file).
+    if (v.blanco) {
+        for (int32_t d = s - 8; d >= 8; d -= 8)
+            if (t.Tablero[d] == alfil_propio) extra += 4;
+    } else {
+        for (int32_t d = s + 8; d <= 55; d += 8)
+            if (t.Tablero[d] == alfil_propio) extra += 4;
+    }
+    for (int32_t d = s + 1; (d & 7) != 7 && (d & 7) != 0; d++)
+        if (t.Tablero[d] == alfil_propio) extra += 4;
+
+    // Bishops shut in behind enemy pawns on the rim.
+    const int32_t *b = t.Tablero;
+    if (v.blanco) {
+        if (s == 15 && b[13] == PEON_N && b[22] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO;
+        if (s == 23 && b[21] == PEON_N && b[30] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO2;
+        if (s == 8 && b[10] == PEON_N && b[17] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO;
+        if (s == 16 && b[18] == PEON_N && b[25] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO2;
+    } else {
+        if (s == 55 && b[53] == PEON_B && b[46] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO;
+        if (s == 47 && b[45] == PEON_B && b[38] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO2;
+        if (s == 48 && b[50] == PEON_B && b[41] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO;
+        if (s == 40 && b[42] == PEON_B && b[33] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO2;
+    }
+    p.Puntos_Apertura += extra;
+    p.Puntos_Final += extra;
+}
+
+// Tries the queen's captures in the order found, with the queen's side to move; 1 when one
+// of them is legal and holds in the exchange.
+static int32_t CapturaConJaque(const Vista_Lado &v, int32_t s, const int32_t *objetivos,
+                               int32_t num) {
+    Tipo_Tablero &t = TableroGlobal;
+    const int32_t turno = t.Turno;
+    const int32_t dama = t.Tablero[s];
+    int32_t exito = 0;
+    for (int32_t i = 0; i < num && !exito; i++) {
+        t.Turno = v.blanco;
+        uint32_t jugada = CrearJugada(s, objetivos[i], dama, t.Tablero[objetivos[i]], NINGUNA);
+        if (HacerMovimiento(jugada) && See(jugada, t.Turno) >= 0) exito = 1;
+        // Taken back whatever the make reported.
+        DeshacerMovimiento();
+    }
+    t.Turno = turno;
+    return exito;
+}
+
+static void EvaluarDama(Vista_Lado &v, int32_t s) {
+    const Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &p = *v.propio;
+    const int32_t rey_rival = v.rey_rival;
+    const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
+    const int32_t peon_propio = v.blanco ? PEON_B : PEON_N;
+    int32_t movilidad = 0, ataque = 0, jaque = 0;
+    int32_t objetivos[8], num_objetivos = 0;
+
+    for (int32_t r = 0; r < 8; r++) {
+        const int32_t rayo = RAYOS_DAMA[r];
+        const int32_t diagonal = r < 4;
+        for (int32_t d = s + rayo, previa = s; d >= 0 && d <= 63; previa = d, d += rayo) {
+            // Diagonal steps keep the square colour, straight steps change it.
+            if ((t.Color_Casilla[d] == t.Color_Casilla[previa]) != diagonal) break;
+            int32_t pieza = t.Tablero[d];
+            if (pieza == SIN_PIEZA) {
+                movilidad++;
+                if (DistanciaRey(d, rey_rival) == 1) ataque += 15;
+                continue;
+            }
+            if (DistanciaRey(d, rey_rival) <= 1) ataque += 15;
+            if (EsPropia(v, pieza)) {
+                p.Defensa_Casilla[d]++;
+                if (pieza != peon_propio) movilidad++;
+            } else {
+                movilidad++;
+                if (p.Num_Objetivos_Dama < 224) p.Objetivos_Dama[p.Num_Objetivos_Dama++] = d;
+                if (pieza == codigo_rey_rival) {
+                    ataque += 12;
+                    jaque = 1;
+                } else {
+                    objetivos[num_objetivos++] = d;
+                }
+            }
+            break;
+        }
+    }
+
+    // A check that also wins a piece safely is worth 36 more units.
+    if (jaque && num_objetivos > 0 && t.Indice_Deshacer < MAX_DESHACER &&
+        CapturaConJaque(v, s, objetivos, num_objetivos))
+        ataque += 36;
+
+    if (ataque > 0) {
+        p.Ataque_Rey += ataque;
+        p.Atacantes_Rey++;
+    }
+    p.Movilidad_Apertura += BONUS_DAMA_MOVILIDAD[movilidad];
+    p.Movilidad_Final += BONUS_DAMA_MOVILIDAD[32 + movilidad];
+    p.Puntos_Apertura += PST_Q_OP[v.mitad + s];
+    p.Puntos_Final += PST_Q_EG[s];
+    int32_t cercania = TROPISMO_DISTANCIA[s][rey_rival];
+    p.Tropismo_Apertura += tropismFactorMg[DAMA_B] * cercania;
+    p.Tropismo_Final += tropismFactorEg[DAMA_B] * cercania;
+
+    // Seventh rank. Deliberately reads the enemy's second-rank count as the scan has built
+    // it so far: only enemy pawns on squares before this one are counted yet.
+    int32_t septima = v.blanco ? (s >= 8 && s < 16) : (s >= 48 && s < 56);
+    int32_t rey_en_primera = v.blanco ? rey_rival < 8 : rey_rival >= 56;
+    if (septima && (rey_en_primera || v.rival->Peones_Segunda > 0)) {
+        p.Puntos_Apertura += 4;
+        p.Puntos_Final += 8;
+    }
+    if (v.num_damas < 8) p.Lista_Damas[v.num_damas++] = s;
+}
+
+void EvaluarPiezasTableroJuego() {
+    const Tipo_Tablero &t = TableroGlobal;
+    Vista_Lado blancas = {&Blancas, &Negras, 1, t.Rey_Negro, 0, 0, 0, 0, 0};
+    Vista_Lado negras = {&Negras, &Blancas, 0, t.Rey_Blanco, 64, 0, 0, 0, 0};
+
+    for (int32_t s = 0; s < 64; s++) {
+        int32_t pieza = t.Tablero[s];
+        // An impossible code ends the scan here.
+        if (pieza < 1 || pieza > 13) return;
+        switch (pieza) {
+            case PEON_B: EvaluarPeon(blancas, s); break;
+            case CABALLO_B: EvaluarCaballo(blancas, s); break;
+            case ALFIL_B: EvaluarAlfil(blancas, s); break;
+            case TORRE_B:
+                if (blancas.num_torres < 8) Blancas.Lista_Torres[blancas.num_torres++] = s;
+                break;
+            case DAMA_B: EvaluarDama(blancas, s); break;
+            case PEON_N: EvaluarPeon(negras, s); break;
+            case CABALLO_N: EvaluarCaballo(negras, s); break;
+            case ALFIL_N: EvaluarAlfil(negras, s); break;
+            case TORRE_N:
+                if (negras.num_torres < 8) Negras.Lista_Torres[negras.num_torres++] = s;
+                break;
+            case DAMA_N: EvaluarDama(negras, s); break;
+            default: break;  // empty squares and kings
+        }
+    }
+}

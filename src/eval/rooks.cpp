@@ -1,0 +1,163 @@
+// Rooks: square tables, mobility, tropism, king attack, files, seventh rank, trapped rooks.
+#include "eval/eval.h"
+
+static int32_t DistanciaRey(int32_t a, int32_t b) {
+    const int32_t columnas = (a & 7) > (b & 7) ? (a & 7) - (b & 7) : (b & 7) - (a & 7);
+    const int32_t filas = (a >> 3) > (b >> 3) ? (a >> 3) - (b >> 3) : (b >> 3) - (a >> 3);
+    return columnas > filas ? columnas : filas;
+}
+
+// Rays in the order right, left, up, down; every step changes the square colour.
+static constexpr int32_t RAYOS_TORRE[4] = {1, -1, -8, 8};
+
+template <bool Blanco>
+static void EvaluarTorres(Tipo_Lado &propio, Tipo_Lado &rival) {
+    if (propio.Num_Torres == 0) return;
+    int32_t *tablero = TableroGlobal.Tablero;
+    const int32_t *color = TableroGlobal.Color_Casilla;
+    constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
+    constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
+    constexpr int32_t peon_rival = Blanco ? PEON_N : PEON_B;
+    constexpr int32_t alfil_rival = Blanco ? ALFIL_N : ALFIL_B;
+    constexpr int32_t dama_rival = Blanco ? DAMA_N : DAMA_B;
+    constexpr int32_t rey_rival_pieza = Blanco ? REY_N : REY_B;
+    constexpr int32_t mitad = Blanco ? 0 : 64;
+    const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
+    // Seventh rank counts when the enemy king is on its first rank or its pawns are at home.
+    const bool septima_util = (rey_rival >> 3) == (Blanco ? 0 : 7) || rival.Peones_Segunda > 0;
+    int32_t op = 0, eg = 0, en_septima = 0;
+    const int32_t num = propio.Num_Torres < 8 ? propio.Num_Torres : 8;
+
+    for (int32_t i = 0; i < num; i++) {
+        const int32_t s = propio.Lista_Torres[i];
+        if (s < 0) break;
+        const int32_t f = s & 7;
+        int32_t movilidad = 0, unidades = 0, num_capturas = 0;
+        int32_t capturas[4];
+        bool jaque = false;
+        int32_t peon_frente[2] = {-1, -1};  // enemy pawn seen up and down the file
+        const bool buscar_peon = !propio.Peones_Columna[f] && rival.Peones_Columna[f] > 0;
+
+        // 1. Rays.
+        for (int32_t d = 0; d < 4; d++) {
+            const int32_t paso = RAYOS_TORRE[d];
+            const bool vertical = d >= 2;
+            int32_t previa = s;
+            for (int32_t t = s + paso; t >= 0 && t < 64 && color[t] != color[previa];
+                 previa = t, t += paso) {
+                const int32_t p = tablero[t];
+                if (p == SIN_PIEZA) {
+                    movilidad++;
+                    if (DistanciaRey(t, rey_rival) == 1) unidades += 9;
+                    continue;
+                }
+                if (DistanciaRey(t, rey_rival) <= 1) unidades += 9;
+                if (Blanco ? p > SIN_PIEZA : p < SIN_PIEZA) {
+                    movilidad++;
+                    if (propio.Num_Objetivos_Torre < 112)
+                        propio.Objetivos_Torre[propio.Num_Objetivos_Torre++] = t;
+                    if (p == rey_rival_pieza) {
+                        unidades += 9;
+                        jaque = true;
+                    } else {
+                        capturas[num_capturas++] = t;
+                        if (p == dama_rival && vertical) {
+                            op += 5;
+                            eg += 5;
+                        }
+                    }
+                } else {
+                    propio.Defensa_Casilla[t]++;
+                    if (p != peon) movilidad++;
+                }
+                // Half-open file: the first enemy pawn from here on, through any pieces.
+                if (vertical && buscar_peon) {
+                    for (int32_t u = t; u >= 0 && u < 64; u += paso)
+                        if (tablero[u] == peon_rival) {
+                            peon_frente[d - 2] = u;
+                            break;
+                        }
+                }
+                break;
+            }
+        }
+
+        // 2. Square tables and mobility.
+        op += PST_R_OP[mitad + s];
+        eg += PST_R_EG[s];
+        propio.Movilidad_Apertura += BONUS_TORRE_MOVILIDAD[movilidad];
+        propio.Movilidad_Final += BONUS_TORRE_MOVILIDAD[16 + movilidad];
+
+        // 3. A checking rook that can take a piece safely is a stronger attack.
+        if (jaque && num_capturas > 0 && propio.Num_Damas > 0 &&
+            TableroGlobal.Indice_Deshacer < 64) {
+            const int32_t turno = TableroGlobal.Turno;
+            TableroGlobal.Turno = Blanco ? 1 : 0;
+            for (int32_t k = 0; k < num_capturas; k++) {
+                const int32_t t = capturas[k];
+                const uint32_t jugada = CrearJugada(s, t, torre, tablero[t], NINGUNA);
+                const bool buena = HacerMovimiento(jugada) && See(jugada, TableroGlobal.Turno) >= 0;
+                DeshacerMovimiento();
+                if (buena) {
+                    unidades += 24;
+                    break;
+                }
+            }
+            TableroGlobal.Turno = turno;
+        }
+        if (unidades > 0) {
+            propio.Ataque_Rey += unidades;
+            propio.Atacantes_Rey++;
+        }
+
+        // 4. Tropism.
+        propio.Tropismo_Apertura += 2 * TROPISMO_DISTANCIA[s][rey_rival];
+        propio.Tropismo_Final += TROPISMO_DISTANCIA[s][rey_rival];
+
+        // 5. Seventh rank.
+        if ((s >> 3) == (Blanco ? 1 : 6) && septima_util) {
+            op += 16;
+            eg += 32;
+            en_septima++;
+        }
+
+        // 6. Open and half-open files; a half-open file is worth less against a defended pawn.
+        if (!propio.Peones_Columna[f]) {
+            if (!rival.Peones_Columna[f]) {
+                op += 14;
+                eg += 14;
+            } else {
+                for (int32_t k = 0; k < 2; k++) {
+                    if (peon_frente[k] < 0) continue;
+                    const int32_t valor =
+                        (Blanco ? AmenazadoPorPeonN(peon_frente[k]) : AmenazadoPorPeonB(peon_frente[k]))
+                            ? 5
+                            : 7;
+                    op += valor;
+                    eg += valor;
+                }
+            }
+        }
+
+        // 7. Trapped on the second rank behind an enemy pawn chain.
+        const int32_t h2 = Blanco ? 55 : 15, a2 = Blanco ? 48 : 8;
+        const int32_t h3 = Blanco ? 47 : 23, a3 = Blanco ? 40 : 16;
+        const int32_t g2 = Blanco ? 54 : 14, b2 = Blanco ? 49 : 9;
+        int32_t cierre = SIN_PIEZA;
+        if (s == h2 && tablero[h3] == peon_rival) cierre = tablero[g2];
+        if (s == a2 && tablero[a3] == peon_rival) cierre = tablero[b2];
+        const int32_t atrapada = cierre == alfil_rival ? -100 : cierre == peon_rival ? -180 : 0;
+        op += atrapada;
+        eg += atrapada;
+    }
+    if (en_septima >= 2) {
+        op += 8;
+        eg += 16;
+    }
+    propio.Puntos_Apertura += op;
+    propio.Puntos_Final += eg;
+}
+
+void EvaluarTorreB() { EvaluarTorres<true>(Blancas, Negras); }
+
+void EvaluarTorreN() { EvaluarTorres<false>(Negras, Blancas); }

@@ -1,0 +1,184 @@
+// Transposition table and evaluation cache: sizing, clearing, store and probe.
+#include <cstdio>
+#include <cstdlib>
+
+#include "search/search.h"
+
+Registro_TT TT_Opciones;
+Grupo *TT_Datos = nullptr;
+Cache_Entrada *TT_Cache = nullptr;
+
+// Bytes in one megabyte.
+static constexpr long double MEGA = 1048576.0L;
+
+void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt) {
+    if (megas < 1) {
+        tt->Megas_Tabla = 1;
+        tt->Megas_Cache = 0;
+        tt->Num_Grupos = 21845;
+    } else if (megas <= 31) {
+        tt->Megas_Tabla = megas;
+        tt->Megas_Cache = 0;
+        tt->Num_Grupos = static_cast<int32_t>(megas * MEGA * 0.020833334f + 0.5L);
+    } else if (megas <= 1024) {
+        // An eighth of the budget, rounded, goes to the evaluation cache.
+        int32_t cache = static_cast<int32_t>(static_cast<long double>(2 * megas) * 0.0625f + 0.5L);
+        tt->Megas_Tabla = megas - cache;
+        tt->Megas_Cache = cache;
+        tt->Num_Grupos = static_cast<int32_t>(tt->Megas_Tabla * MEGA * 0.020833334f + 0.5L);
+        tt->Num_Cache = static_cast<int32_t>(cache * MEGA * 0.125f + 0.5L);
+    } else {
+        tt->Megas_Tabla = 896;
+        tt->Megas_Cache = 128;
+        tt->Num_Grupos = 19573420;
+        tt->Num_Cache = 16777216;
+    }
+}
+
+void LiberarTransposicion() {
+    free(TT_Datos);
+    free(TT_Cache);
+    TT_Datos = nullptr;
+    TT_Cache = nullptr;
+}
+
+void CrearTransposicion(int32_t megas) {
+    CalcularTamanoTransposicion(megas, &TT_Opciones);
+    LiberarTransposicion();
+
+    // malloc, not new: a failure must be reported, never thrown.
+    TT_Datos = static_cast<Grupo *>(
+        malloc(sizeof(Grupo) * static_cast<size_t>(TT_Opciones.Num_Grupos)));
+    int32_t fallo = TT_Datos == nullptr;
+    if (TT_Opciones.Megas_Cache > 0) {
+        TT_Cache = static_cast<Cache_Entrada *>(
+            malloc(sizeof(Cache_Entrada) * static_cast<size_t>(TT_Opciones.Num_Cache)));
+        if (TT_Cache == nullptr) fallo = 1;
+    }
+    if (fallo) {
+        printf("info string Memoria insuficiente para la tabla hash.\n");
+        Salir = 1;
+        return;
+    }
+    LimpiarTransposicion();
+}
+
+void LimpiarTransposicion() {
+    if (TT_Datos != nullptr) {
+        for (int32_t g = 0; g < TT_Opciones.Num_Grupos; g++) {
+            for (TT_Entrada &e : TT_Datos[g].Entradas) {
+                e.Clave = 0;
+                e.Jugada = 0;
+                e.Puntuacion = -SIN_PUNTUACION;
+                e.Info = 0;
+            }
+        }
+    }
+    // The cache exists only when this size gave it megabytes.
+    if (TT_Cache != nullptr) {
+        for (int32_t i = 0; i < TT_Opciones.Num_Cache; i++) {
+            TT_Cache[i].Clave = 0;
+            TT_Cache[i].Puntuacion = -SIN_PUNTUACION;
+        }
+    }
+    TT_Opciones.Edad = 1;
+    TT_Opciones.Ocupadas = 0;
+}
+
+void AlmacenarPosicion(int32_t profundidad, int32_t puntuacion, int32_t tipo, uint32_t jugada) {
+    if (TT_Datos == nullptr) return;
+    uint32_t clave = TableroGlobal.Clave;
+    Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    int32_t maximo = 4 * TT_Opciones.Num_Grupos;
+
+    // 1. Same position, else an empty slot, else the oldest (then deepest) victim.
+    int32_t victima = 0, destino = -1, vacia = 0;
+    int32_t c = TT_Opciones.Ocupadas, subida = 0;
+    for (int32_t i = 0; i < 4; i++) {
+        const TT_Entrada &e = g.Entradas[i];
+        if (e.Clave == clave) {
+            destino = i;
+            break;
+        }
+        if (e.Clave == 0) {
+            destino = i;
+            vacia = 1;
+            break;
+        }
+        const TT_Entrada &v = g.Entradas[victima];
+        if (Edad_TT(e.Info) < Edad_TT(v.Info)) {
+            victima = i;
+            // Replacing an older generation counts as a newly taken entry.
+            if (c < maximo) {
+                c++;
+                subida = 1;
+            }
+        } else if (Edad_TT(e.Info) == Edad_TT(v.Info) &&
+                   Profundidad_TT(e.Info) > Profundidad_TT(v.Info)) {
+            victima = i;
+        }
+    }
+    if (subida) TT_Opciones.Ocupadas = c;
+    if (vacia && TT_Opciones.Ocupadas < maximo) TT_Opciones.Ocupadas++;
+    if (destino < 0) destino = victima;
+    TT_Entrada &e = g.Entradas[destino];
+
+    // 2. Mate scores are kept relative to this node.
+    int32_t ply = TableroGlobal.Indice_Deshacer;
+    if (puntuacion > UMBRAL_MATE) puntuacion += ply;
+    else if (puntuacion < -UMBRAL_MATE) puntuacion -= ply;
+
+    // 3. A store without a move keeps the move of the same position.
+    if (jugada != 0 || e.Clave != clave) e.Jugada = jugada;
+    e.Clave = clave;
+    e.Puntuacion = static_cast<int16_t>(puntuacion);
+    int32_t prof = profundidad < 0 ? 0 : (profundidad > 126 ? 126 : profundidad);
+    int32_t edad = TT_Opciones.Edad > 126 ? 126 : TT_Opciones.Edad;
+    if (edad < 1) edad = 1;
+    if (tipo < 0 || tipo > 3) tipo = 0;
+    e.Info = static_cast<uint16_t>(prof | edad << 7 | tipo << 14);
+}
+
+// 1 when the stored bound settles the node; the score and move are written in any case.
+int32_t RecuperarPosicion(int32_t alpha, int32_t beta, const int32_t *profundidad,
+                          int32_t *puntuacion, uint32_t *jugada) {
+    *puntuacion = -SIN_PUNTUACION;
+    *jugada = 0;
+    if (TT_Datos == nullptr) return 0;
+    uint32_t clave = TableroGlobal.Clave;
+    const Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    int32_t ply = TableroGlobal.Indice_Deshacer;
+
+    // The window narrows from slot to slot.
+    int32_t a = alpha, b = beta;
+    for (const TT_Entrada &e : g.Entradas) {
+        if (e.Clave != clave) continue;
+        int32_t valor = e.Puntuacion;
+        *puntuacion = valor;
+        *jugada = e.Jugada;
+        if (Profundidad_TT(e.Info) < *profundidad) continue;
+        if (valor > UMBRAL_MATE) valor -= ply;
+        else if (valor < -UMBRAL_MATE) valor += ply;
+        *puntuacion = valor;
+        switch (Tipo_TT(e.Info)) {
+        case TT_EXACTO:
+            return 1;
+        case TT_ALPHA:
+            if (valor < b) b = valor;
+            break;
+        case TT_BETA:
+            if (valor > a) a = valor;
+            break;
+        default:
+            break;
+        }
+        if (a >= b) return 1;
+    }
+    return 0;
+}
+
+int32_t HashFull() {
+    if (TT_Opciones.Num_Grupos <= 0) return 0;
+    double lleno = static_cast<double>(TT_Opciones.Ocupadas) / (4.0 * TT_Opciones.Num_Grupos);
+    return static_cast<int32_t>(lleno * 1000.0);
+}

@@ -1,0 +1,122 @@
+// Transcript runner: fork and exec with pipes, poll-driven so neither side can block.
+#include "uci/transcript.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+long long AhoraMs() {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
+}
+
+}  // namespace
+
+std::string CrearDirectorioTemporal() {
+    char plantilla[] = "/tmp/vantor_test_XXXXXX";
+    char *d = mkdtemp(plantilla);
+    return d != nullptr ? std::string(d) : std::string("/tmp");
+}
+
+void BorrarDirectorio(const std::string &directorio) {
+    std::error_code ec;
+    std::filesystem::remove_all(directorio, ec);
+}
+
+std::vector<std::string> Lineas(const std::string &texto) {
+    std::vector<std::string> lineas;
+    size_t inicio = 0;
+    while (inicio < texto.size()) {
+        size_t fin = texto.find('\n', inicio);
+        if (fin == std::string::npos) fin = texto.size();
+        lineas.push_back(texto.substr(inicio, fin - inicio));
+        inicio = fin + 1;
+    }
+    return lineas;
+}
+
+Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
+                            const std::string &directorio) {
+    Transcripcion r;
+    std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
+    int entrada[2], salida[2];
+    if (pipe(entrada) != 0 || pipe(salida) != 0) return r;
+
+    pid_t pid = fork();
+    if (pid == 0) {
+        dup2(entrada[0], 0);
+        dup2(salida[1], 1);
+        close(entrada[0]);
+        close(entrada[1]);
+        close(salida[0]);
+        close(salida[1]);
+        if (chdir(dir.c_str()) != 0) _exit(126);
+        execl(VANTOR_BIN, VANTOR_BIN, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(entrada[0]);
+    close(salida[1]);
+    fcntl(entrada[1], F_SETFL, O_NONBLOCK);
+    signal(SIGPIPE, SIG_IGN);
+
+    // Feed the pieces on schedule while draining the output, until the output closes.
+    long long inicio = AhoraMs(), proximo = inicio;
+    size_t tramo = 0, escrito = 0;
+    int fd_entrada = entrada[1];
+    bool abierta = true;
+    while (abierta) {
+        long long ahora = AhoraMs();
+        if (ahora - inicio > limite_ms) {
+            r.agotado = true;
+            kill(pid, SIGKILL);
+            break;
+        }
+        if (fd_entrada >= 0 && tramo == tramos.size()) {
+            close(fd_entrada);
+            fd_entrada = -1;
+        }
+        // A piece is due pausa_ms after the previous one was fully written.
+        bool toca = fd_entrada >= 0 && tramo < tramos.size() &&
+                    (escrito > 0 || ahora >= proximo + tramos[tramo].pausa_ms);
+        pollfd p[2] = {{salida[0], POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
+        if (poll(p, 2, 10) < 0) continue;
+        if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
+            char buf[4096];
+            ssize_t n = read(salida[0], buf, sizeof(buf));
+            if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
+            else if (n == 0) abierta = false;
+        }
+        if (toca && (p[1].revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const std::string &t = tramos[tramo].texto;
+            ssize_t n = write(fd_entrada, t.data() + escrito, t.size() - escrito);
+            if (n > 0) escrito += static_cast<size_t>(n);
+            else if (n < 0 && errno != EAGAIN) escrito = t.size();
+            if (escrito >= t.size()) {
+                tramo++;
+                escrito = 0;
+                proximo = AhoraMs();
+            }
+        }
+    }
+    if (fd_entrada >= 0) close(fd_entrada);
+    close(salida[0]);
+    int st = 0;
+    waitpid(pid, &st, 0);
+    if (!r.agotado && WIFEXITED(st)) r.estado = WEXITSTATUS(st);
+    if (directorio.empty()) BorrarDirectorio(dir);
+    return r;
+}
+
+Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms) {
+    return EjecutarMotor(std::vector<Tramo>{{entrada, 0}}, limite_ms);
+}
