@@ -87,7 +87,8 @@ static bool NuloProbado(const char *fen) {
     const int32_t n = TableroGlobal.Num_Historial;
     TableroGlobal.Historial_Claves[n] = 0;
     TipoJuego.Nodos = 0;
-    AlphaBeta_Pv(4, e - 11, e - 10, 0, 0, -1);
+    // Far enough below the evaluation that the side to move keeps the score after passing.
+    AlphaBeta_Pv(4, e - 201, e - 200, 0, 0, -1);
     return TableroGlobal.Historial_Claves[n] == (clave ^ zobrist_Turno[0]);
 }
 
@@ -107,7 +108,7 @@ TEST_F(ReglasBusqueda, NuloSaltadoPorLaTabla) {
     const int32_t n = TableroGlobal.Num_Historial;
     TableroGlobal.Historial_Claves[n] = 0;
     const uint32_t clave = TableroGlobal.Clave;
-    AlphaBeta_Pv(4, e - 11, e - 10, 0, 0, -1);
+    AlphaBeta_Pv(4, e - 201, e - 200, 0, 0, -1);
     EXPECT_NE(TableroGlobal.Historial_Claves[n], clave ^ zobrist_Turno[0]);
 }
 
