@@ -133,3 +133,17 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
 
 // Transposition table internals shared with the front end and the tests.
 void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation
+
+// Internal to search/: asks for the table bucket and the evaluation cache entry of the
+// current position ahead of the child's probes. Changes nothing.
+inline void PrecargarTablas() {
+    const uint32_t clave = TableroGlobal.Clave;
+    if (TT_Datos != nullptr) {
+        const Grupo *g = &TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+        __builtin_prefetch(g);
+        __builtin_prefetch(reinterpret_cast<const char *>(g) + sizeof(Grupo) - 1);
+    }
+    if (TT_Cache != nullptr && TT_Opciones.Megas_Cache != 0) {
+        __builtin_prefetch(&TT_Cache[clave % static_cast<uint32_t>(TT_Opciones.Num_Cache)]);
+    }
+}
