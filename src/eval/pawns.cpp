@@ -9,12 +9,6 @@ static int32_t Escalar(int32_t x, float factor) {
     return EscalarExacto(x, factor);
 }
 
-static int32_t DistanciaRey(int32_t a, int32_t b) {
-    const int32_t columnas = (a & 7) > (b & 7) ? (a & 7) - (b & 7) : (b & 7) - (a & 7);
-    const int32_t filas = (a >> 3) > (b >> 3) ? (a >> 3) - (b >> 3) : (b >> 3) - (a >> 3);
-    return columnas > filas ? columnas : filas;
-}
-
 // 1 when pieza stands on any square from desde on, stepping by paso, inside the board.
 static bool HayPiezaEnRayo(const int32_t *tablero, int32_t desde, int32_t paso, int32_t pieza) {
     for (int32_t t = desde; t >= 0 && t < 64; t += paso)

@@ -1,12 +1,6 @@
 // Rooks: square tables, mobility, tropism, king attack, files, seventh rank, trapped rooks.
 #include "eval/eval.h"
 
-static int32_t DistanciaRey(int32_t a, int32_t b) {
-    const int32_t columnas = (a & 7) > (b & 7) ? (a & 7) - (b & 7) : (b & 7) - (a & 7);
-    const int32_t filas = (a >> 3) > (b >> 3) ? (a >> 3) - (b >> 3) : (b >> 3) - (a >> 3);
-    return columnas > filas ? columnas : filas;
-}
-
 // Rays in the order right, left, up, down; every step changes the square colour.
 static constexpr int32_t RAYOS_TORRE[4] = {1, -1, -8, 8};
 

@@ -87,6 +87,9 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
 int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t ventana_nula,
                      int32_t entrada);
 
+// Transposition table internals shared with the front end and the tests.
+void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation
+
 // Internal to search/: the cut-off updates of history, killers and refutations.
 void ActualizarHistoricos(uint32_t jugada, int32_t profundidad, int32_t puntuacion,
                           int32_t jugada_previa, const Lista_Jugadas *lista, int32_t legales);
@@ -131,8 +134,6 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
     }
 }
 
-// Transposition table internals shared with the front end and the tests.
-void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation
 
 // Internal to search/: asks for the table bucket and the evaluation cache entry of the
 // current position ahead of the child's probes. Changes nothing.
