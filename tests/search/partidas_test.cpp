@@ -209,6 +209,10 @@ Resultado JugarPartida(const std::string &apertura, bool blancas, int reloj, int
             const int presupuesto = Presupuesto(relojes[lado], inc,
                                                 static_cast<int>(jugadas.size()));
             if (usado - presupuesto > r.exceso_maximo) r.exceso_maximo = usado - presupuesto;
+            if (usado - presupuesto > 40) {
+                std::printf("overrun %d ms (budget %d) after %s\n", usado - presupuesto,
+                            presupuesto, posicion.c_str());
+            }
         }
         relojes[lado] -= usado;
         if (turno_motor) {
