@@ -255,5 +255,9 @@ TEST(PartidasReales, PartidasCompletasContraStockfish) {
                     r.exceso_maximo);
         if (r.exceso_maximo > exceso) exceso = r.exceso_maximo;
     }
+    std::printf("worst overrun over all games: %d ms\n", exceso);
+#ifndef __SANITIZE_ADDRESS__
+    // Instrumented builds search too slowly for the check rhythm to hold this margin.
     EXPECT_LE(exceso, 50);
+#endif
 }
