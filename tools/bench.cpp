@@ -1,4 +1,4 @@
-// Fixed-depth search of a fixed list of positions: nodes per position, the total (the
+// bench [depth] [solo]: fixed-depth search of a fixed list of positions: nodes per position, the total (the
 // signature), time and speed; then the speed of stockfish's own bench for comparison.
 #include <sys/resource.h>
 #include <unistd.h>
@@ -98,7 +98,7 @@ static uint32_t NodosInformados(FILE *lineas) {
 }
 
 int main(int argc, char **argv) {
-    const int profundidad = argc > 1 ? std::atoi(argv[1]) : 10;
+    const int profundidad = argc > 1 ? std::atoi(argv[1]) : 9;
     const bool con_stockfish = !(argc > 2 && std::strcmp(argv[2], "solo") == 0);
 
     // The start-up pieces with a constant seed and a fixed hash size; no book, no tablebases.
