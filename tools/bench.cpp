@@ -1,5 +1,6 @@
-// bench [depth] [solo]: fixed-depth search of a fixed list of positions: nodes per position, the total (the
-// signature), time and speed; then the speed of stockfish's own bench for comparison.
+// bench [depth] [solo]: fixed-depth search of a fixed list of positions: nodes per position,
+// the total (the signature), time and speed; then the speed of stockfish's own bench for
+// comparison ("solo" leaves it out).
 #include <sys/resource.h>
 #include <unistd.h>
 

@@ -104,10 +104,13 @@ int main(int argc, char **argv) {
         for (const std::string &b : buenas) ok = ok || b == jugada;
         resueltas += ok;
         if (ok) ids += p.id + "\n";
-        if (lista) std::fprintf(informe, "%-9s %s %-6s bm %s\n", p.id.c_str(), ok ? "ok  " : "fail", jugada.c_str(), p.mejores[0].c_str());
+        if (lista)
+            std::fprintf(informe, "%-9s %s %-6s bm %s\n", p.id.c_str(), ok ? "ok  " : "fail",
+                         jugada.c_str(), p.mejores[0].c_str());
     }
     std::fclose(f);
-    std::fprintf(informe, "Solved %d of %d (%s) in %u ms\n", resueltas, total, limite.c_str(), ObtenerTicks() - inicio);
+    std::fprintf(informe, "Solved %d of %d (%s) in %u ms\n", resueltas, total, limite.c_str(),
+                 ObtenerTicks() - inicio);
     if (lista) std::fprintf(informe, "Solved ids:\n%s", ids.c_str());
     LiberarTransposicion();
     return 0;

@@ -53,8 +53,8 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
         } else if (Corona(m) != NINGUNA) {
             valor = valor_coronacion[Corona(m)];
         } else {
-            const int32_t hp =
-                PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max, inv_min, max, min);
+            const int32_t hp = PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max,
+                                                   inv_min, max, min);
             if (m == m0 || m == m1) valor = 2000000 - hp;
             else if (m == k0 || m == k1) valor = 1000000 - hp;
             else if (m == rechazo) valor = 500000 + hp;

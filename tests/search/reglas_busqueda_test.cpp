@@ -124,10 +124,11 @@ TEST_F(ReglasBusqueda, LineasCurrmoveEnLaRaiz) {
         char jugada[8], resto[8];
         unsigned numero, nodos, nps;
         int lleno, n = 0;
-        ASSERT_EQ(std::sscanf(linea.c_str(),
-                              "info currmove %7s currmovenumber %u nodes %u nps %u hashfull %d%n%7s",
-                              jugada, &numero, &nodos, &nps, &lleno, &n, resto),
-                  5)
+        ASSERT_EQ(
+            std::sscanf(linea.c_str(),
+                        "info currmove %7s currmovenumber %u nodes %u nps %u hashfull %d%n%7s",
+                        jugada, &numero, &nodos, &nps, &lleno, &n, resto),
+            5)
             << linea;
         EXPECT_EQ(static_cast<size_t>(n), linea.size()) << linea;
         EXPECT_EQ(std::strlen(jugada), 4u);
@@ -154,7 +155,8 @@ TEST_F(ReglasBusqueda, CurrmoveConCoronacion) {
 }
 
 TEST_F(ReglasBusqueda, LineaPrincipalYRaizGuardadas) {
-    ASSERT_EQ(CargarPosicionPrueba("r1bq2rk/pp3pbp/2p1p1pQ/7P/3P4/2PB1N2/PP3PPR/2KR4 w - - 0 1"), 1);
+    ASSERT_EQ(CargarPosicionPrueba("r1bq2rk/pp3pbp/2p1p1pQ/7P/3P4/2PB1N2/PP3PPR/2KR4 w - - 0 1"),
+              1);
     const int32_t v = BuscarHasta(5);
     EXPECT_EQ(v, MATE - 3);
     EXPECT_EQ(pv_line[0][0], JugadaSan("Qxh7+"));
@@ -162,7 +164,8 @@ TEST_F(ReglasBusqueda, LineaPrincipalYRaizGuardadas) {
     while (pv_line[0][largo] != 0) largo++;
     EXPECT_EQ(largo, 3);
     ASSERT_GE(Mejor_Movimiento_Pos, 0);
-    for (int k = 0; k <= largo; k++) EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][k], pv_line[0][k]);
+    for (int k = 0; k <= largo; k++)
+        EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][k], pv_line[0][k]);
     // The line is playable and ends in mate.
     for (int k = 0; k < largo; k++) ASSERT_EQ(HacerMovimiento(pv_line[0][k]), 1);
     Lista_Jugadas lista[MAX_JUGADAS];

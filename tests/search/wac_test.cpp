@@ -91,7 +91,8 @@ TEST(SubconjuntoWac, ResuelveLasPosicionesElegidas) {
         std::istringstream resto(salida.substr(b + 9));
         std::string jugada;
         resto >> jugada;
-        EXPECT_TRUE(buenas.count(jugada)) << p.id << " played " << jugada << ", bm " << p.mejores[0];
+        EXPECT_TRUE(buenas.count(jugada))
+            << p.id << " played " << jugada << ", bm " << p.mejores[0];
         resueltas += buenas.count(jugada) ? 1 : 0;
     }
     std::printf("WAC subset: %d of %zu solved at depth 7\n", resueltas, suite.size());
