@@ -27,7 +27,10 @@ static bool LeerEpd(const std::string &linea, Posicion_Epd &p) {
     std::istringstream in(linea);
     std::string campo;
     p.fen.clear();
-    for (int i = 0; i < 4 && in >> campo; i++) p.fen += (i ? " " : "") + campo;
+    for (int i = 0; i < 4 && in >> campo; i++) {
+        if (i > 0) p.fen += ' ';
+        p.fen += campo;
+    }
     std::string resto;
     std::getline(in, resto);
     const size_t bm = resto.find("bm ");

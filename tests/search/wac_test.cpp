@@ -40,7 +40,10 @@ std::vector<Posicion_Wac> LeerSuite() {
         Posicion_Wac p;
         std::istringstream in(linea);
         std::string campo;
-        for (int i = 0; i < 4 && in >> campo; i++) p.fen += (i ? " " : "") + campo;
+        for (int i = 0; i < 4 && in >> campo; i++) {
+            if (i > 0) p.fen += ' ';
+            p.fen += campo;
+        }
         const size_t id = linea.find("id \"");
         const size_t bm = linea.find(" bm ");
         if (id == std::string::npos || bm == std::string::npos) continue;
