@@ -1,5 +1,7 @@
-// Fixed-depth search of a fixed list of positions: nodes per position, the total (the
-// signature), time and speed; then the speed of stockfish's own bench for comparison.
+// bench [depth] [solo]: fixed-depth search of a fixed list of positions: nodes per position,
+// the total (the signature), time and speed; then the speed of stockfish's own bench for
+// comparison ("solo" leaves it out).
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -49,20 +51,37 @@ static const char *const POSICIONES[] = {
     "4r1k1/5pp1/7p/8/8/1P5P/P4PP1/2R3K1 w - - 0 1",
     "8/8/8/8/4k3/8/2q5/K7 b - - 0 1",
 };
+static double Segundos(const timeval &t) { return t.tv_sec + t.tv_usec * 1e-6; }
+
+// CPU seconds used by this process so far.
+static double SegundosCpu() {
+    rusage r;
+    getrusage(RUSAGE_SELF, &r);
+    return Segundos(r.ru_utime);
+}
+
 static const int NUM_POSICIONES = sizeof(POSICIONES) / sizeof(POSICIONES[0]);
 
-// Nodes per second of "stockfish bench 16 1 13" (single thread), read from its output.
-static long long VelocidadStockfish() {
+// Stockfish's "bench 16 1 13" (single thread): its own wall-clock nodes per second, and its
+// nodes per CPU second from the child's resource usage.
+static void VelocidadStockfish(long long *nps, long long *nps_cpu) {
+    *nps = *nps_cpu = -1;
+    rusage antes, despues;
+    getrusage(RUSAGE_CHILDREN, &antes);
     FILE *p = popen("/usr/games/stockfish bench 16 1 13 2>&1", "r");
-    if (p == nullptr) return -1;
+    if (p == nullptr) return;
     char linea[256];
-    long long nps = -1;
+    long long nodos = -1;
     while (std::fgets(linea, sizeof(linea), p) != nullptr) {
-        const char *c = std::strstr(linea, "Nodes/second");
-        if (c != nullptr && (c = std::strchr(c, ':')) != nullptr) nps = std::atoll(c + 1);
+        const char *c = std::strchr(linea, ':');
+        if (c == nullptr) continue;
+        if (std::strncmp(linea, "Nodes/second", 12) == 0) *nps = std::atoll(c + 1);
+        if (std::strncmp(linea, "Nodes searched", 14) == 0) nodos = std::atoll(c + 1);
     }
     pclose(p);
-    return nps;
+    getrusage(RUSAGE_CHILDREN, &despues);
+    const double cpu = Segundos(despues.ru_utime) - Segundos(antes.ru_utime);
+    if (nodos > 0 && cpu > 0) *nps_cpu = static_cast<long long>(nodos / cpu);
 }
 
 // The nodes figure of the last "info depth" line written to the scratch file.
@@ -80,7 +99,7 @@ static uint32_t NodosInformados(FILE *lineas) {
 }
 
 int main(int argc, char **argv) {
-    const int profundidad = argc > 1 ? std::atoi(argv[1]) : 10;
+    const int profundidad = argc > 1 ? std::atoi(argv[1]) : 9;
     const bool con_stockfish = !(argc > 2 && std::strcmp(argv[2], "solo") == 0);
 
     // The start-up pieces with a constant seed and a fixed hash size; no book, no tablebases.
@@ -89,9 +108,7 @@ int main(int argc, char **argv) {
     LimpiarSee();
     LlenarValoresOrden();
     IniciarClaves(1);
-    TT_Opciones.Megas_Tabla = 64;
-    TT_Opciones.Megas_Cache = 0;
-    CrearTransposicion(64);
+    CrearTransposicion(32);
     tbprobe_Gaviota.Usar_Tablas = 0;
     tbprobe_Gaviota.Cargada = 0;
 
@@ -104,6 +121,7 @@ int main(int argc, char **argv) {
 
     uint64_t total = 0;
     uint32_t tiempo = 0;
+    double cpu = 0;
     char orden[32];
     std::snprintf(orden, sizeof(orden), "depth %d", profundidad);
     for (int i = 0; i < NUM_POSICIONES; i++) {
@@ -114,8 +132,10 @@ int main(int argc, char **argv) {
         Position_Fen_Startpos(pos.c_str());
         TipoJuego.Mostrar_Pv = 0;
         const uint32_t inicio = ObtenerTicks();
+        const double inicio_cpu = SegundosCpu();
         ComandoGo(orden);
         const uint32_t usado = ObtenerTicks() - inicio;
+        cpu += SegundosCpu() - inicio_cpu;
         std::fflush(stdout);
         dup2(salida, 1);
         // The driver clears the node counter after bestmove: its last report keeps the figure.
@@ -131,10 +151,16 @@ int main(int argc, char **argv) {
     std::fprintf(informe, "Total time (ms)  : %u\n", tiempo);
     std::fprintf(informe, "Nodes searched   : %llu\n", static_cast<unsigned long long>(total));
     std::fprintf(informe, "Nodes/second     : %llu\n", static_cast<unsigned long long>(nps));
+    const long long nps_cpu = cpu > 0 ? static_cast<long long>(total / cpu) : 0;
+    std::fprintf(informe, "Nodes/CPU second : %lld\n", nps_cpu);
     if (con_stockfish) {
-        const long long sf = VelocidadStockfish();
-        std::fprintf(informe, "Stockfish nps    : %lld\n", sf);
-        if (sf > 0) std::fprintf(informe, "Ratio            : %.2f\n", static_cast<double>(nps) / sf);
+        long long sf, sf_cpu;
+        VelocidadStockfish(&sf, &sf_cpu);
+        std::fprintf(informe, "Stockfish nps    : %lld (per CPU second %lld)\n", sf, sf_cpu);
+        if (sf > 0 && sf_cpu > 0) {
+            std::fprintf(informe, "Ratio            : %.2f (per CPU second %.2f)\n",
+                         static_cast<double>(nps) / sf, static_cast<double>(nps_cpu) / sf_cpu);
+        }
     }
     LiberarTransposicion();
     return 0;

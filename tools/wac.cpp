@@ -27,7 +27,10 @@ static bool LeerEpd(const std::string &linea, Posicion_Epd &p) {
     std::istringstream in(linea);
     std::string campo;
     p.fen.clear();
-    for (int i = 0; i < 4 && in >> campo; i++) p.fen += (i ? " " : "") + campo;
+    for (int i = 0; i < 4 && in >> campo; i++) {
+        if (i > 0) p.fen += ' ';
+        p.fen += campo;
+    }
     std::string resto;
     std::getline(in, resto);
     const size_t bm = resto.find("bm ");
@@ -104,10 +107,13 @@ int main(int argc, char **argv) {
         for (const std::string &b : buenas) ok = ok || b == jugada;
         resueltas += ok;
         if (ok) ids += p.id + "\n";
-        if (lista) std::fprintf(informe, "%-9s %s %-6s bm %s\n", p.id.c_str(), ok ? "ok  " : "fail", jugada.c_str(), p.mejores[0].c_str());
+        if (lista)
+            std::fprintf(informe, "%-9s %s %-6s bm %s\n", p.id.c_str(), ok ? "ok  " : "fail",
+                         jugada.c_str(), p.mejores[0].c_str());
     }
     std::fclose(f);
-    std::fprintf(informe, "Solved %d of %d (%s) in %u ms\n", resueltas, total, limite.c_str(), ObtenerTicks() - inicio);
+    std::fprintf(informe, "Solved %d of %d (%s) in %u ms\n", resueltas, total, limite.c_str(),
+                 ObtenerTicks() - inicio);
     if (lista) std::fprintf(informe, "Solved ids:\n%s", ids.c_str());
     LiberarTransposicion();
     return 0;

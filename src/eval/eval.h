@@ -137,3 +137,18 @@ inline constexpr int32_t PEON_SHIELD_VALOR = 100;
 inline constexpr int32_t PEON_STORM_VALOR = 100;
 // The pawn-storm term of the king shield; off until a measurement says otherwise.
 inline constexpr bool USAR_TORMENTA_PEONES = false;
+
+// x times a non-negative single-precision factor, truncated toward zero. The product of a
+// 32-bit integer and a 24-bit mantissa is exact in 64-bit integers, as it is in extended
+// precision, so this gives the extended-precision result without the x87 unit.
+inline int32_t EscalarExacto(int32_t x, float f) {
+    const uint32_t bits = __builtin_bit_cast(uint32_t, f);
+    const uint32_t exponente = (bits >> 23) & 0xFF;
+    if (exponente == 0) return 0;  // zero (subnormals never occur as factors)
+    const int64_t mantisa = static_cast<int64_t>((bits & 0x7FFFFF) | 0x800000);
+    const int32_t desplazamiento = 150 - static_cast<int32_t>(exponente);
+    const int64_t producto = static_cast<int64_t>(x) * mantisa;
+    if (desplazamiento <= 0) return static_cast<int32_t>(producto * (int64_t{1} << -desplazamiento));
+    const int64_t q = producto >= 0 ? producto >> desplazamiento : -((-producto) >> desplazamiento);
+    return static_cast<int32_t>(q);
+}

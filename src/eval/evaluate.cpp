@@ -8,7 +8,7 @@ int32_t AJUSTE_ATT[2];
 
 // Single-precision 0.01 is slightly below 0.01, so exact multiples of 100 lose one point.
 int32_t Porcentaje(int32_t x, int32_t p) {
-    return static_cast<int32_t>(static_cast<long double>(x * p) * static_cast<long double>(0.01f));
+    return EscalarExacto(x * p, 0.01f);
 }
 
 // Material and its adjustments for one side.
@@ -86,8 +86,7 @@ int32_t CerrarEvaluacion() {
     // 13. Blend by phase; single-precision 1/24 is slightly above 1/24.
     int32_t mezcla = (b.Puntos_Apertura - n.Puntos_Apertura) * t.Fase +
                      (b.Puntos_Final - n.Puntos_Final) * (24 - t.Fase);
-    int32_t puntos = static_cast<int32_t>(static_cast<long double>(mezcla) *
-                                          static_cast<long double>(1.0f / 24.0f));
+    int32_t puntos = EscalarExacto(mezcla, 1.0f / 24.0f);
 
     // 14. Imbalance of major against minor pieces.
     int32_t mayor = (b.Num_Torres - n.Num_Torres) + 2 * (b.Num_Damas - n.Num_Damas);

@@ -6,7 +6,7 @@ static constexpr float UN_TERCIO = 1.0f / 3.0f;
 static constexpr float UN_TREINTAVO = 1.0f / 30.0f;
 
 static int32_t Escalar(int32_t x, float factor) {
-    return static_cast<int32_t>(static_cast<long double>(x) * static_cast<long double>(factor));
+    return EscalarExacto(x, factor);
 }
 
 // 1 when pieza stands on any square from desde on, stepping by paso, inside the board.

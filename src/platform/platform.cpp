@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <poll.h>
+#include <sys/mman.h>
 #include <time.h>
 
 uint32_t ObtenerTicks() {
@@ -25,3 +26,12 @@ void *ObtenerSimbolo(void *biblioteca, const char *nombre) {
 }
 
 int32_t LiberarBiblioteca(void *biblioteca) { return dlclose(biblioteca) == 0 ? 1 : 0; }
+
+void AconsejarPaginasGrandes(void *bloque, size_t bytes) {
+    // Only whole pages inside the block can be advised.
+    const uintptr_t pagina = 4096;
+    const uintptr_t inicio = (reinterpret_cast<uintptr_t>(bloque) + pagina - 1) & ~(pagina - 1);
+    const uintptr_t fin = (reinterpret_cast<uintptr_t>(bloque) + bytes) & ~(pagina - 1);
+    if (bloque == nullptr || fin <= inicio) return;
+    madvise(reinterpret_cast<void *>(inicio), fin - inicio, MADV_HUGEPAGE);
+}

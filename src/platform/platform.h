@@ -1,6 +1,7 @@
 // The only place that talks to the operating system.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Milliseconds from a monotonic clock, wrapping at 32 bits like a tick count.
@@ -13,3 +14,6 @@ int32_t HayEntradaPendiente();
 void *CargarBiblioteca(const char *nombre);
 void *ObtenerSimbolo(void *biblioteca, const char *nombre);
 int32_t LiberarBiblioteca(void *biblioteca);  // 1 on success
+
+// Asks the system to back a large block with huge pages where it can; a hint only.
+void AconsejarPaginasGrandes(void *bloque, size_t bytes);

@@ -5,13 +5,13 @@
 
 // Percentage of a history value against the extreme of its own sign:
 // 0..100 for h > 0, -102 for h = 0, -101..-1 for h < 0.
-static inline int32_t PorcentajeHistorico(int32_t h, long double inv_max, long double inv_min,
+static inline int32_t PorcentajeHistorico(int32_t h, double inv_max, double inv_min,
                                           int64_t max, int64_t min) {
     if (h > 0) {
         if (h >= max) return 100;
         // Estimate through the reciprocal, then settle the truncation exactly.
         int64_t num = 100 * static_cast<int64_t>(h);
-        int64_t k = static_cast<int64_t>(static_cast<long double>(num) * inv_max);
+        int64_t k = static_cast<int64_t>(static_cast<double>(num) * inv_max);
         if ((k + 1) * max <= num) k++;
         else if (k * max > num) k--;
         return static_cast<int32_t>(k);
@@ -20,7 +20,7 @@ static inline int32_t PorcentajeHistorico(int32_t h, long double inv_max, long d
     int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
     if (abs_h >= abs_min) return -101;
     int64_t num = 100 * abs_h;
-    int64_t k = static_cast<int64_t>(static_cast<long double>(num) * -inv_min);
+    int64_t k = static_cast<int64_t>(static_cast<double>(num) * -inv_min);
     if ((k + 1) * abs_min <= num) k++;
     else if (k * abs_min > num) k--;
     return static_cast<int32_t>(-k - 1);
@@ -37,8 +37,8 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
     // Each reciprocal is read only for values of its own sign; a zero extreme is never
     // divided by.
     const int64_t max = Max_Historico, min = Min_Historico;
-    const long double inv_max = max != 0 ? 1.0L / static_cast<long double>(max) : 0.0L;
-    const long double inv_min = min != 0 ? 1.0L / static_cast<long double>(min) : 0.0L;
+    const double inv_max = max != 0 ? 1.0 / static_cast<double>(max) : 0.0;
+    const double inv_min = min != 0 ? 1.0 / static_cast<double>(min) : 0.0;
 
     for (int32_t i = 0; i < num; i++) {
         const uint32_t m = lista[i].Jugada;
@@ -53,8 +53,8 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
         } else if (Corona(m) != NINGUNA) {
             valor = valor_coronacion[Corona(m)];
         } else {
-            const int32_t hp =
-                PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max, inv_min, max, min);
+            const int32_t hp = PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max,
+                                                   inv_min, max, min);
             if (m == m0 || m == m1) valor = 2000000 - hp;
             else if (m == k0 || m == k1) valor = 1000000 - hp;
             else if (m == rechazo) valor = 500000 + hp;

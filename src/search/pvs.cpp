@@ -84,7 +84,9 @@ static int32_t SondearTablas(int32_t ply, int32_t *puntuacion) {
         (ply == 1 && TipoJuego.Profundidad == 1) ? tb_probe_hard : tb_probe_soft;
     if (sonda == nullptr) return 0;
     unsigned info = 7, plies = 0;
-    if (sonda(lado, al_paso, enroque, cas_b, cas_n, pie_b, pie_n, &info, &plies) != 1) return 0;
+    if (sonda(static_cast<unsigned>(lado), al_paso, enroque, cas_b, cas_n, pie_b, pie_n, &info,
+              &plies) != 1)
+        return 0;
 
     tbprobe_Gaviota.Aciertos++;
     const int32_t d = static_cast<int32_t>(plies);
@@ -303,6 +305,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
             DeshacerMovimiento();
             continue;
         }
+        PrecargarTablas();
 
         const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
         const bool quieta = !captura && Corona(m) == NINGUNA;

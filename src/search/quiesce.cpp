@@ -91,6 +91,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
             continue;
         }
 
+        PrecargarTablas();
         const int32_t v = -AlphaBeta_Qs(-beta, -alpha_q, LadoEnJaque(), ventana_nula, 0);
         DeshacerMovimiento();
         if (TipoJuego.Detener == 1) return 0;

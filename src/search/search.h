@@ -89,6 +89,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
 
 // Transposition table internals shared with the front end and the tests.
 void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt);  // sizing only, no allocation
+
 // Internal to search/: the cut-off updates of history, killers and refutations.
 void ActualizarHistoricos(uint32_t jugada, int32_t profundidad, int32_t puntuacion,
                           int32_t jugada_previa, const Lista_Jugadas *lista, int32_t legales);
@@ -130,5 +131,20 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
         const Lista_Jugadas t = lista[i];
         lista[i] = lista[mejor];
         lista[mejor] = t;
+    }
+}
+
+
+// Internal to search/: asks for the table bucket and the evaluation cache entry of the
+// current position ahead of the child's probes. Changes nothing.
+inline void PrecargarTablas() {
+    const uint32_t clave = TableroGlobal.Clave;
+    if (TT_Datos != nullptr) {
+        const Grupo *g = &TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+        __builtin_prefetch(g);
+        __builtin_prefetch(reinterpret_cast<const char *>(g) + sizeof(Grupo) - 1);
+    }
+    if (TT_Cache != nullptr && TT_Opciones.Megas_Cache != 0) {
+        __builtin_prefetch(&TT_Cache[clave % static_cast<uint32_t>(TT_Opciones.Num_Cache)]);
     }
 }

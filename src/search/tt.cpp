@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/platform.h"
 #include "search/search.h"
 
 Registro_TT TT_Opciones;
@@ -50,10 +51,13 @@ void CrearTransposicion(int32_t megas) {
     TT_Datos = static_cast<Grupo *>(
         malloc(sizeof(Grupo) * static_cast<size_t>(TT_Opciones.Num_Grupos)));
     int32_t fallo = TT_Datos == nullptr;
+    AconsejarPaginasGrandes(TT_Datos, sizeof(Grupo) * static_cast<size_t>(TT_Opciones.Num_Grupos));
     if (TT_Opciones.Megas_Cache > 0) {
         TT_Cache = static_cast<Cache_Entrada *>(
             malloc(sizeof(Cache_Entrada) * static_cast<size_t>(TT_Opciones.Num_Cache)));
         if (TT_Cache == nullptr) fallo = 1;
+        AconsejarPaginasGrandes(TT_Cache,
+                                sizeof(Cache_Entrada) * static_cast<size_t>(TT_Opciones.Num_Cache));
     }
     if (fallo) {
         printf("info string Memoria insuficiente para la tabla hash.\n");

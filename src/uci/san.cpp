@@ -34,7 +34,8 @@ uint32_t JugadaSan(const char *san) {
     int32_t pieza = 1, corona = 0, hasta = -1, columna = -1, fila = -1;
     if (!enroque) {
         // Promotion: "=Q" or a bare piece letter after the rank.
-        if (n >= 2 && TipoLetra(texto[n - 1]) != 0 && (texto[n - 2] == '=' || (texto[n - 2] >= '1' && texto[n - 2] <= '8'))) {
+        if (n >= 2 && TipoLetra(texto[n - 1]) != 0 &&
+            (texto[n - 2] == '=' || (texto[n - 2] >= '1' && texto[n - 2] <= '8'))) {
             corona = TipoLetra(texto[n - 1]);
             n -= texto[n - 2] == '=' ? 2 : 1;
         }

@@ -17,7 +17,8 @@ class Quiescencia : public ::testing::Test {
 
     // The table slot holding the current position, or null.
     static const TT_Entrada *Entrada() {
-        const Grupo &g = TT_Datos[TableroGlobal.Clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+        const Grupo &g =
+            TT_Datos[TableroGlobal.Clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
         for (const TT_Entrada &e : g.Entradas) {
             if (e.Clave == TableroGlobal.Clave) return &e;
         }

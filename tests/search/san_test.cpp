@@ -28,7 +28,8 @@ TEST_F(LectorSan, PiezasPeonesYCapturas) {
     EXPECT_EQ(Texto("Nd2"), "");  // the square is taken by the own pawn
     EXPECT_EQ(Texto("e5"), "");
     EXPECT_EQ(Texto("Ke2"), "");
-    ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/ppp1pppp/8/3p4/4P3/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 2"), 1);
+    ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/ppp1pppp/8/3p4/4P3/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 2"),
+              1);
     EXPECT_EQ(Texto("exd5"), "e4d5");
     EXPECT_EQ(Texto("Bb5+"), "f1b5");
 }
@@ -67,9 +68,12 @@ TEST_F(LectorSan, DesambiguacionYClavadas) {
 }
 
 TEST_F(LectorSan, MateYNegras) {
-    ASSERT_EQ(CargarPosicionPrueba("r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4"), 1);
+    ASSERT_EQ(
+        CargarPosicionPrueba("r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4"),
+        1);
     EXPECT_EQ(Texto("Qxf7#"), "h5f7");
-    ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"), 1);
+    ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"),
+              1);
     EXPECT_EQ(Texto("Nf6"), "g8f6");
     EXPECT_EQ(Texto("c5"), "c7c5");
     EXPECT_EQ(Texto("Qh4"), "");
