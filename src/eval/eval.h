@@ -92,6 +92,10 @@ int32_t AmenazadoPorPeonN(int32_t casilla);
 // 1 when a White pawn attacks the square (the enemy-pawn test of a Black piece).
 int32_t AmenazadoPorPeonB(int32_t casilla);
 
+// x times a single-precision factor, multiplied in extended precision and truncated toward
+// zero, without switching the x87 rounding mode.
+int32_t EscalarExtendido(int32_t x, float factor);
+
 // Larger of the file and the rank distance.
 inline int32_t DistanciaRey(int32_t a, int32_t b) {
     int32_t df = (a & 7) - (b & 7), dr = (a >> 3) - (b >> 3);
@@ -103,7 +107,6 @@ inline int32_t DistanciaRey(int32_t a, int32_t b) {
 // Internal to eval/: steps 10 to 18 of Evaluar (weights, king attack, tempo, blend,
 // imbalance, scaling, clamp, cache store) on the side records as the terms left them.
 int32_t CerrarEvaluacion();
-
 
 // Tables of pawn structure, rooks and king safety.
 extern const int32_t PST_P_OP[128];
