@@ -92,6 +92,10 @@ int32_t AmenazadoPorPeonN(int32_t casilla);
 // 1 when a White pawn attacks the square (the enemy-pawn test of a Black piece).
 int32_t AmenazadoPorPeonB(int32_t casilla);
 
+// x times a single-precision factor, multiplied in extended precision and truncated toward
+// zero, without switching the x87 rounding mode.
+int32_t EscalarExtendido(int32_t x, float factor);
+
 // Larger of the file and the rank distance.
 inline int32_t DistanciaRey(int32_t a, int32_t b) {
     int32_t df = (a & 7) - (b & 7), dr = (a >> 3) - (b >> 3);
@@ -103,7 +107,6 @@ inline int32_t DistanciaRey(int32_t a, int32_t b) {
 // Internal to eval/: steps 10 to 18 of Evaluar (weights, king attack, tempo, blend,
 // imbalance, scaling, clamp, cache store) on the side records as the terms left them.
 int32_t CerrarEvaluacion();
-
 
 // Tables of pawn structure, rooks and king safety.
 extern const int32_t PST_P_OP[128];
@@ -137,18 +140,3 @@ inline constexpr int32_t PEON_SHIELD_VALOR = 100;
 inline constexpr int32_t PEON_STORM_VALOR = 100;
 // The pawn-storm term of the king shield; off until a measurement says otherwise.
 inline constexpr bool USAR_TORMENTA_PEONES = false;
-
-// x times a non-negative single-precision factor, truncated toward zero. The product of a
-// 32-bit integer and a 24-bit mantissa is exact in 64-bit integers, as it is in extended
-// precision, so this gives the extended-precision result without the x87 unit.
-inline int32_t EscalarExacto(int32_t x, float f) {
-    const uint32_t bits = __builtin_bit_cast(uint32_t, f);
-    const uint32_t exponente = (bits >> 23) & 0xFF;
-    if (exponente == 0) return 0;  // zero (subnormals never occur as factors)
-    const int64_t mantisa = static_cast<int64_t>((bits & 0x7FFFFF) | 0x800000);
-    const int32_t desplazamiento = 150 - static_cast<int32_t>(exponente);
-    const int64_t producto = static_cast<int64_t>(x) * mantisa;
-    if (desplazamiento <= 0) return static_cast<int32_t>(producto * (int64_t{1} << -desplazamiento));
-    const int64_t q = producto >= 0 ? producto >> desplazamiento : -((-producto) >> desplazamiento);
-    return static_cast<int32_t>(q);
-}

@@ -121,8 +121,7 @@ static int32_t ValorPuesto(int32_t s, int32_t blanco) {
             defensores++;
 
     const int32_t valor = PST_OUTPOST[(blanco ? 0 : 64) + s];
-    return static_cast<int32_t>(static_cast<long double>(valor) *
-                                static_cast<long double>(MULTIPLICADOR_PUESTO[hueco][defensores]));
+    return EscalarExtendido(valor, MULTIPLICADOR_PUESTO[hueco][defensores]);
 }
 
 // Knight in a corner cage. Pawn-guard tests read the enemy's Defensa_Casilla as the pawn

@@ -5,10 +5,6 @@
 static constexpr float UN_TERCIO = 1.0f / 3.0f;
 static constexpr float UN_TREINTAVO = 1.0f / 30.0f;
 
-static int32_t Escalar(int32_t x, float factor) {
-    return EscalarExacto(x, factor);
-}
-
 // 1 when pieza stands on any square from desde on, stepping by paso, inside the board.
 static bool HayPiezaEnRayo(const int32_t *tablero, int32_t desde, int32_t paso, int32_t pieza) {
     for (int32_t t = desde; t >= 0 && t < 64; t += paso)
@@ -115,8 +111,8 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
 
             // 6. Candidate: a third of the passed bonus.
             if (!semiabierta && i == 0 && EsCandidato<Blanco>(tablero, s, f, rival)) {
-                op += Escalar(BONUS_PASSED[0][r], UN_TERCIO);
-                eg += Escalar(BONUS_PASSED[1][r], UN_TERCIO);
+                op += EscalarExtendido(BONUS_PASSED[0][r], UN_TERCIO);
+                eg += EscalarExtendido(BONUS_PASSED[1][r], UN_TERCIO);
             }
 
             // 7. Passed, 80 percent when an enemy piece blocks it; less in the endgame the
@@ -126,7 +122,7 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
                 const bool bloqueado = Blanco ? bloqueo > SIN_PIEZA : bloqueo < SIN_PIEZA;
                 const int32_t p = bloqueado ? 80 : 100;
                 const int32_t e = BONUS_PASSED[1][r];
-                const int32_t t = Escalar(TROPISMO_DISTANCIA[s][rey_rival] * e, UN_TREINTAVO);
+                const int32_t t = EscalarExtendido(TROPISMO_DISTANCIA[s][rey_rival] * e, UN_TREINTAVO);
                 op += Porcentaje(BONUS_PASSED[0][r], p);
                 eg += Porcentaje(e - t, p);
                 if (rival_sin_piezas) {

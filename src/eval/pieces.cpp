@@ -36,12 +36,29 @@ struct Vista_Lado {
     Tipo_Lado *rival;
     int32_t blanco;        // 1 White, 0 Black
     int32_t rey_rival;     // square of the enemy king
+    uint64_t zona_rey;     // the enemy king's square and its neighbours, one bit per square
     int32_t mitad;         // offset of the colour's half of the opening tables
     int32_t num_caballos;  // places used in the piece lists
     int32_t num_alfiles;
     int32_t num_torres;
     int32_t num_damas;
 };
+
+// Squares at king distance 0 or 1 from the king on square rey.
+static uint64_t ZonaRey(int32_t rey) {
+    uint64_t zona = 0;
+    const int32_t f = rey & 7, r = rey >> 3;
+    for (int32_t dr = -1; dr <= 1; dr++)
+        for (int32_t df = -1; df <= 1; df++)
+            if (f + df >= 0 && f + df < 8 && r + dr >= 0 && r + dr < 8)
+                zona |= uint64_t(1) << ((r + dr) * 8 + f + df);
+    return zona;
+}
+
+// King distance 0 or 1 from the enemy king; an empty square is never the king's own.
+static inline int32_t EnZonaRey(const Vista_Lado &v, int32_t casilla) {
+    return static_cast<int32_t>((v.zona_rey >> casilla) & 1);
+}
 
 static inline int32_t EsPropia(const Vista_Lado &v, int32_t pieza) {
     return v.blanco ? pieza < SIN_PIEZA : pieza > SIN_PIEZA;
@@ -120,11 +137,11 @@ static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
         if (pieza == SIN_PIEZA) {
             int32_t libre = !AtacadaPorPeonRival(v, d);
             movilidad += libre;
-            if (DistanciaRey(d, rey_rival) == 1) ataque += 6;
+            if (EnZonaRey(v, d)) ataque += 6;
             if (libre && EnMitadRival(v, d)) mitad_rival = 1;
             continue;
         }
-        if (DistanciaRey(d, rey_rival) <= 1) ataque += 6;
+        if (EnZonaRey(v, d)) ataque += 6;
         if (EsPropia(v, pieza)) {
             p.Defensa_Casilla[d]++;
             continue;
@@ -171,12 +188,12 @@ static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
             int32_t pieza = t.Tablero[d];
             if (pieza == SIN_PIEZA) {
                 movilidad += !AtacadaPorPeonRival(v, d);
-                if (DistanciaRey(d, rey_rival) == 1) ataque += 6;
+                if (EnZonaRey(v, d)) ataque += 6;
                 if (EnMitadRival(v, d)) mitad_rival = 1;
                 continue;
             }
             // The first occupied square ends the ray.
-            if (DistanciaRey(d, rey_rival) <= 1) ataque += 6;
+            if (EnZonaRey(v, d)) ataque += 6;
             if (EsPropia(v, pieza)) {
                 p.Defensa_Casilla[d]++;
                 if (pieza != peon_propio && !AtacadaPorPeonRival(v, d)) movilidad++;
@@ -269,10 +286,10 @@ static void EvaluarDama(Vista_Lado &v, int32_t s) {
             int32_t pieza = t.Tablero[d];
             if (pieza == SIN_PIEZA) {
                 movilidad++;
-                if (DistanciaRey(d, rey_rival) == 1) ataque += 15;
+                if (EnZonaRey(v, d)) ataque += 15;
                 continue;
             }
-            if (DistanciaRey(d, rey_rival) <= 1) ataque += 15;
+            if (EnZonaRey(v, d)) ataque += 15;
             if (EsPropia(v, pieza)) {
                 p.Defensa_Casilla[d]++;
                 if (pieza != peon_propio) movilidad++;
@@ -320,8 +337,8 @@ static void EvaluarDama(Vista_Lado &v, int32_t s) {
 
 void EvaluarPiezasTableroJuego() {
     const Tipo_Tablero &t = TableroGlobal;
-    Vista_Lado blancas = {&Blancas, &Negras, 1, t.Rey_Negro, 0, 0, 0, 0, 0};
-    Vista_Lado negras = {&Negras, &Blancas, 0, t.Rey_Blanco, 64, 0, 0, 0, 0};
+    Vista_Lado blancas = {&Blancas, &Negras, 1, t.Rey_Negro, ZonaRey(t.Rey_Negro), 0, 0, 0, 0, 0};
+    Vista_Lado negras = {&Negras, &Blancas, 0, t.Rey_Blanco, ZonaRey(t.Rey_Blanco), 64, 0, 0, 0, 0};
 
     for (int32_t s = 0; s < 64; s++) {
         int32_t pieza = t.Tablero[s];

@@ -119,18 +119,6 @@ TEST_F(EvaluacionDriver, FullEvaluationIsStoredFromWhitesPointOfView) {
     EXPECT_EQ(Evaluar(), v);
 }
 
-TEST_F(EvaluacionDriver, EvaluationLeavesThePositionUnchanged) {
-    // The queen checks from e7 and attacks the rook, so the scan tries a capture.
-    Cargar("4k3/r3Q3/8/8/8/8/8/4K3 b - - 0 1");
-    Tipo_Tablero antes = TableroGlobal;
-    Evaluar();
-    EXPECT_EQ(TableroGlobal.Clave, antes.Clave);
-    EXPECT_EQ(TableroGlobal.Turno, antes.Turno);
-    EXPECT_EQ(TableroGlobal.Indice_Deshacer, antes.Indice_Deshacer);
-    for (int s = 0; s < 64; s++) EXPECT_EQ(TableroGlobal.Tablero[s], antes.Tablero[s]);
-    EXPECT_EQ(Negras.Num_Torres, 1);
-}
-
 TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24Exactly) {
     RegistrosVacios(24, 0);
     Negras.Puntos_Apertura = -35;  // +30 for White once Black's tempo is in
