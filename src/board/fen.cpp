@@ -23,31 +23,33 @@ int32_t Es_Numero(const char *texto) {
 int32_t ConvertirNumero32(const char *texto) {
     // Decimal value in 64 bits (wrapping), of which the low 32 bits are kept as signed.
     uint64_t v = 0;
-    for (; *texto >= '0' && *texto <= '9'; texto++) v = v * 10u + static_cast<uint64_t>(*texto - '0');
+    for (; *texto >= '0' && *texto <= '9'; texto++) {
+        v = v * 10u + static_cast<uint64_t>(*texto - '0');
+    }
     return static_cast<int32_t>(static_cast<uint32_t>(v));
 }
 
 // The cursor never moves past the terminating zero.
 static const char *Saltar(const char *p) { return *p != '\0' ? p + 1 : p; }
 
-// Puts one piece letter on square s; 0 when the letter is no piece.
+// Puts the piece of letter c on square s and counts it; 0 when c is no piece letter.
 static int32_t PonerLetra(char c, int32_t s) {
+    static const char LETRAS[] = "PNBRQKpnbrqk";
+    const char *l = c != '\0' ? std::strchr(LETRAS, c) : nullptr;
+    if (l == nullptr) return 0;
+    const int32_t i = static_cast<int32_t>(l - LETRAS);
+    const int32_t tipo = i % 6;  // 0 pawn .. 5 king
     Tipo_Tablero &t = TableroGlobal;
-    switch (c) {
-        case 'P': t.Tablero[s] = PEON_B; Blancas.Num_Peones++; return 1;
-        case 'N': t.Tablero[s] = CABALLO_B; Blancas.Num_Caballos++; return 1;
-        case 'B': t.Tablero[s] = ALFIL_B; Blancas.Num_Alfiles++; return 1;
-        case 'R': t.Tablero[s] = TORRE_B; Blancas.Num_Torres++; return 1;
-        case 'Q': t.Tablero[s] = DAMA_B; Blancas.Num_Damas++; return 1;
-        case 'K': t.Tablero[s] = REY_B; t.Rey_Blanco = s; return 1;
-        case 'p': t.Tablero[s] = PEON_N; Negras.Num_Peones++; return 1;
-        case 'n': t.Tablero[s] = CABALLO_N; Negras.Num_Caballos++; return 1;
-        case 'b': t.Tablero[s] = ALFIL_N; Negras.Num_Alfiles++; return 1;
-        case 'r': t.Tablero[s] = TORRE_N; Negras.Num_Torres++; return 1;
-        case 'q': t.Tablero[s] = DAMA_N; Negras.Num_Damas++; return 1;
-        case 'k': t.Tablero[s] = REY_N; t.Rey_Negro = s; return 1;
-        default: return 0;
+    Tipo_Lado &lado = i < 6 ? Blancas : Negras;
+    t.Tablero[s] = i < 6 ? PEON_B + tipo : PEON_N + tipo;
+    int32_t *const cuenta[5] = {&lado.Num_Peones, &lado.Num_Caballos, &lado.Num_Alfiles,
+                                &lado.Num_Torres, &lado.Num_Damas};
+    if (tipo < 5) {
+        (*cuenta[tipo])++;
+    } else {
+        (i < 6 ? t.Rey_Blanco : t.Rey_Negro) = s;
     }
+    return 1;
 }
 
 int32_t CargarFen(const char *texto) {
@@ -64,7 +66,9 @@ int32_t CargarFen(const char *texto) {
             const char c = *p++;
             if (c >= '1' && c <= '8') {
                 const int fin = columna + (c - '0');
-                for (; columna < fin && columna < 8; columna++) t.Tablero[fila * 8 + columna] = SIN_PIEZA;
+                for (; columna < fin && columna < 8; columna++) {
+                    t.Tablero[fila * 8 + columna] = SIN_PIEZA;
+                }
                 columna = fin;
             } else if (PonerLetra(c, fila * 8 + columna)) {
                 columna++;
@@ -85,10 +89,10 @@ int32_t CargarFen(const char *texto) {
     if (*p == '-') {
         p = Saltar(Saltar(p));
     } else {
-        if (*p == 'K') { t.Enroque_Blancas += 1; p++; }
-        if (*p == 'Q') { t.Enroque_Blancas += 2; p++; }
-        if (*p == 'k') { t.Enroque_Negras += 1; p++; }
-        if (*p == 'q') { t.Enroque_Negras += 2; p++; }
+        if (*p == 'K') t.Enroque_Blancas += 1, p++;
+        if (*p == 'Q') t.Enroque_Blancas += 2, p++;
+        if (*p == 'k') t.Enroque_Negras += 1, p++;
+        if (*p == 'q') t.Enroque_Negras += 2, p++;
         p = Saltar(p);
     }
 

@@ -4,12 +4,13 @@
 
 // Counts are kept for pawns to queens; kings and odd codes count into a sink.
 static int32_t Sumidero;
+// clang-format off
 static int32_t *const CONTADOR[16] = {
-    &Sumidero,          &Blancas.Num_Peones, &Blancas.Num_Caballos, &Blancas.Num_Alfiles,
-    &Blancas.Num_Torres, &Blancas.Num_Damas, &Sumidero,             &Sumidero,
-    &Negras.Num_Peones, &Negras.Num_Caballos, &Negras.Num_Alfiles,  &Negras.Num_Torres,
-    &Negras.Num_Damas,  &Sumidero,            &Sumidero,            &Sumidero,
-};
+    &Sumidero,          &Blancas.Num_Peones,  &Blancas.Num_Caballos, &Blancas.Num_Alfiles,
+    &Blancas.Num_Torres, &Blancas.Num_Damas,  &Sumidero,             &Sumidero,
+    &Negras.Num_Peones, &Negras.Num_Caballos, &Negras.Num_Alfiles,   &Negras.Num_Torres,
+    &Negras.Num_Damas,  &Sumidero,            &Sumidero,             &Sumidero};
+// clang-format on
 
 // Key of piece p on square s; codes beyond the table contribute nothing.
 static inline uint32_t Z(int32_t p, int32_t s) {
@@ -40,6 +41,11 @@ static inline void MoverPieza(int32_t desde, int32_t hasta, uint32_t &clave) {
     clave ^= Z(p, desde) ^ Z(p, hasta);
 }
 
+// Castling state without one right (1 king side, 2 queen side); 0, 4 and 5 stay as they are.
+static inline int32_t SinDerecho(int32_t estado, int32_t derecho) {
+    return estado >= 1 && estado <= 3 ? (estado & ~derecho) : estado;
+}
+
 // Key term of the two castling states.
 static inline uint32_t TerminoEnroque(int32_t blancas, int32_t negras) {
     return zobrist_Tablero[SIN_PIEZA][63 - blancas] ^ zobrist_Tablero[SIN_PIEZA][negras];
@@ -53,10 +59,15 @@ int32_t HacerMovimiento(uint32_t m) {
     uint32_t clave = t.Clave;
 
     // 1. Save what the unmake cannot rebuild from the move word.
-    t.Pila_Deshacer[t.Indice_Deshacer] = {t.Clave,          m,
-                                          t.Rey_Blanco,     t.Rey_Negro,
-                                          t.Enroque_Blancas, t.Enroque_Negras,
-                                          t.Ficha_Al_Paso,  t.Regla_50};
+    Registro_Deshacer &r = t.Pila_Deshacer[t.Indice_Deshacer];
+    r.Clave = t.Clave;
+    r.Jugada = m;
+    r.Rey_Blanco = t.Rey_Blanco;
+    r.Rey_Negro = t.Rey_Negro;
+    r.Enroque_Blancas = t.Enroque_Blancas;
+    r.Enroque_Negras = t.Enroque_Negras;
+    r.Ficha_Al_Paso = t.Ficha_Al_Paso;
+    r.Regla_50 = t.Regla_50;
     const int32_t enroque_b = t.Enroque_Blancas, enroque_n = t.Enroque_Negras;
 
     if (Es_Enroque(m)) {
@@ -84,33 +95,22 @@ int32_t HacerMovimiento(uint32_t m) {
         // 3. Rights lost by the piece leaving its square; 4 and 5 never change.
         switch (t.Tablero[desde]) {
             case TORRE_B:
-                if (desde == 63) {
-                    if (t.Enroque_Blancas == 3) t.Enroque_Blancas = 2;
-                    else if (t.Enroque_Blancas == 1) t.Enroque_Blancas = 0;
-                } else if (desde == 56) {
-                    if (t.Enroque_Blancas == 3) t.Enroque_Blancas = 1;
-                    else if (t.Enroque_Blancas == 2) t.Enroque_Blancas = 0;
-                }
+                if (desde == 63) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, 1);
+                if (desde == 56) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, 2);
                 break;
             case REY_B:
                 if (t.Enroque_Blancas >= 1 && t.Enroque_Blancas <= 3) t.Enroque_Blancas = 0;
                 t.Rey_Blanco = hasta;
                 break;
             case TORRE_N:
-                if (desde == 7) {
-                    if (t.Enroque_Negras == 3) t.Enroque_Negras = 2;
-                    else if (t.Enroque_Negras == 1) t.Enroque_Negras = 0;
-                } else if (desde == 0) {
-                    if (t.Enroque_Negras == 3) t.Enroque_Negras = 1;
-                    else if (t.Enroque_Negras == 2) t.Enroque_Negras = 0;
-                }
+                if (desde == 7) t.Enroque_Negras = SinDerecho(t.Enroque_Negras, 1);
+                if (desde == 0) t.Enroque_Negras = SinDerecho(t.Enroque_Negras, 2);
                 break;
             case REY_N:
                 if (t.Enroque_Negras >= 1 && t.Enroque_Negras <= 3) t.Enroque_Negras = 0;
                 t.Rey_Negro = hasta;
                 break;
-            default:
-                break;
+            default: break;
         }
     }
     if (t.Enroque_Blancas != enroque_b || t.Enroque_Negras != enroque_n) {
@@ -154,8 +154,8 @@ int32_t HacerMovimiento(uint32_t m) {
     t.Turno = 1 - t.Turno;
 
     // 12. Pawn moves and captures reset the clock; otherwise it counts up without a cap.
-    if (ficha == PEON_B || ficha == PEON_N || captura < NINGUNA || al_paso) t.Regla_50 = 0;
-    else t.Regla_50++;
+    const bool reinicia = ficha == PEON_B || ficha == PEON_N || captura < NINGUNA || al_paso;
+    t.Regla_50 = reinicia ? 0 : t.Regla_50 + 1;
 
     // 13. Legal when the mover's king is not attacked.
     if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
@@ -180,11 +180,17 @@ void DeshacerMovimiento() {
 
     // 4. The castling rook goes back to its corner.
     if (Es_Enroque(m)) {
-        if (blanco && hasta == 62) MoverPieza(61, 63, sin_clave);
-        else if (blanco && hasta == 58) MoverPieza(59, 56, sin_clave);
-        else if (!blanco && hasta == 6) MoverPieza(5, 7, sin_clave);
-        else if (!blanco && hasta == 2) MoverPieza(3, 0, sin_clave);
-        else Salir = 1;
+        if (blanco && hasta == 62) {
+            MoverPieza(61, 63, sin_clave);
+        } else if (blanco && hasta == 58) {
+            MoverPieza(59, 56, sin_clave);
+        } else if (!blanco && hasta == 6) {
+            MoverPieza(5, 7, sin_clave);
+        } else if (!blanco && hasta == 2) {
+            MoverPieza(3, 0, sin_clave);
+        } else {
+            Salir = 1;
+        }
     }
 
     // 5. The mover goes back.

@@ -70,12 +70,18 @@ static inline void GenerarPeon(int32_t s, int32_t modo, Lista_Jugadas *lista, in
         }
     }
     if (a >= 0 && a < 64 && C[a] == c && EsEnemiga<BLANCO>(T[a])) {
-        if (corona) AnadirCoronacion(s, a, lista, n);
-        else Anadir(lista, n, Palabra(s, a, T[s], T[a], NINGUNA));
+        if (corona) {
+            AnadirCoronacion(s, a, lista, n);
+        } else {
+            Anadir(lista, n, Palabra(s, a, T[s], T[a], NINGUNA));
+        }
     }
     if (b >= 0 && b < 64 && C[b] == c && EsEnemiga<BLANCO>(T[b])) {
-        if (corona) AnadirCoronacion(s, b, lista, n);
-        else Anadir(lista, n, Palabra(s, b, T[s], T[b], NINGUNA));
+        if (corona) {
+            AnadirCoronacion(s, b, lista, n);
+        } else {
+            Anadir(lista, n, Palabra(s, b, T[s], T[b], NINGUNA));
+        }
     }
     if (f >= 0 && f < 64 && T[f] == SIN_PIEZA) {
         if (corona) {
@@ -228,12 +234,15 @@ int32_t GenerarMovimientos(int32_t modo, Lista_Jugadas *lista) {
 }
 
 // The per-piece generators append at IndexMove and read Turno for their colour.
-#define GENERADOR_PUBLICO(nombre, generador)                                        \
-    void nombre(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {              \
-        int32_t n = IndexMove;                                                      \
-        if (TableroGlobal.Turno == 1) generador<true>(casilla, modo, lista, n);     \
-        else if (TableroGlobal.Turno == 0) generador<false>(casilla, modo, lista, n); \
-        IndexMove = n;                                                              \
+#define GENERADOR_PUBLICO(nombre, generador)                           \
+    void nombre(int32_t casilla, int32_t modo, Lista_Jugadas *lista) { \
+        int32_t n = IndexMove;                                         \
+        if (TableroGlobal.Turno == 1) {                                \
+            generador<true>(casilla, modo, lista, n);                  \
+        } else if (TableroGlobal.Turno == 0) {                         \
+            generador<false>(casilla, modo, lista, n);                 \
+        }                                                              \
+        IndexMove = n;                                                 \
     }
 
 GENERADOR_PUBLICO(ObtenerMovimientoPeon, GenerarPeon)

@@ -33,9 +33,17 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     }
     Lista_Jugadas lista[MAX_JUGADAS];
     const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
+    // One ply above the leaves the child's own leaf test is done here, saving a call per leaf.
+    const bool hojas = ply + 1 == TipoJuego.Profundidad_Maxima;
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
-        if (HacerMovimiento(m) && !TipoJuego.Detener) MiniMax(ply + 1, est, m);
+        if (HacerMovimiento(m) && !TipoJuego.Detener) {
+            if (hojas) {
+                ContarHoja(est, m);
+            } else {
+                MiniMax(ply + 1, est, m);
+            }
+        }
         DeshacerMovimiento();
     }
     return 0;
@@ -51,10 +59,14 @@ static void TextoJugada(uint32_t m, char *texto) {
     texto[4] = '\0';
     texto[5] = '\0';
     switch (Corona(m)) {
-        case CABALLO_B: case CABALLO_N: texto[4] = 'n'; break;
-        case ALFIL_B: case ALFIL_N: texto[4] = 'b'; break;
-        case TORRE_B: case TORRE_N: texto[4] = 'r'; break;
-        case DAMA_B: case DAMA_N: texto[4] = 'q'; break;
+        case CABALLO_B:
+        case CABALLO_N: texto[4] = 'n'; break;
+        case ALFIL_B:
+        case ALFIL_N: texto[4] = 'b'; break;
+        case TORRE_B:
+        case TORRE_N: texto[4] = 'r'; break;
+        case DAMA_B:
+        case DAMA_N: texto[4] = 'q'; break;
         default: break;
     }
 }

@@ -32,8 +32,8 @@ void SeeDeshacerMovimiento() {
     const int32_t desde = Desde(r.Jugada), hasta = Hasta(r.Jugada);
     const int32_t ficha = Ficha(r.Jugada), captura = Captura(r.Jugada);
     // A promoted piece goes back as the mover's pawn.
-    if (Corona(r.Jugada) < NINGUNA) t.Tablero[desde] = ficha < SIN_PIEZA ? PEON_B : PEON_N;
-    else t.Tablero[desde] = t.Tablero[hasta];
+    const int32_t peon = ficha < SIN_PIEZA ? PEON_B : PEON_N;
+    t.Tablero[desde] = Corona(r.Jugada) < NINGUNA ? peon : t.Tablero[hasta];
     t.Tablero[hasta] = captura < NINGUNA ? captura : SIN_PIEZA;
     t.Rey_Blanco = r.Rey_Blanco;
     t.Rey_Negro = r.Rey_Negro;
@@ -66,7 +66,8 @@ uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado) {
     const int32_t *C = TableroGlobal.Color_Casilla;
     const bool blanco = lado == 1;
     const int32_t objetivo = T[casilla];
-    if (blanco ? (objetivo < PEON_N || objetivo > REY_N) : (objetivo < PEON_B || objetivo > REY_B)) {
+    if (blanco ? (objetivo < PEON_N || objetivo > REY_N)
+               : (objetivo < PEON_B || objetivo > REY_B)) {
         return 0;
     }
     if (SeeMove.Num >= 40) return 0;
@@ -129,10 +130,20 @@ int32_t See(uint32_t jugada, int32_t lado) {
     int32_t n = 0, e = 0;
     for (int32_t r = 0;; r++) {
         a[r] = Obtener_Ataques_Menores(casilla, lado);
-        if (a[r] == 0) { n = e = r; break; }
+        if (a[r] == 0) {
+            n = e = r;
+            break;
+        }
         b[r] = Obtener_Ataques_Menores(casilla, otro);
-        if (b[r] == 0) { n = r + 1; e = r; break; }
-        if (r + 1 == 20) { n = e = 20; break; }
+        if (b[r] == 0) {
+            n = r + 1;
+            e = r;
+            break;
+        }
+        if (r + 1 == 20) {
+            n = e = 20;
+            break;
+        }
     }
 
     // 4. Take the exchange back.

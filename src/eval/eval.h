@@ -137,9 +137,3 @@ inline constexpr int32_t PEON_SHIELD_VALOR = 100;
 inline constexpr int32_t PEON_STORM_VALOR = 100;
 // The pawn-storm term of the king shield; off until a measurement says otherwise.
 inline constexpr bool USAR_TORMENTA_PEONES = false;
-
-// From the board scan, read by the pawn and rook terms.
-extern int16_t TROPISMO_DISTANCIA[64][64];
-extern int32_t BONUS_TORRE_MOVILIDAD[32];  // opening n = 0..14, endgame from index 16
-int32_t AmenazadoPorPeonB(int32_t casilla);  // 1 when a White pawn attacks the square
-int32_t AmenazadoPorPeonN(int32_t casilla);  // 1 when a Black pawn attacks the square

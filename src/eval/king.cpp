@@ -36,7 +36,8 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
         }
     }
     propio.Puntos_Apertura += Porcentaje(escudo, PEON_SHIELD_VALOR);
-    if constexpr (USAR_TORMENTA_PEONES) propio.Puntos_Apertura += Porcentaje(tormenta, PEON_STORM_VALOR);
+    if constexpr (USAR_TORMENTA_PEONES)
+        propio.Puntos_Apertura += Porcentaje(tormenta, PEON_STORM_VALOR);
 }
 
 template <bool Blanco>

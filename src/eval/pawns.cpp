@@ -30,7 +30,8 @@ static bool EsCandidato(const int32_t *tablero, int32_t s, int32_t f, const Tipo
         const int32_t g = f + lado;
         if (g < 0 || g > 7 || tablero[s + lado] != peon) continue;
         const int32_t otra = f - lado, lejana = g + lado;
-        if (rival.Peones_Columna[g] && HayPiezaEnRayo(tablero, s + lado + adelante, adelante, peon_rival))
+        if (rival.Peones_Columna[g] &&
+            HayPiezaEnRayo(tablero, s + lado + adelante, adelante, peon_rival))
             continue;
         if (otra >= 0 && otra <= 7 && rival.Peones_Columna[otra] &&
             HayPiezaEnRayo(tablero, s - lado + adelante, adelante, peon_rival))
@@ -105,7 +106,8 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
 
             // 5. Backward: undefended, with an own pawn diagonally in front.
             if (!defendido && hay_frente &&
-                ((f > 0 && tablero[frente - 1] == peon) || (f < 7 && tablero[frente + 1] == peon))) {
+                ((f > 0 && tablero[frente - 1] == peon) ||
+                 (f < 7 && tablero[frente + 1] == peon))) {
                 op += PENALIZACION_PEON_RETRASADO_MALUS[f];
                 if (semiabierta) op += PENALIZACION_RETRASADO_ABIERTO_OP;
                 eg += PENALIZACION_RETRASADO_EG;

@@ -5,9 +5,9 @@
 static constexpr int32_t RAYOS_TORRE[4] = {1, -1, -8, 8};
 
 template <bool Blanco>
-static void EvaluarTorres(Tipo_Lado &propio, Tipo_Lado &rival) {
+static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     if (propio.Num_Torres == 0) return;
-    int32_t *tablero = TableroGlobal.Tablero;
+    const int32_t *tablero = TableroGlobal.Tablero;
     const int32_t *color = TableroGlobal.Color_Casilla;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
     constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
@@ -122,11 +122,11 @@ static void EvaluarTorres(Tipo_Lado &propio, Tipo_Lado &rival) {
                 eg += 14;
             } else {
                 for (int32_t k = 0; k < 2; k++) {
-                    if (peon_frente[k] < 0) continue;
-                    const int32_t valor =
-                        (Blanco ? AmenazadoPorPeonN(peon_frente[k]) : AmenazadoPorPeonB(peon_frente[k]))
-                            ? 5
-                            : 7;
+                    const int32_t peon_visto = peon_frente[k];
+                    if (peon_visto < 0) continue;
+                    const bool defendido = Blanco ? AmenazadoPorPeonN(peon_visto)
+                                                  : AmenazadoPorPeonB(peon_visto);
+                    const int32_t valor = defendido ? 5 : 7;
                     op += valor;
                     eg += valor;
                 }

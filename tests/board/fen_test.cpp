@@ -52,15 +52,14 @@ TEST_F(CargaFen, CasillaAlPasoEsLaDelPeonQueAvanzoDos) {
         const char *campo;
         int32_t esperado;
     };
-    for (const Caso &c : {Caso{"e3", 36}, Caso{"a3", 32}, Caso{"h6", 31}, Caso{"d6", 27},
-                          Caso{"e4", 0}, Caso{"a8", 0}, Caso{"-", 0}, Caso{"e33", 0},
-                          Caso{"E3", 0}}) {
+    for (const Caso &c :
+         {Caso{"e3", 36}, Caso{"a3", 32}, Caso{"h6", 31}, Caso{"d6", 27}, Caso{"e4", 0},
+          Caso{"a8", 0}, Caso{"-", 0}, Caso{"e33", 0}, Caso{"E3", 0}}) {
         const std::string fen = std::string("4k3/8/8/8/8/8/8/4K3 b - ") + c.campo + " 0 1";
         ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1);
         EXPECT_EQ(T().Ficha_Al_Paso, c.esperado) << c.campo;
     }
-    ASSERT_EQ(CargarPosicionPrueba(
-                  "rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"),
+    ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"),
               1);
     EXPECT_EQ(T().Ficha_Al_Paso, 36);
     EXPECT_EQ(T().Turno, 0);
@@ -71,10 +70,10 @@ TEST_F(CargaFen, RelojSeRecortaA100YLosValoresNegativosDanCero) {
         const char *campo;
         int32_t esperado;
     };
-    for (const Caso &c : {Caso{"150", 100}, Caso{"101", 100}, Caso{"100", 100}, Caso{"55", 55},
-                          Caso{"0", 0}, Caso{"4294967295", 0}, Caso{"4294967296", 0},
-                          Caso{"4294967301", 5}, Caso{"2147483648", 0}, Caso{"x", 0},
-                          Caso{"-5", 0}}) {
+    for (const Caso &c :
+         {Caso{"150", 100}, Caso{"101", 100}, Caso{"100", 100}, Caso{"55", 55}, Caso{"0", 0},
+          Caso{"4294967295", 0}, Caso{"4294967296", 0}, Caso{"4294967301", 5},
+          Caso{"2147483648", 0}, Caso{"x", 0}, Caso{"-5", 0}}) {
         const std::string fen = std::string("4k3/8/8/8/8/8/8/4K3 w - - ") + c.campo + " 1";
         ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1);
         EXPECT_EQ(T().Regla_50, c.esperado) << c.campo;
@@ -93,9 +92,8 @@ TEST_F(CargaFen, EnroqueSoloEnElOrdenKQkq) {
         const char *campo;
         int32_t blancas, negras;
     };
-    for (const Caso &c : {Caso{"KQkq", 3, 3}, Caso{"kQ", 0, 1}, Caso{"Kq", 1, 2},
-                          Caso{"Qk", 2, 1}, Caso{"-", 0, 0}, Caso{"HAha", 0, 0},
-                          Caso{"qk", 0, 2}}) {
+    for (const Caso &c : {Caso{"KQkq", 3, 3}, Caso{"kQ", 0, 1}, Caso{"Kq", 1, 2}, Caso{"Qk", 2, 1},
+                          Caso{"-", 0, 0}, Caso{"HAha", 0, 0}, Caso{"qk", 0, 2}}) {
         const std::string fen = std::string("r3k2r/8/8/8/8/8/8/R3K2R w ") + c.campo + " - 0 1";
         ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1);
         EXPECT_EQ(T().Enroque_Blancas, c.blancas) << c.campo;

@@ -128,8 +128,8 @@ TEST_F(Generacion, EnroqueTrasLaTorreDeH1YAntesDeLosPasosDelRey) {
     v = Textos(GENERAR_TODO);
     EXPECT_EQ(Posicion(v, "e1g1 O"), v.size());
     EXPECT_LT(Posicion(v, "e1c1 O"), v.size());
-    for (const char *fen : {"4k1r1/8/8/8/8/8/8/R3K2R w KQ - 0 1",
-                            "1r2k3/8/8/8/8/8/8/R3K2R w KQ - 0 1"}) {
+    for (const char *fen :
+         {"4k1r1/8/8/8/8/8/8/R3K2R w KQ - 0 1", "1r2k3/8/8/8/8/8/8/R3K2R w KQ - 0 1"}) {
         ASSERT_EQ(CargarPosicionPrueba(fen), 1);
         v = Textos(GENERAR_TODO);
         EXPECT_LT(Posicion(v, "e1g1 O"), v.size()) << fen;
@@ -165,9 +165,9 @@ TEST_F(Generacion, BordesPorColorDeCasilla) {
     EXPECT_EQ(v.size(), 5u + 2u);
     ASSERT_EQ(CargarPosicionPrueba("8/8/8/8/3N4/8/8/k3K3 w - - 0 1"), 1);
     v = Textos(GENERAR_TODO);
-    EXPECT_EQ(std::vector<std::string>(v.end() - 8, v.end()),
-              (std::vector<std::string>{"d4f3", "d4f5", "d4b3", "d4b5", "d4e2", "d4c2",
-                                        "d4e6", "d4c6"}));
+    EXPECT_EQ(
+        std::vector<std::string>(v.end() - 8, v.end()),
+        (std::vector<std::string>{"d4f3", "d4f5", "d4b3", "d4b5", "d4e2", "d4c2", "d4e6", "d4c6"}));
     // Bishop rays +9, +7, -7, -9 from the nearest square; queen: rook rays first.
     ASSERT_EQ(CargarPosicionPrueba("k7/8/8/8/8/8/1Q6/7K w - - 0 1"), 1);
     v = Textos(GENERAR_TODO);
@@ -221,9 +221,7 @@ TEST_F(Generacion, CodigosImposiblesYTurnoInvalidoActivanSalir) {
 
 // A board of queens overflows the list: it stops at 256 entries and raises Salir.
 TEST_F(Generacion, ListaLlenaSeCortaEn256) {
-    ASSERT_EQ(CargarPosicionPrueba(
-                  "kQQQQQQn/QQ4Q1/Q6Q/Q4Q1n/Q6Q/Q6Q/1Q2Q2Q/1QQQ2QK w - - 0 1"),
-              1);
+    ASSERT_EQ(CargarPosicionPrueba("kQQQQQQn/QQ4Q1/Q6Q/Q4Q1n/Q6Q/Q6Q/1Q2Q2Q/1QQQ2QK w - - 0 1"), 1);
     Lista_Jugadas lista[MAX_JUGADAS + 1];
     lista[MAX_JUGADAS].Jugada = 0xDEADu;
     EXPECT_EQ(GenerarMovimientos(GENERAR_TODO, lista), MAX_JUGADAS);

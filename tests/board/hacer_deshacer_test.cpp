@@ -19,13 +19,13 @@ struct Foto {
     std::vector<Registro_Deshacer> pila;
 
     bool operator==(const Foto &o) const {
-        return std::memcmp(tablero, o.tablero, sizeof(tablero)) == 0 && rb == o.rb &&
-               rn == o.rn && eb == o.eb && en == o.en && paso == o.paso &&
-               indice == o.indice && turno == o.turno && regla == o.regla &&
-               num_hist == o.num_hist && clave == o.clave &&
-               std::memcmp(cuentas, o.cuentas, sizeof(cuentas)) == 0 &&
-               historial == o.historial && pila.size() == o.pila.size() &&
-               std::memcmp(pila.data(), o.pila.data(), pila.size() * sizeof(pila[0])) == 0;
+        return std::memcmp(tablero, o.tablero, sizeof(tablero)) == 0 && rb == o.rb && rn == o.rn &&
+               eb == o.eb && en == o.en && paso == o.paso && indice == o.indice &&
+               turno == o.turno && regla == o.regla && num_hist == o.num_hist && clave == o.clave &&
+               std::memcmp(cuentas, o.cuentas, sizeof(cuentas)) == 0 && historial == o.historial &&
+               pila.size() == o.pila.size() &&
+               (pila.empty() ||
+                std::memcmp(pila.data(), o.pila.data(), pila.size() * sizeof(pila[0])) == 0);
     }
 };
 

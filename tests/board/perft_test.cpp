@@ -109,10 +109,10 @@ TEST_F(Perft, PosicionesCincoYSeis) {
 
 // A colour slip between the White and Black twins shows up as different counts.
 TEST_F(Perft, CadaPosicionEspejadaDaLasMismasCifras) {
-    for (const char *fen : {FEN_INICIAL, FEN_KIWIPETE, FEN_POS3, FEN_POS5, FEN_POS6,
-                            "r3k2r/1b4bq/8/8/8/8/7B/R3K2R w KQkq - 0 1",
-                            "8/8/1k6/2b5/2pP4/8/5K2/8 b - d3 0 1",
-                            "4k3/1P6/8/8/8/8/K7/8 w - - 0 1"}) {
+    for (const char *fen :
+         {FEN_INICIAL, FEN_KIWIPETE, FEN_POS3, FEN_POS5, FEN_POS6,
+          "r3k2r/1b4bq/8/8/8/8/7B/R3K2R w KQkq - 0 1", "8/8/1k6/2b5/2pP4/8/5K2/8 b - d3 0 1",
+          "4k3/1P6/8/8/8/8/K7/8 w - - 0 1"}) {
         ASSERT_EQ(CargarPosicionPrueba(fen), 1);
         TipoJuego.Profundidad_Maxima = 3;
         Estadisticas_Perft a, b;

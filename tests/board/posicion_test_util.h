@@ -59,8 +59,10 @@ inline std::string EspejoFen(const std::string &fen) {
     std::string filas[8], tablero;
     size_t f = 0;
     for (char c : campos[0]) {
-        if (c == '/') f++;
-        else filas[f] += cambiar(c);
+        if (c == '/')
+            f++;
+        else
+            filas[f] += cambiar(c);
     }
     for (int r = 7; r >= 0; r--) {
         tablero += filas[r];

@@ -40,6 +40,10 @@ TEST_F(AmenazasPiezas, PiezaDefendidaUnaVezCuentaUnaSolaVez) {
     EXPECT_EQ(p.eg_b, 23);
     EXPECT_EQ(p.op_n, 0);
     EXPECT_EQ(Negras.Defensa_Casilla[18], -1);
+    // The rook alone earns the same bonus.
+    p = Amenazas("6k1/1p6/2n5/8/8/8/8/2R3K1 w - - 0 1");
+    EXPECT_EQ(p.op_b, 15);
+    EXPECT_EQ(p.eg_b, 23);
     // Undefended, or defended twice: no bonus.
     for (const char *fen : {"6k1/8/2n5/8/B7/8/8/2R3K1 w - - 0 1",
                             "6k1/1p1p4/2n5/8/B7/8/8/2R3K1 w - - 0 1"}) {

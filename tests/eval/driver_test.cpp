@@ -15,6 +15,7 @@ class EvaluacionDriver : public ::testing::Test {
         tt = TT_Opciones;
         cache = TT_Cache;
         Neutro();
+        TT_Opciones.Megas_Cache = 0;
         Cargar(INICIAL);
     }
     void TearDown() override {

@@ -35,6 +35,7 @@ class EspejoEvaluacion : public ::testing::Test {
     void SetUp() override {
         tt = TT_Opciones;
         Neutro();
+        TT_Opciones.Megas_Cache = 0;
     }
     void TearDown() override { TT_Opciones = tt; }
 

@@ -31,7 +31,8 @@ TEST_F(EstructuraPeones, PasadoBloqueadoPorPiezaRivalValeOchentaPorCiento) {
 
     // The knight elsewhere, or an own piece in front: the full 100 percent (pct(8000) = 79,
     // pct(11800) = 117).
-    for (const char *fen : {"kn6/8/4P3/8/8/8/8/6K1 w - - 0 1", "k6r/4N3/4P3/8/8/8/8/6K1 w - - 0 1"}) {
+    for (const char *fen :
+         {"kn6/8/4P3/8/8/8/8/6K1 w - - 0 1", "k6r/4N3/4P3/8/8/8/8/6K1 w - - 0 1"}) {
         p = Peones(fen);
         EXPECT_EQ(p.op_b, 79) << fen;
         EXPECT_EQ(p.eg_b, 94) << fen;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "eval/eval_test_util.h"
@@ -191,4 +192,45 @@ TEST_F(EvaluacionPiezas, ScanStopsAtAnImpossibleCode) {
     LimpiarPuntuacion(0);
     EvaluarPiezasTableroJuego();
     EXPECT_EQ(Blancas.Lista_Caballos[0], -1);
+}
+
+TEST_F(EvaluacionPiezas, QueenCheckThatWinsAPieceSafelyAddsThirtySixUnits) {
+    // e7 checks h7 along the rank (g7 and h7: 15 + 15 + 12 units) and attacks the a7 rook.
+    const char *suelta = "8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1";
+    Escanear(suelta);
+    EXPECT_EQ(Blancas.Ataque_Rey, 42 + 36);
+    EXPECT_EQ(Blancas.Atacantes_Rey, 1);
+    // The b5 knight takes the queen back and the a1 rook takes the knight: the exchange
+    // after the capture goes against the queen, so nothing is added.
+    Escanear("8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1");
+    EXPECT_EQ(Blancas.Ataque_Rey, 42);
+    // No trial with the undo stack full.
+    Cargar(suelta);
+    TableroGlobal.Indice_Deshacer = MAX_DESHACER;
+    EvaluarPiezasTableroJuego();
+    EXPECT_EQ(Blancas.Ataque_Rey, 42);
+    ComprobarEspejo(suelta);
+    ComprobarEspejo("8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1");
+}
+
+TEST_F(EvaluacionPiezas, TrialCapturesLeaveThePositionAndTurnAsTheyWere) {
+    for (const char *fen : {"8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1", "8/r3Q2k/8/8/8/8/8/4K3 w - - 0 1",
+                            "4k3/8/8/8/8/8/R2q3K/8 w - - 0 1"}) {
+        Cargar(fen);
+        const Tipo_Tablero antes = TableroGlobal;
+        const Tipo_Lado b = Blancas, n = Negras;
+        EvaluarPiezasTableroJuego();
+        EXPECT_EQ(TableroGlobal.Turno, antes.Turno) << fen;
+        EXPECT_EQ(TableroGlobal.Clave, antes.Clave) << fen;
+        EXPECT_EQ(TableroGlobal.Indice_Deshacer, antes.Indice_Deshacer) << fen;
+        EXPECT_EQ(TableroGlobal.Num_Historial, antes.Num_Historial) << fen;
+        EXPECT_EQ(TableroGlobal.Rey_Blanco, antes.Rey_Blanco) << fen;
+        EXPECT_EQ(TableroGlobal.Rey_Negro, antes.Rey_Negro) << fen;
+        EXPECT_EQ(std::memcmp(TableroGlobal.Tablero, antes.Tablero, sizeof(antes.Tablero)), 0);
+        EXPECT_EQ(Blancas.Num_Torres, b.Num_Torres) << fen;
+        EXPECT_EQ(Negras.Num_Torres, n.Num_Torres) << fen;
+        EXPECT_EQ(Salir, 0) << fen;
+    }
+    // The Black queen's trial really happened: it checks h2 and attacks a2.
+    EXPECT_EQ(Negras.Ataque_Rey, 42 + 36);
 }

@@ -30,6 +30,10 @@ TEST_F(SeguridadRey, EscudoCompletoYReySinEscudo) {
     // e8 without pawns: table 10 / -24, shield -36 x 3 weighted to -107, opening only.
     EXPECT_EQ(p.op_n, 10 - 107);
     EXPECT_EQ(p.eg_n, -24);
+    // Centre files count less: e1 behind d2 e2 f2 is 1 + 1 + 2, weighted to 3.
+    EXPECT_EQ(Reyes("4k3/8/8/8/8/8/3PPP2/4K3 w - - 0 1").op_b, 10 + 3);
+    // An advanced shield pawn: f2 g3 h2 is 2 - 11 + 2, weighted to -6; g2 is empty, so no air.
+    EXPECT_EQ(Reyes("4k3/8/8/8/8/6P1/5P1P/6K1 w - - 0 1").op_b, 50 - 6);
 }
 
 TEST_F(SeguridadRey, FaltaDeAireEnLaPrimeraFila) {

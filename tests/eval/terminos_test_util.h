@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <string>
-
 #include "board/board.h"
+#include "board/posicion_test_util.h"
 #include "eval/eval.h"
 
 namespace terminos {
@@ -38,46 +36,13 @@ inline void CargarPosicion(const char *fen) {
     static bool iniciado = false;
     if (!iniciado) {
         IniciarClaves(20240601u);
-        LlenarColorCasilla();
         LlenarTablasEvaluacion();
         iniciado = true;
     }
     Salir = 0;
-    LimpiarPuntuacion(1);
-    TableroGlobal.Regla_50 = 0;
-    TableroGlobal.Num_Historial = 0;
-    TableroGlobal.Indice_Deshacer = 0;
-    ASSERT_EQ(CargarFen(fen), 1) << fen;
-    TableroGlobal.Clave = CalcularClave();
+    ASSERT_EQ(CargarPosicionPrueba(fen), 1) << fen;
     LimpiarPuntuacion(0);
     EvaluarPiezasTableroJuego();
-}
-
-// The same position with the colours exchanged: ranks reversed, case swapped, the other side
-// to move, castling rights swapped. The en-passant field is dropped.
-inline std::string FenEspejo(const std::string &fen) {
-    const size_t fin_tablero = fen.find(' ');
-    const std::string tablero = fen.substr(0, fin_tablero);
-    std::string filas[8];
-    int32_t n = 0;
-    for (char c : tablero) {
-        if (c == '/') n++;
-        else filas[n] += std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c) : std::toupper(c);
-    }
-    std::string salida;
-    for (int32_t i = 7; i >= 0; i--) {
-        salida += filas[i];
-        if (i) salida += '/';
-    }
-    const char lado = fen[fin_tablero + 1] == 'w' ? 'b' : 'w';
-    const std::string enroque = fen.substr(fin_tablero + 3, fen.find(' ', fin_tablero + 3) - fin_tablero - 3);
-    std::string nuevo;
-    for (char c : std::string("KQkq")) {
-        const char espejo = std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c) : std::toupper(c);
-        if (enroque.find(espejo) != std::string::npos) nuevo += c;
-    }
-    if (nuevo.empty()) nuevo = "-";
-    return salida + " " + lado + " " + nuevo + " - 0 1";
 }
 
 }  // namespace terminos

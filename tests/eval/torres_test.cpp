@@ -115,43 +115,20 @@ TEST_F(EvaluacionTorres, AtaqueAlReyPorColumna) {
     EXPECT_EQ(Blancas.Ataque_Rey - ataque, 18);
 }
 
-// The board and the side to move as the trial capture must leave them.
-struct Estado {
-    int32_t tablero[64];
-    uint32_t clave;
-    int32_t turno, indice, historial, rey_b, rey_n;
-};
-
-static Estado Guardar() {
-    Estado e;
-    std::memcpy(e.tablero, TableroGlobal.Tablero, sizeof e.tablero);
-    e.clave = TableroGlobal.Clave;
-    e.turno = TableroGlobal.Turno;
-    e.indice = TableroGlobal.Indice_Deshacer;
-    e.historial = TableroGlobal.Num_Historial;
-    e.rey_b = TableroGlobal.Rey_Blanco;
-    e.rey_n = TableroGlobal.Rey_Negro;
-    return e;
-}
-
-static void ComprobarIgual(const Estado &a, const Estado &b) {
-    EXPECT_EQ(std::memcmp(a.tablero, b.tablero, sizeof a.tablero), 0);
-    EXPECT_EQ(a.clave, b.clave);
-    EXPECT_EQ(a.turno, b.turno);
-    EXPECT_EQ(a.indice, b.indice);
-    EXPECT_EQ(a.historial, b.historial);
-    EXPECT_EQ(a.rey_b, b.rey_b);
-    EXPECT_EQ(a.rey_n, b.rey_n);
-}
-
-// King-attack units of White's rooks, checking that the position comes back unchanged.
+// King-attack units of White's rooks; the trial captures must leave the position as it was.
 static int32_t UnidadesTorre(const char *fen) {
     CargarPosicion(fen);
-    const int32_t antes = Blancas.Ataque_Rey;
-    const Estado estado = Guardar();
+    const Tipo_Tablero antes = TableroGlobal;
+    const int32_t ataque = Blancas.Ataque_Rey;
     EvaluarTorreB();
-    ComprobarIgual(estado, Guardar());
-    return Blancas.Ataque_Rey - antes;
+    const Tipo_Tablero &t = TableroGlobal;
+    EXPECT_EQ(std::memcmp(t.Tablero, antes.Tablero, sizeof t.Tablero), 0) << fen;
+    EXPECT_EQ(t.Clave, antes.Clave) << fen;
+    EXPECT_EQ(t.Turno, antes.Turno) << fen;
+    EXPECT_EQ(t.Indice_Deshacer, antes.Indice_Deshacer) << fen;
+    EXPECT_EQ(t.Num_Historial, antes.Num_Historial) << fen;
+    EXPECT_EQ(t.Rey_Blanco * 64 + t.Rey_Negro, antes.Rey_Blanco * 64 + antes.Rey_Negro) << fen;
+    return Blancas.Ataque_Rey - ataque;
 }
 
 TEST_F(EvaluacionTorres, JaqueConCapturaSeguraSumaSoloConDama) {
