@@ -30,7 +30,8 @@ protected:
     static const Grupo &GrupoDe(uint32_t clave) {
         return TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
     }
-    static void Guardar(uint32_t clave, int32_t prof, int32_t valor, int32_t tipo, uint32_t jugada) {
+    static void Guardar(uint32_t clave, int32_t prof, int32_t valor, int32_t tipo,
+                        uint32_t jugada) {
         TableroGlobal.Clave = clave;
         AlmacenarPosicion(prof, valor, tipo, jugada);
     }

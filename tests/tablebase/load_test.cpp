@@ -30,8 +30,10 @@ protected:
         setenv("LSAN_OPTIONS", "detect_leaks=0", 1);
     }
     void TearDown() override {
-        if (tenia) setenv("LSAN_OPTIONS", previo.c_str(), 1);
-        else unsetenv("LSAN_OPTIONS");
+        if (tenia)
+            setenv("LSAN_OPTIONS", previo.c_str(), 1);
+        else
+            unsetenv("LSAN_OPTIONS");
     }
     bool tenia = false;
     std::string previo;
@@ -42,10 +44,11 @@ bool TerminaCon(const std::string &s, const std::string &fin) {
 }
 
 TEST_F(CargaTablas, TresPiezasDisponiblesYCompletas) {
-    Transcripcion t = EjecutarMotor("setoption name GaviotaTbUse value true\n"
-                                    "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
-                                    "setoption name GaviotaTbCompression value 1\n"
-                                    "isready\nquit\n");
+    Transcripcion t = EjecutarMotor(
+        "setoption name GaviotaTbUse value true\n"
+        "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
+        "setoption name GaviotaTbCompression value 1\n"
+        "isready\nquit\n");
     EXPECT_TRUE(TerminaCon(t.salida, INFORME_TRES_PIEZAS)) << t.salida;
     EXPECT_EQ(t.estado, 0);
 }
@@ -53,10 +56,15 @@ TEST_F(CargaTablas, TresPiezasDisponiblesYCompletas) {
 TEST_F(CargaTablas, SinArchivosLasTablasNoEstanDisponibles) {
     std::string dir = CrearDirectorioTemporal();
     Transcripcion t = EjecutarMotor({{"setoption name GaviotaTbUse value true\n"
-                                      "setoption name GaviotaTbPath value " + dir + "\n"
-                                      "isready\nquit\n", 0}}, 20000, dir);
-    EXPECT_TRUE(TerminaCon(t.salida, "No 3-pc TBs available\nNo 4-pc TBs available\n"
-                                     "No 5-pc TBs available\nreadyok\n"))
+                                      "setoption name GaviotaTbPath value " +
+                                          dir +
+                                          "\n"
+                                          "isready\nquit\n",
+                                      0}},
+                                    20000, dir);
+    EXPECT_TRUE(TerminaCon(t.salida,
+                           "No 3-pc TBs available\nNo 4-pc TBs available\n"
+                           "No 5-pc TBs available\nreadyok\n"))
         << t.salida;
     BorrarDirectorio(dir);
 }
@@ -64,10 +72,12 @@ TEST_F(CargaTablas, SinArchivosLasTablasNoEstanDisponibles) {
 TEST_F(CargaTablas, SoloSeCargaUnaVezYSeDescargaEnSilencio) {
     // A second isready keeps the loaded library; switching the option off unloads it
     // without output; switching it on again loads it anew.
-    std::string carga = "setoption name GaviotaTbUse value true\n"
-                        "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
-                        "setoption name GaviotaTbCompression value 1\n";
-    Transcripcion t = EjecutarMotor(carga + "isready\nisready\n"
+    std::string carga =
+        "setoption name GaviotaTbUse value true\n"
+        "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
+        "setoption name GaviotaTbCompression value 1\n";
+    Transcripcion t = EjecutarMotor(carga +
+                                    "isready\nisready\n"
                                     "setoption name GaviotaTbUse value false\nisready\n"
                                     "setoption name GaviotaTbUse value true\nisready\nquit\n");
     std::string s = t.salida;
@@ -82,12 +92,13 @@ TEST_F(CargaTablas, SoloSeCargaUnaVezYSeDescargaEnSilencio) {
 
 TEST_F(CargaTablas, LaBusquedaConsultaLasTablasCargadas) {
     // King and queen against king: the loaded library answers the probes of the search.
-    Transcripcion t = EjecutarMotor({{"setoption name GaviotaTbUse value true\n"
-                                      "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
-                                      "setoption name GaviotaTbCompression value 1\n"
-                                      "isready\nposition fen 8/8/8/4k3/8/8/8/3QK3 w - - 0 1\n"
-                                      "go depth 6\n"},
-                                     {"quit\n", 0, "bestmove"}});
+    Transcripcion t =
+        EjecutarMotor({{"setoption name GaviotaTbUse value true\n"
+                        "setoption name GaviotaTbPath value /usr/share/gaviotatb/gtb1\n"
+                        "setoption name GaviotaTbCompression value 1\n"
+                        "isready\nposition fen 8/8/8/4k3/8/8/8/3QK3 w - - 0 1\n"
+                        "go depth 6\n"},
+                       {"quit\n", 0, "bestmove"}});
     size_t info = t.salida.rfind("info depth ");
     ASSERT_NE(info, std::string::npos) << t.salida;
     unsigned aciertos = 0;

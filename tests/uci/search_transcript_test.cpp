@@ -22,9 +22,10 @@ std::vector<Informe> Informes(const std::string &salida) {
         Informe i;
         unsigned tiempo, nps, tb;
         int hash, leidos = 0;
-        if (sscanf(l.c_str(),
-                   "info depth %d seldepth %d time %u nodes %u nps %u tbhits %u hashfull %d score %n",
-                   &i.profundidad, &i.seldepth, &tiempo, &i.nodos, &nps, &tb, &hash, &leidos) != 7)
+        if (sscanf(
+                l.c_str(),
+                "info depth %d seldepth %d time %u nodes %u nps %u tbhits %u hashfull %d score %n",
+                &i.profundidad, &i.seldepth, &tiempo, &i.nodos, &nps, &tb, &hash, &leidos) != 7)
             continue;
         std::string resto = l.substr(static_cast<size_t>(leidos));
         size_t pv = resto.find(" pv ");
@@ -74,8 +75,9 @@ TEST(BusquedaUci, MiddleSoloDesdeLaMitadYNoneSoloElInformeFinal) {
     EXPECT_EQ(t.salida.find("currmove"), std::string::npos);
 
     // None: the one report forced at the end, with the depth the driver stopped at.
-    Transcripcion n = EjecutarMotor("setoption name ShowPv value None\n"
-                                    "position startpos moves e2e4\ngo depth 5\n");
+    Transcripcion n = EjecutarMotor(
+        "setoption name ShowPv value None\n"
+        "position startpos moves e2e4\ngo depth 5\n");
     std::vector<Informe> una = Informes(n.salida);
     ASSERT_EQ(una.size(), 1u) << n.salida;
     EXPECT_EQ(una[0].profundidad, 5);
@@ -85,11 +87,12 @@ TEST(BusquedaUci, MiddleSoloDesdeLaMitadYNoneSoloElInformeFinal) {
 
 TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
     const std::string busqueda =
-        "ucinewgame\nposition fen r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 4 4\n"
+        "ucinewgame\nposition fen r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - "
+        "4 4\n"
         "go depth 6\n";
     // Each piece waits for the previous answer: input sent during a search is dropped.
-    Transcripcion t = EjecutarMotor(
-        {{busqueda}, {busqueda, 0, "bestmove"}, {"quit\n", 0, "bestmove"}});
+    Transcripcion t =
+        EjecutarMotor({{busqueda}, {busqueda, 0, "bestmove"}, {"quit\n", 0, "bestmove"}});
     std::vector<Informe> inf = Informes(t.salida);
     ASSERT_EQ(inf.size() % 2, 0u);
     ASSERT_GE(inf.size(), 2u);
@@ -111,9 +114,9 @@ TEST(BusquedaUci, MateEnUnoSinPonderYSinJugadaLaJugadaNula) {
     EXPECT_EQ(UltimaLinea(t.salida), "bestmove a1a8");
 
     // Mated, and stalemated: no move to give.
-    t = EjecutarMotor({{"position fen R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1\ngo depth 3\n"},
-                       {"position fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo depth 3\n", 0,
-                        "bestmove"}});
+    t = EjecutarMotor(
+        {{"position fen R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1\ngo depth 3\n"},
+         {"position fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo depth 3\n", 0, "bestmove"}});
     std::vector<std::string> l = Lineas(t.salida);
     ASSERT_GE(l.size(), 2u);
     EXPECT_EQ(l.back(), "bestmove 0000");
@@ -123,7 +126,8 @@ TEST(BusquedaUci, MateEnUnoSinPonderYSinJugadaLaJugadaNula) {
 TEST(BusquedaUci, InfiniteInformaTodoYTerminaConStop) {
     // ShowPv None does not silence an infinite search.
     Transcripcion t = EjecutarMotor({{"setoption name ShowPv value None\nposition startpos\n"
-                                      "go infinite\n", 0},
+                                      "go infinite\n",
+                                      0},
                                      {"stop\n", 700},
                                      {"isready\n", 0, "bestmove"}});
     EXPECT_FALSE(t.agotado);
@@ -152,8 +156,9 @@ TEST(BusquedaUci, QuitDuranteLaBusquedaSePierde) {
 
 TEST(BusquedaUci, MovetimeCortoBuscaAlMenosUnaIteracion) {
     // A budget of 100 - 250 ms is spent at once, but the first iteration always ends.
-    Transcripcion t = EjecutarMotor("setoption name ShowPv value Full\nposition startpos\n"
-                                    "go movetime 100\n");
+    Transcripcion t = EjecutarMotor(
+        "setoption name ShowPv value Full\nposition startpos\n"
+        "go movetime 100\n");
     std::vector<Informe> inf = Informes(t.salida);
     ASSERT_FALSE(inf.empty()) << t.salida;
     EXPECT_EQ(inf[0].profundidad, 1);

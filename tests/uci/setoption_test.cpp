@@ -38,8 +38,9 @@ TEST(SetOption, HashSeRecortaAMilVeinticuatroYRechazaSignosYUnidades) {
     EXPECT_TRUE(r.mensajes.empty());
     EXPECT_EQ(r.opciones[0], "option name Hash type spin default 1024 min 1 max 1024");
 
-    r = Probar("setoption name Hash value -1\nsetoption name Hash value 64MB\n"
-               "setoption name Hash value\n");
+    r = Probar(
+        "setoption name Hash value -1\nsetoption name Hash value 64MB\n"
+        "setoption name Hash value\n");
     EXPECT_EQ(r.mensajes, std::vector<std::string>(3, "info string Valor incorrecto para Hash."));
     EXPECT_EQ(r.opciones[0], "option name Hash type spin default 128 min 1 max 1024");
 
@@ -64,21 +65,24 @@ TEST(SetOption, OwnBookLimitFueraDeRangoVuelveAOcho) {
 }
 
 TEST(SetOption, CacheYCompresionDeLasTablas) {
-    Resultado r = Probar("setoption name GaviotaTbCache value 4\n"
-                         "setoption name GaviotaTbCompression value 9\n");
+    Resultado r = Probar(
+        "setoption name GaviotaTbCache value 4\n"
+        "setoption name GaviotaTbCompression value 9\n");
     EXPECT_EQ(r.opciones[6], "option name GaviotaTbCache type spin default 4 min 8 max 1024");
     EXPECT_EQ(r.opciones[7], "option name GaviotaTbCompression type spin default 9 min 0 max 9");
 
-    r = Probar("setoption name GaviotaTbCache value 1014\n"
-               "setoption name GaviotaTbCache value 1015\n"
-               "setoption name GaviotaTbCompression value 0\n"
-               "setoption name GaviotaTbCompression value 10\n");
+    r = Probar(
+        "setoption name GaviotaTbCache value 1014\n"
+        "setoption name GaviotaTbCache value 1015\n"
+        "setoption name GaviotaTbCompression value 0\n"
+        "setoption name GaviotaTbCompression value 10\n");
     EXPECT_TRUE(r.mensajes.empty());
     EXPECT_EQ(r.opciones[6], "option name GaviotaTbCache type spin default 32 min 8 max 1024");
     EXPECT_EQ(r.opciones[7], "option name GaviotaTbCompression type spin default 4 min 0 max 9");
 
-    r = Probar("setoption name GaviotaTbCache value x\n"
-               "setoption name GaviotaTbCompression value -1\n");
+    r = Probar(
+        "setoption name GaviotaTbCache value x\n"
+        "setoption name GaviotaTbCompression value -1\n");
     EXPECT_EQ(r.mensajes, (std::vector<std::string>{
                               "info string Valor incorrecto para GaviotaTbCache.",
                               "info string Valor incorrecto para GaviotaTbCompression."}));
@@ -86,16 +90,19 @@ TEST(SetOption, CacheYCompresionDeLasTablas) {
 
 TEST(SetOption, ShowPvYLasCasillasDistinguenMayusculas) {
     Resultado r = Probar("setoption name ShowPv value Full\n");
-    EXPECT_EQ(r.opciones[3], "option name ShowPv type combo default Full var None var Middle var Full");
+    EXPECT_EQ(r.opciones[3],
+              "option name ShowPv type combo default Full var None var Middle var Full");
     r = Probar("setoption name ShowPv value None\n");
-    EXPECT_EQ(r.opciones[3], "option name ShowPv type combo default None var None var Middle var Full");
+    EXPECT_EQ(r.opciones[3],
+              "option name ShowPv type combo default None var None var Middle var Full");
 
-    r = Probar("setoption name ShowPv value none\nsetoption name OwnBook value True\n"
-               "setoption name GaviotaTbUse value yes\n");
-    EXPECT_EQ(r.mensajes, (std::vector<std::string>{
-                              "info string Valor incorrecto para ShowPv.",
-                              "info string Valor incorrecto para OwnBook.",
-                              "info string Valor incorrecto para GaviotaTbUse."}));
+    r = Probar(
+        "setoption name ShowPv value none\nsetoption name OwnBook value True\n"
+        "setoption name GaviotaTbUse value yes\n");
+    EXPECT_EQ(r.mensajes,
+              (std::vector<std::string>{"info string Valor incorrecto para ShowPv.",
+                                        "info string Valor incorrecto para OwnBook.",
+                                        "info string Valor incorrecto para GaviotaTbUse."}));
     EXPECT_EQ(r.opciones[3],
               "option name ShowPv type combo default Middle var None var Middle var Full");
 
@@ -104,8 +111,9 @@ TEST(SetOption, ShowPvYLasCasillasDistinguenMayusculas) {
 }
 
 TEST(SetOption, NombresDesconocidosODeDosPalabrasNoHacenNada) {
-    Resultado r = Probar("setoption name Clear Hash\nsetoption name hash value 1\n"
-                         "setoption name Hash\nsetoption\n");
+    Resultado r = Probar(
+        "setoption name Clear Hash\nsetoption name hash value 1\n"
+        "setoption name Hash\nsetoption\n");
     // "name Hash" with nothing after it reads the value "empty", not a number.
     EXPECT_EQ(r.mensajes, std::vector<std::string>{"info string Valor incorrecto para Hash."});
     EXPECT_EQ(r.opciones[0], "option name Hash type spin default 128 min 1 max 1024");
@@ -133,9 +141,10 @@ TEST(SetOption, RutaVaciaEsEmptyYUnaRutaEscribibleGuardaLaListaEntera) {
     std::filesystem::create_directory(bueno);
     r = Probar("setoption name GaviotaTbPath value " + malo + ";" + bueno + "/\n", dir);
     EXPECT_EQ(r.mensajes, std::vector<std::string>{"info string Valor incorrecto para "
-                                                   "GaviotaTbPath. " + malo + " "});
-    EXPECT_EQ(r.opciones[5], "option name GaviotaTbPath type string default " + malo + ";" +
-                                 bueno + "/");
+                                                   "GaviotaTbPath. " +
+                                                   malo + " "});
+    EXPECT_EQ(r.opciones[5],
+              "option name GaviotaTbPath type string default " + malo + ";" + bueno + "/");
     EXPECT_FALSE(std::filesystem::exists(bueno + "/acceso.txt")) << "the test file is removed";
 
     // No writable directory: the path is left empty.
