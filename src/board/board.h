@@ -164,6 +164,9 @@ int32_t Jaque2(int32_t casilla);
 int32_t Peon_Asalvo(int32_t casilla, int32_t lado);
 int32_t HacerMovimiento(uint32_t jugada);  // 1 when the mover's king is safe afterwards
 void DeshacerMovimiento();
+// 1 while a make can still be taken back: a make at the top record does not raise
+// Indice_Deshacer, so its unmake would restore the record below it instead.
+inline int32_t CabeJugadaDePrueba() { return TableroGlobal.Indice_Deshacer < MAX_DESHACER - 1; }
 void LlenarColorCasilla();
 
 // Perft.

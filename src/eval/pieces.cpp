@@ -308,7 +308,7 @@ static void EvaluarDama(Vista_Lado &v, int32_t s) {
     }
 
     // A check that also wins a piece safely is worth 36 more units.
-    if (jaque && num_objetivos > 0 && t.Indice_Deshacer < MAX_DESHACER &&
+    if (jaque && num_objetivos > 0 && CabeJugadaDePrueba() &&
         CapturaConJaque(v, s, objetivos, num_objetivos))
         ataque += 36;
 

@@ -84,7 +84,7 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
 
         // 3. A checking rook that can take a piece safely is a stronger attack.
         if (jaque && num_capturas > 0 && propio.Num_Damas > 0 &&
-            TableroGlobal.Indice_Deshacer < 64) {
+            CabeJugadaDePrueba()) {
             const int32_t turno = TableroGlobal.Turno;
             TableroGlobal.Turno = Blanco ? 1 : 0;
             for (int32_t k = 0; k < num_capturas; k++) {

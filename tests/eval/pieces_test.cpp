@@ -204,11 +204,13 @@ TEST_F(EvaluacionPiezas, QueenCheckThatWinsAPieceSafelyAddsThirtySixUnits) {
     // after the capture goes against the queen, so nothing is added.
     Escanear("8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1");
     EXPECT_EQ(Blancas.Ataque_Rey, 42);
-    // No trial with the undo stack full.
+    // No trial at the top of the undo stack: a make there could not be taken back.
     Cargar(suelta);
-    TableroGlobal.Indice_Deshacer = MAX_DESHACER;
+    TableroGlobal.Indice_Deshacer = MAX_DESHACER - 1;
+    const Tipo_Tablero antes = TableroGlobal;
     EvaluarPiezasTableroJuego();
     EXPECT_EQ(Blancas.Ataque_Rey, 42);
+    EXPECT_EQ(std::memcmp(TableroGlobal.Tablero, antes.Tablero, sizeof(antes.Tablero)), 0);
     ComprobarEspejo(suelta);
     ComprobarEspejo("8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1");
 }
