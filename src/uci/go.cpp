@@ -118,7 +118,12 @@ void ComprobarTiempo() {
     if (!HayEntradaPendiente()) return;
     char linea[80];
     memset(linea, 0, sizeof(linea));
-    if (fgets(linea, sizeof(linea), stdin) == nullptr) return;
+    if (fgets(linea, sizeof(linea), stdin) == nullptr) {
+        // An infinite search ends only on "stop", which can no longer come once the
+        // input is closed: end it rather than run on forever. Bounded searches go on.
+        if (feof(stdin) && TipoJuego.Infinito == 1) TipoJuego.Detener = 1;
+        return;
+    }
     QuitarFinDeLinea(linea);
     if (strcmp(linea, "stop") == 0) TipoJuego.Detener = 1;
 }

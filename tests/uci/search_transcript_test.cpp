@@ -141,6 +141,16 @@ TEST(BusquedaUci, InfiniteInformaTodoYTerminaConStop) {
     EXPECT_EQ(t.estado, 0);
 }
 
+TEST(BusquedaUci, FinDeEntradaDuranteInfiniteTerminaLaBusqueda) {
+    // With the input closed no "stop" can come: the search ends, answers, and the engine exits.
+    Transcripcion t = EjecutarMotor("position startpos\ngo infinite\n", 20000);
+    EXPECT_FALSE(t.agotado);
+    std::vector<std::string> l = Lineas(t.salida);
+    ASSERT_FALSE(l.empty());
+    EXPECT_EQ(l.back().rfind("bestmove ", 0), 0u) << t.salida;
+    EXPECT_EQ(t.estado, 0);
+}
+
 TEST(BusquedaUci, QuitDuranteLaBusquedaSePierde) {
     // The time check reads and drops "quit"; the engine answers and goes on reading.
     Transcripcion t = EjecutarMotor({{"position startpos\ngo movetime 1000\n", 0},
