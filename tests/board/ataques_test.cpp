@@ -115,3 +115,65 @@ TEST_F(AtaquesYClaves, ClaveDesdeCeroPorTermino) {
     TableroGlobal.Enroque_Negras = 0;
     EXPECT_EQ(CalcularClave() ^ base, zobrist_Tablero[7][3] ^ zobrist_Tablero[7][0]);
 }
+
+namespace {
+
+// The attack rule written plainly with Color_Casilla as the edge test, for comparison with
+// the table-driven functions. atacantes: 0 White pieces, 7 Black pieces.
+int32_t AtacadaDirecta(int32_t s, int32_t atacantes) {
+    const int32_t *T = TableroGlobal.Tablero;
+    const int32_t *C = TableroGlobal.Color_Casilla;
+    auto en = [](int32_t t) { return t >= 0 && t < 64; };
+    const int32_t peon = PEON_B + atacantes, caballo = CABALLO_B + atacantes;
+    const int32_t alfil = ALFIL_B + atacantes, torre = TORRE_B + atacantes;
+    const int32_t dama = DAMA_B + atacantes, rey = REY_B + atacantes;
+    const int32_t atras = atacantes == 0 ? 8 : -8;  // pawns stand behind, seen from them
+    for (int32_t d : {atras - 1, atras + 1}) {
+        if (en(s + d) && C[s + d] == C[s] && T[s + d] == peon) return 1;
+    }
+    for (int32_t d : {10, -6, 6, -10, 17, 15, -15, -17}) {
+        if (en(s + d) && C[s + d] != C[s] && T[s + d] == caballo) return 1;
+    }
+    for (int32_t d : {9, 7, -7, -9}) {
+        for (int32_t t = s + d; en(t) && C[t] == C[s]; t += d) {
+            if (T[t] == SIN_PIEZA) continue;
+            if (T[t] == alfil || T[t] == dama) return 1;
+            break;
+        }
+    }
+    for (int32_t d : {8, -8, 1, -1}) {
+        for (int32_t t = s + d; en(t) && (d == 8 || d == -8 || t / 8 == s / 8); t += d) {
+            if (T[t] == SIN_PIEZA) continue;
+            if (T[t] == torre || T[t] == dama) return 1;
+            break;
+        }
+    }
+    for (int32_t d : {8, -8, 1, -1, 9, -9, 7, -7}) {
+        const bool recto = d == 8 || d == -8, lateral = d == 1 || d == -1;
+        if (!en(s + d) || T[s + d] != rey) continue;
+        if (recto || (lateral ? C[s + d] != C[s] : C[s + d] == C[s])) return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+// Random boards, every square tested for both colours, including squares that hold pieces.
+TEST_F(AtaquesYClaves, CoincideConLaReglaDeColorEnTablerosAleatorios) {
+    LlenarColorCasilla();
+    uint32_t estado = 2024;
+    for (int tablero = 0; tablero < 400; tablero++) {
+        const int densidad = 4 + tablero % 28;  // from nearly empty to crowded
+        for (int32_t s = 0; s < 64; s++) {
+            estado = estado * 1664525u + 1013904223u;
+            const uint32_t r = estado >> 16;
+            const int32_t codigo = 1 + static_cast<int32_t>(r % 13);
+            TableroGlobal.Tablero[s] =
+                static_cast<int>(r >> 8) % 64 < densidad ? codigo : SIN_PIEZA;
+        }
+        for (int32_t s = 0; s < 64; s++) {
+            ASSERT_EQ(JaqueBlancas(s), AtacadaDirecta(s, 7)) << "board " << tablero << " sq " << s;
+            ASSERT_EQ(JaqueNegras(s), AtacadaDirecta(s, 0)) << "board " << tablero << " sq " << s;
+        }
+    }
+}
