@@ -57,7 +57,11 @@ TEST_F(ComandoPerftSalida, ProfundidadInvalidaNoImprimeNadaYCuentanLosBitsBajos)
          {"", "   ", " x", " 3x", " -3", " +3", " 0", " 4294967295", " 2147483648"}) {
         EXPECT_EQ(Ejecutar(resto), "") << '"' << resto << '"';
     }
+    EXPECT_EQ(Ejecutar((" " + std::string(79, '0')).c_str()), "");
+    EXPECT_EQ(Ejecutar((" " + std::string(79, '0') + "3").c_str()), "");  // 80 characters
     EXPECT_EQ(TipoJuego.Profundidad_Maxima, 9);
+    EXPECT_NE(Ejecutar((" " + std::string(78, '0') + "2").c_str()).find("Nodos: 400\n"),
+              std::string::npos);
     EXPECT_NE(Ejecutar(" 4294967297 extra").find("Nodos: 20\n"), std::string::npos);
 }
 
