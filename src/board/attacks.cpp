@@ -1,46 +1,46 @@
 // Attack tests: is a square attacked by the pieces of one colour?
 #include "board/board.h"
 
-// 1 when the first piece along the ray is a or b.
+// 1 when the first piece along the ray is a or b, or, on the ray's first square, the king
+// or (CON_PEON) the attacking pawn: the first squares of the rays are the king's steps, and
+// two of them the pawn's.
+template <int32_t REY, int32_t PEON, bool CON_PEON>
 static inline bool PrimeraEs(const uint8_t *rayo, int32_t largo, const int32_t *T, int32_t a,
                              int32_t b) {
-    for (int32_t k = 0; k < largo; k++) {
-        const int32_t p = T[rayo[k]];
+    if (largo == 0) return false;
+    int32_t p = T[rayo[0]];
+    if (p != SIN_PIEZA) return p == a || p == b || p == REY || (CON_PEON && p == PEON);
+    for (int32_t k = 1; k < largo; k++) {
+        p = T[rayo[k]];
         if (p != SIN_PIEZA) return p == a || p == b;
     }
     return false;
 }
 
-// 1 when square s is attacked by the side whose pieces are PEON..REY. The rays, jumps and
-// steps come from GEOMETRIA, which follows the Color_Casilla edge rule.
+// 1 when square s is attacked by the side whose pieces are PEON..REY. The rays and jumps come
+// from GEOMETRIA, which follows the Color_Casilla edge rule.
 template <int32_t PEON, int32_t CABALLO, int32_t ALFIL, int32_t TORRE, int32_t DAMA, int32_t REY>
 static inline int32_t Atacada(int32_t s) {
     const int32_t *T = TableroGlobal.Tablero;
     const Geometria_Tablero &g = GEOMETRIA;
+    // A black pawn attacks from the -7 and -9 rays (2 and 3), a white one from +9 and +7.
+    constexpr bool NEGRAS = PEON == PEON_N;
 
-    // Sliders: the four diagonals, then file and rank.
+    // Diagonals, then file and rank.
     const uint8_t(*rayo)[7] = g.Rayo[s];
     const uint8_t *largo = g.Largo_Rayo[s];
-    if (PrimeraEs(rayo[0], largo[0], T, ALFIL, DAMA)) return 1;
-    if (PrimeraEs(rayo[1], largo[1], T, ALFIL, DAMA)) return 1;
-    if (PrimeraEs(rayo[2], largo[2], T, ALFIL, DAMA)) return 1;
-    if (PrimeraEs(rayo[3], largo[3], T, ALFIL, DAMA)) return 1;
-    if (PrimeraEs(rayo[4], largo[4], T, TORRE, DAMA)) return 1;
-    if (PrimeraEs(rayo[5], largo[5], T, TORRE, DAMA)) return 1;
-    if (PrimeraEs(rayo[6], largo[6], T, TORRE, DAMA)) return 1;
-    if (PrimeraEs(rayo[7], largo[7], T, TORRE, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, !NEGRAS>(rayo[0], largo[0], T, ALFIL, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, !NEGRAS>(rayo[1], largo[1], T, ALFIL, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, NEGRAS>(rayo[2], largo[2], T, ALFIL, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, NEGRAS>(rayo[3], largo[3], T, ALFIL, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, false>(rayo[4], largo[4], T, TORRE, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, false>(rayo[5], largo[5], T, TORRE, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, false>(rayo[6], largo[6], T, TORRE, DAMA)) return 1;
+    if (PrimeraEs<REY, PEON, false>(rayo[7], largo[7], T, TORRE, DAMA)) return 1;
 
-    // Knights, the king, and pawns one rank behind the square as the attacker sees it.
+    // Knights land on the other colour.
     for (int32_t k = 0, n = g.Num_Caballo[s]; k < n; k++) {
         if (T[g.Caballo[s][k]] == CABALLO) return 1;
-    }
-    for (int32_t k = 0, n = g.Num_Rey[s]; k < n; k++) {
-        if (T[g.Rey[s][k]] == REY) return 1;
-    }
-    const uint8_t *peon = PEON == PEON_B ? g.Peon_B[s] : g.Peon_N[s];
-    const int32_t n_peon = PEON == PEON_B ? g.Num_Peon_B[s] : g.Num_Peon_N[s];
-    for (int32_t k = 0; k < n_peon; k++) {
-        if (T[peon[k]] == PEON) return 1;
     }
     return 0;
 }

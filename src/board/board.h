@@ -203,20 +203,13 @@ extern const int32_t See_Mov_To[4];
 extern const int32_t See_Mov_Da[8];
 
 // Board geometry by the square-colour edge rule, worked out at compile time: for each square
-// the squares along each ray (nearest first), the knight jumps, the king steps, and the
-// squares from which a pawn of each colour attacks it.
+// the squares along each ray (nearest first) and the knight jumps.
 inline constexpr int32_t DIRECCIONES_RAYO[8] = {9, 7, -7, -9, 8, -8, -1, 1};
 struct Geometria_Tablero {
     uint8_t Rayo[64][8][7];
     uint8_t Largo_Rayo[64][8];
     uint8_t Caballo[64][8];
     uint8_t Num_Caballo[64];
-    uint8_t Rey[64][8];
-    uint8_t Num_Rey[64];
-    uint8_t Peon_B[64][2];  // white pawns attacking the square stand here
-    uint8_t Num_Peon_B[64];
-    uint8_t Peon_N[64][2];
-    uint8_t Num_Peon_N[64];
 };
 extern const Geometria_Tablero GEOMETRIA;
 void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);

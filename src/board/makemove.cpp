@@ -33,12 +33,16 @@ static inline void QuitarPieza(int32_t s, int32_t p, uint32_t &clave) {
     clave ^= Z(p, s);
 }
 
-static inline void MoverPieza(int32_t desde, int32_t hasta, uint32_t &clave) {
+// Moves piece p (the one on desde) to hasta.
+static inline void MoverPieza(int32_t desde, int32_t hasta, int32_t p, uint32_t &clave) {
     int32_t *T = TableroGlobal.Tablero;
-    const int32_t p = T[desde];
     T[hasta] = p;
     T[desde] = SIN_PIEZA;
     clave ^= Z(p, desde) ^ Z(p, hasta);
+}
+
+static inline void MoverPieza(int32_t desde, int32_t hasta, uint32_t &clave) {
+    MoverPieza(desde, hasta, TableroGlobal.Tablero[desde], clave);
 }
 
 // Castling state without one right (1 king side, 2 queen side); 0, 4 and 5 stay as they are.
@@ -56,6 +60,7 @@ int32_t HacerMovimiento(uint32_t m) {
     const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
     const int32_t captura = Captura(m), corona = Corona(m);
     const bool blanco = ficha < SIN_PIEZA;
+    const int32_t pieza = t.Tablero[desde];
     uint32_t clave = t.Clave;
 
     // 1. Save what the unmake cannot rebuild from the move word.
@@ -93,7 +98,7 @@ int32_t HacerMovimiento(uint32_t m) {
         }
     } else {
         // 3. Rights lost by the piece leaving its square; 4 and 5 never change.
-        switch (t.Tablero[desde]) {
+        switch (pieza) {
             case TORRE_B:
                 if (desde == 63) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, 1);
                 if (desde == 56) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, 2);
@@ -126,7 +131,7 @@ int32_t HacerMovimiento(uint32_t m) {
     }
 
     // 4. The piece itself.
-    MoverPieza(desde, hasta, clave);
+    MoverPieza(desde, hasta, pieza, clave);
 
     // 5. En-passant state; an en-passant capture removes the pawn beside the to square.
     const int32_t paso = t.Ficha_Al_Paso;

@@ -84,10 +84,16 @@ static int32_t CalcularNps(uint32_t nodos, uint32_t usado) {
 }
 
 void ComandoPerft(const char *resto) {
-    // 1. The depth: a digit string, capped at 32. Zero, or a value negative in 32 bits,
-    // would never reach the leaf depth, so it is taken as no command at all.
+    // 1. The depth: one token of 1 to 79 digits, taken whole (no cut at 78 characters), its
+    // value capped at 32. Zero, or a value negative in 32 bits, would never reach the leaf
+    // depth, so it is taken as no command at all.
+    while (*resto == ' ') resto++;
+    size_t largo = 0;
+    while (resto[largo] != ' ' && resto[largo] != '\0') largo++;
     char palabra[80];
-    Split_String(resto, palabra);
+    if (largo >= sizeof(palabra)) return;
+    std::memcpy(palabra, resto, largo);
+    palabra[largo] = '\0';
     if (!Es_Numero(palabra)) return;
     int32_t profundidad = ConvertirNumero32(palabra);
     if (profundidad <= 0) return;

@@ -15,8 +15,9 @@ constexpr int32_t See_Mov_To[4] = {1, -1, -8, 8};
 constexpr int32_t See_Mov_Da[8] = {-9, 9, -7, 7, 1, -1, 8, -8};
 
 // The geometry follows the edge rule of the generators: a diagonal step stays on the board
-// when it keeps the square colour, a knight jump or a sideways king step when it changes it,
-// a vertical step when it stays in 0..63 and a rook's sideways step within its rank.
+// when it keeps the square colour, a knight jump when it changes it, a vertical step when it
+// stays in 0..63 and a sideways step within its rank (which a step of 1 leaves only by
+// keeping the colour). So the first squares of the eight rays are the king's steps.
 static constexpr int32_t ColorDe(int32_t s) { return ((s & 7) + (s >> 3)) % 2 == 0 ? 1 : 0; }
 
 static constexpr Geometria_Tablero CrearGeometria() {
@@ -36,19 +37,6 @@ static constexpr Geometria_Tablero CrearGeometria() {
         for (int32_t d : {10, -6, 6, -10, 17, 15, -15, -17}) {
             const int32_t t = s + d;
             if (t >= 0 && t < 64 && ColorDe(t) != c) g.Caballo[s][g.Num_Caballo[s]++] = t;
-        }
-        for (int32_t d : {8, -8, 1, -1, 9, -9, 7, -7}) {
-            const int32_t t = s + d;
-            if (t < 0 || t > 63) continue;
-            const bool recto = d == 8 || d == -8, lateral = d == 1 || d == -1;
-            if (recto || (lateral ? ColorDe(t) != c : ColorDe(t) == c)) {
-                g.Rey[s][g.Num_Rey[s]++] = static_cast<uint8_t>(t);
-            }
-        }
-        // A white pawn attacks s from s+7 or s+9, a black one from s-7 or s-9.
-        for (int32_t d : {7, 9}) {
-            if (s + d < 64 && ColorDe(s + d) == c) g.Peon_B[s][g.Num_Peon_B[s]++] = s + d;
-            if (s - d >= 0 && ColorDe(s - d) == c) g.Peon_N[s][g.Num_Peon_N[s]++] = s - d;
         }
     }
     return g;

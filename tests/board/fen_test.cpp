@@ -1,8 +1,8 @@
 // FEN loading, including the forgiving treatment of odd fields.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "board/posicion_test_util.h"
 
@@ -10,158 +10,111 @@ class CargaFen : public ::testing::Test {
   protected:
     void SetUp() override {
         Salir = 0;
-        IniciarClaves(3);
-        TableroGlobal.Turno = 1;
+        TableroGlobal.Turno = 0;
     }
-    static const Tipo_Tablero &T() { return TableroGlobal; }
 };
 
 TEST_F(CargaFen, PosicionInicialCompleta) {
-    TableroGlobal.Turno = 0;
     ASSERT_EQ(CargarPosicionPrueba(FEN_INICIAL), 1);
-    EXPECT_EQ(T().Rey_Blanco, 60);
-    EXPECT_EQ(T().Rey_Negro, 4);
-    EXPECT_EQ(T().Enroque_Blancas, 3);
-    EXPECT_EQ(T().Enroque_Negras, 3);
-    EXPECT_EQ(T().Ficha_Al_Paso, 0);
-    EXPECT_EQ(T().Turno, 1);
+    const Tipo_Tablero &t = TableroGlobal;
+    const std::string esperado = "LJKMNKJL" + std::string(8, 'I') + std::string(32, 'H') +
+                                 std::string(8, 'B') + "ECDFGDCE";  // 'A' + code
+    for (int32_t s = 0; s < 64; s++) EXPECT_EQ(t.Tablero[s], esperado[s] - 'A') << s;
+    EXPECT_EQ(std::vector<int32_t>({t.Rey_Blanco, t.Rey_Negro, t.Enroque_Blancas, t.Enroque_Negras,
+                                    t.Ficha_Al_Paso, t.Turno}),
+              std::vector<int32_t>({60, 4, 3, 3, 0, 1}));
     for (const Tipo_Lado *l : {&Blancas, &Negras}) {
-        EXPECT_EQ(l->Num_Peones, 8);
-        EXPECT_EQ(l->Num_Caballos, 2);
-        EXPECT_EQ(l->Num_Alfiles, 2);
-        EXPECT_EQ(l->Num_Torres, 2);
-        EXPECT_EQ(l->Num_Damas, 1);
+        EXPECT_EQ(std::vector<int32_t>({l->Num_Peones, l->Num_Caballos, l->Num_Alfiles,
+                                        l->Num_Torres, l->Num_Damas}),
+                  std::vector<int32_t>({8, 2, 2, 2, 1}));
     }
-    const int32_t fila8[8] = {11, 9, 10, 12, 13, 10, 9, 11};
-    const int32_t fila1[8] = {4, 2, 3, 5, 6, 3, 2, 4};
-    for (int c = 0; c < 8; c++) {
-        EXPECT_EQ(T().Tablero[c], fila8[c]);
-        EXPECT_EQ(T().Tablero[8 + c], PEON_N);
-        for (int f = 2; f < 6; f++) EXPECT_EQ(T().Tablero[f * 8 + c], SIN_PIEZA);
-        EXPECT_EQ(T().Tablero[48 + c], PEON_B);
-        EXPECT_EQ(T().Tablero[56 + c], fila1[c]);
-    }
-    EXPECT_EQ(T().Color_Casilla[0], 1);
-    EXPECT_EQ(T().Color_Casilla[7], 0);
-    EXPECT_EQ(T().Color_Casilla[56], 0);
-    EXPECT_EQ(T().Color_Casilla[63], 1);
+    EXPECT_EQ(t.Color_Casilla[0] + t.Color_Casilla[63] - t.Color_Casilla[7] - t.Color_Casilla[56],
+              2);
 }
 
-TEST_F(CargaFen, CasillaAlPasoEsLaDelPeonQueAvanzoDos) {
+// The fields after the board, each with its fall-back. Turno starts at 0 before each load.
+TEST_F(CargaFen, CamposTrasElTablero) {
     struct Caso {
-        const char *campo;
-        int32_t esperado;
+        const char *resto;
+        int32_t turno, enroque_b, enroque_n, paso, regla;
     };
-    for (const Caso &c :
-         {Caso{"e3", 36}, Caso{"a3", 32}, Caso{"h6", 31}, Caso{"d6", 27}, Caso{"e4", 0},
-          Caso{"a8", 0}, Caso{"-", 0}, Caso{"e33", 0}, Caso{"E3", 0}}) {
-        const std::string fen = std::string("4k3/8/8/8/8/8/8/4K3 b - ") + c.campo + " 0 1";
-        ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1);
-        EXPECT_EQ(T().Ficha_Al_Paso, c.esperado) << c.campo;
-    }
-    ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1"),
-              1);
-    EXPECT_EQ(T().Ficha_Al_Paso, 36);
-    EXPECT_EQ(T().Turno, 0);
-}
-
-TEST_F(CargaFen, RelojSeRecortaA100YLosValoresNegativosDanCero) {
-    struct Caso {
-        const char *campo;
-        int32_t esperado;
+    const Caso casos[] = {
+        {" b KQkq e3 0 1", 0, 3, 3, 36, 0},
+        {" w - a3 0 1", 1, 0, 0, 32, 0},
+        {" w - h6 0 1", 1, 0, 0, 31, 0},
+        {" w - e4 0 1", 1, 0, 0, 0, 0},
+        {" w - e33 0 1", 1, 0, 0, 0, 0},
+        {" w - E3 0 1", 1, 0, 0, 0, 0},
+        {" w kQ - 0 1", 1, 0, 1, 0, 0},
+        {" w Kq - 0 1", 1, 1, 2, 0, 0},
+        {" w Qk - 0 1", 1, 2, 1, 0, 0},
+        {" w HAha - 0 1", 1, 0, 0, 0, 0},
+        {" w - - 150 1", 1, 0, 0, 0, 100},
+        {" w - - 101 1", 1, 0, 0, 0, 100},
+        {" w - - 55 1", 1, 0, 0, 0, 55},
+        {" w - - 4294967295 1", 1, 0, 0, 0, 0},
+        {" w - - 2147483648", 1, 0, 0, 0, 0},
+        {" w - - 4294967301", 1, 0, 0, 0, 5},
+        {" w - - x 1", 1, 0, 0, 0, 0},
+        {" w - - -5", 1, 0, 0, 0, 0},
+        {"", 0, 0, 0, 0, 0},
+        {"  w KQkq - 9 1", 0, 0, 0, 0, 0},
+        {" W KQkq - 0 1", 0, 3, 3, 0, 0},
     };
-    for (const Caso &c :
-         {Caso{"150", 100}, Caso{"101", 100}, Caso{"100", 100}, Caso{"55", 55}, Caso{"0", 0},
-          Caso{"4294967295", 0}, Caso{"4294967296", 0}, Caso{"4294967301", 5},
-          Caso{"2147483648", 0}, Caso{"x", 0}, Caso{"-5", 0}}) {
-        const std::string fen = std::string("4k3/8/8/8/8/8/8/4K3 w - - ") + c.campo + " 1";
-        ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1);
-        EXPECT_EQ(T().Regla_50, c.esperado) << c.campo;
-        EXPECT_EQ(T().Num_Historial, c.esperado) << c.campo;
+    for (const Caso &c : casos) {
+        TableroGlobal.Turno = 0;
+        const std::string fen = std::string("r3k2r/8/8/8/8/8/8/R3K2R") + c.resto;
+        ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1) << fen;
+        const Tipo_Tablero &t = TableroGlobal;
+        EXPECT_EQ(t.Turno, c.turno) << fen;
+        EXPECT_EQ(t.Enroque_Blancas, c.enroque_b) << fen;
+        EXPECT_EQ(t.Enroque_Negras, c.enroque_n) << fen;
+        EXPECT_EQ(t.Ficha_Al_Paso, c.paso) << fen;
+        EXPECT_EQ(t.Regla_50, c.regla) << fen;
+        EXPECT_EQ(t.Num_Historial, c.regla) << fen;
     }
-    // A non-number or a missing field keeps whatever clock the caller had set.
+    // A clock field that is no number keeps the caller's clock.
     TableroGlobal.Regla_50 = 7;
     ASSERT_EQ(CargarFen("4k3/8/8/8/8/8/8/4K3 w - - abc 1"), 1);
-    EXPECT_EQ(T().Regla_50, 7);
-    ASSERT_EQ(CargarFen("4k3/8/8/8/8/8/8/4K3 w - -   "), 1);
-    EXPECT_EQ(T().Regla_50, 7);
-}
-
-TEST_F(CargaFen, EnroqueSoloEnElOrdenKQkq) {
-    struct Caso {
-        const char *campo;
-        int32_t blancas, negras;
-    };
-    for (const Caso &c : {Caso{"KQkq", 3, 3}, Caso{"kQ", 0, 1}, Caso{"Kq", 1, 2}, Caso{"Qk", 2, 1},
-                          Caso{"-", 0, 0}, Caso{"HAha", 0, 0}, Caso{"qk", 0, 2}}) {
-        const std::string fen = std::string("r3k2r/8/8/8/8/8/8/R3K2R w ") + c.campo + " - 0 1";
-        ASSERT_EQ(CargarPosicionPrueba(fen.c_str()), 1);
-        EXPECT_EQ(T().Enroque_Blancas, c.blancas) << c.campo;
-        EXPECT_EQ(T().Enroque_Negras, c.negras) << c.campo;
-    }
-}
-
-TEST_F(CargaFen, CamposAusentesOMalEspaciados) {
-    // Ends after the board: side kept, no castling, no clock.
-    TableroGlobal.Turno = 0;
-    ASSERT_EQ(CargarPosicionPrueba("r3k2r/8/8/8/8/8/8/R3K2R"), 1);
-    EXPECT_EQ(T().Turno, 0);
-    EXPECT_EQ(T().Enroque_Blancas, 0);
-    EXPECT_EQ(T().Enroque_Negras, 0);
-    EXPECT_EQ(T().Regla_50, 0);
-    // Two spaces: the second one is read as the side, and the castling field is lost.
-    ASSERT_EQ(CargarPosicionPrueba("r3k2r/8/8/8/8/8/8/R3K2R  w KQkq - 0 1"), 1);
-    EXPECT_EQ(T().Turno, 0);
-    EXPECT_EQ(T().Enroque_Blancas, 0);
-    EXPECT_EQ(T().Enroque_Negras, 0);
-    // Any letter but 'w' is Black.
-    ASSERT_EQ(CargarPosicionPrueba("r3k2r/8/8/8/8/8/8/R3K2R W KQkq - 0 1"), 1);
-    EXPECT_EQ(T().Turno, 0);
-    EXPECT_EQ(T().Enroque_Blancas, 3);
+    EXPECT_EQ(TableroGlobal.Regla_50, 7);
 }
 
 TEST_F(CargaFen, TableroMalFormadoDevuelveCero) {
-    for (const char *fen : {"rnbqkbnr/pppp pppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "rnbqkbnr/ppppxppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "rnbqkbnr/pppppppp/0/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "rnbqkbnr/ppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP", ""}) {
-        EXPECT_EQ(CargarPosicionPrueba(fen), 0) << fen;
+    for (const char *tablero :
+         {"rnbqkbnr/pppp pppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
+          "rnbqkbnr/ppppxppp/8/8/8/8/PPPPPPPP/RNBQKBNR",
+          "rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR",
+          "rnbqkbnr/pppppppp/0/8/8/8/PPPPPPPP/RNBQKBNR",
+          "rnbqkbnr/ppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP", "",
+          // after the eighth square one character is skipped, whatever
+          // it is: here the extra 7, so '/' stands where a square belongs
+          "4k3/7p7/8/8/8/8/8/4K3"}) {
+        EXPECT_EQ(CargarPosicionPrueba((std::string(tablero) + " w - - 0 1").c_str()), 0)
+            << tablero;
     }
-}
-
-// A digit run past the h-file just ends the rank; the next character is skipped as the
-// separator whatever it is.
-TEST_F(CargaFen, RachaDeVaciasQueSaleDeLaFilaLaTermina) {
-    ASSERT_EQ(CargarPosicionPrueba("4k3/3p5/8/8/8/8/8/4K3 w - - 0 1"), 1);
-    EXPECT_EQ(T().Tablero[11], PEON_N);
-    EXPECT_EQ(T().Tablero[15], SIN_PIEZA);
+    // A digit run past the h-file only ends the rank. Any character counts as the separator:
+    // the x takes the place of the space, so the space is read as the side (Black).
+    TableroGlobal.Turno = 1;
+    ASSERT_EQ(CargarPosicionPrueba("4k3/3p5/8/8/8/8/8/4K3x w - - 0 1"), 1);
+    EXPECT_EQ(TableroGlobal.Tablero[11], PEON_N);
     EXPECT_EQ(Negras.Num_Peones, 1);
-    ASSERT_EQ(CargarPosicionPrueba("4k3x8/8/8/8/8/8/4K3 w - - 0 1"), 1);
-    EXPECT_EQ(T().Rey_Blanco, 60);
-    // After the eighth square one character is skipped whatever it is: here the extra digit,
-    // so the '/' then stands where a square belongs.
-    EXPECT_EQ(CargarPosicionPrueba("4k3/7p7/8/8/8/8/8/4K3 w - - 0 1"), 0);
+    EXPECT_EQ(TableroGlobal.Turno, 0);
 }
 
 TEST(PalabrasFen, SplitStringYEsNumero) {
     char buf[80];
-    const char *resto = Split_String("   abc def", buf);
+    EXPECT_STREQ(Split_String("   abc def", buf), " def");
     EXPECT_STREQ(buf, "abc");
-    EXPECT_STREQ(resto, " def");
-    resto = Split_String("   ", buf);
+    Split_String("   ", buf);
     EXPECT_STREQ(buf, "");
     const std::string largo(100, '7');
-    resto = Split_String(largo.c_str(), buf);
-    EXPECT_EQ(std::strlen(buf), 78u);
-    EXPECT_EQ(std::strlen(resto), 22u);
+    EXPECT_EQ(std::string(Split_String(largo.c_str(), buf)), std::string(22, '7'));
+    EXPECT_EQ(std::string(buf), std::string(78, '7'));
 
     EXPECT_EQ(Es_Numero("0"), 1);
     EXPECT_EQ(Es_Numero(std::string(79, '9').c_str()), 1);
-    EXPECT_EQ(Es_Numero(std::string(80, '9').c_str()), 0);
-    EXPECT_EQ(Es_Numero(""), 0);
-    EXPECT_EQ(Es_Numero("-1"), 0);
-    EXPECT_EQ(Es_Numero("+1"), 0);
-    EXPECT_EQ(Es_Numero("12a"), 0);
+    for (const std::string &no : {std::string(80, '9'), std::string(""), std::string("-1"),
+                                  std::string("+1"), std::string("12a")}) {
+        EXPECT_EQ(Es_Numero(no.c_str()), 0) << no;
+    }
 }

@@ -1,7 +1,6 @@
 // Test-side position set-up shared by the suites that need a loaded board.
 #pragma once
 
-#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -27,57 +26,21 @@ inline constexpr const char *FEN_INICIAL =
 inline constexpr const char *FEN_KIWIPETE =
     "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
 
-// Leaves of the legal move tree of the given depth, every move made and unmade.
-inline uint64_t ContarHojas(int depth) {
-    if (depth == 0) return 1;
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    uint64_t total = 0;
-    for (int32_t i = 0; i < n; i++) {
-        if (HacerMovimiento(lista[i].Jugada)) total += ContarHojas(depth - 1);
-        DeshacerMovimiento();
-    }
-    return total;
+// Text of a move word: squares, promotion letter, " ep" or " O" for en passant and castling.
+inline std::string TextoPrueba(uint32_t m) {
+    std::string t = std::string(NOMBRE_CASILLA[Desde(m)]) + NOMBRE_CASILLA[Hasta(m)];
+    if (Corona(m) < NINGUNA) t += "?pnbrqk?pnbrqk"[Corona(m)];
+    if (Es_Al_Paso(m)) t += " ep";
+    if (Es_Enroque(m)) t += " O";
+    return t;
 }
 
-// The same position with colours swapped: ranks reversed, letter case swapped, the other
-// side to move, castling letters swapped and the en-passant rank mirrored.
-inline std::string EspejoFen(const std::string &fen) {
-    std::string campos[6];
-    size_t i = 0;
-    for (char c : fen) {
-        if (c == ' ') {
-            if (++i == 6) break;
-            continue;
-        }
-        campos[i] += c;
+// The generated move (mode 1) with that text, or 0.
+inline uint32_t BuscarJugada(const std::string &texto) {
+    Lista_Jugadas lista[MAX_JUGADAS];
+    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
+    for (int32_t i = 0; i < n; i++) {
+        if (TextoPrueba(lista[i].Jugada) == texto) return lista[i].Jugada;
     }
-    auto cambiar = [](char c) {
-        return static_cast<char>(std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c)
-                                                                             : std::toupper(c));
-    };
-    std::string filas[8], tablero;
-    size_t f = 0;
-    for (char c : campos[0]) {
-        if (c == '/')
-            f++;
-        else
-            filas[f] += cambiar(c);
-    }
-    for (int r = 7; r >= 0; r--) {
-        tablero += filas[r];
-        if (r > 0) tablero += '/';
-    }
-    std::string enroque;
-    for (char c : std::string("KQkq")) {
-        if (campos[2].find(cambiar(c)) != std::string::npos) enroque += c;
-    }
-    if (enroque.empty()) enroque.push_back('-');
-    std::string paso = campos[3];
-    if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
-    std::string res = tablero + " " + (campos[1] == "w" ? "b" : "w") + " " + enroque + " " + paso;
-    for (int k = 4; k < 6; k++) {
-        if (!campos[k].empty()) res += " " + campos[k];
-    }
-    return res;
+    return 0;
 }
