@@ -38,10 +38,11 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
          "go ponder nodes 1000 mate 3 searchmoves e2e4 d2d4\ngo " + std::string(300, 'x') +
              "\nisready\nquit\n",
          "readyok\n"},
-        // A depth limit of 1 runs no iteration; 79 nines saturate to -1 and 2^32 + 1 keeps
-        // its low word 1.
-        {"go depth 1\ngo depth " + std::string(79, '9') + "\ngo depth 4294967297\nquit\n",
-         "bestmove 0000\nbestmove 0000\nbestmove 0000\n"},
+        // A depth limit of 1 runs no iteration; 79 and 80 nines (cut to 78) saturate to -1
+        // and 2^32 + 1 keeps its low word 1.
+        {"go depth 1\ngo depth " + std::string(79, '9') + "\ngo depth " + std::string(80, '9') +
+             "\ngo depth 4294967297\nquit\n",
+         "bestmove 0000\nbestmove 0000\nbestmove 0000\nbestmove 0000\n"},
     };
     for (const auto &c : casos) {
         Transcripcion t = EjecutarMotor(c.entrada);

@@ -44,13 +44,6 @@ TEST_F(Posicion, JugadasSeAplicanYGuardanUnaClaveCadaUna) {
     EXPECT_EQ(LibroSql.Fuera_De_Libro, 0);
     EXPECT_EQ(TableroGlobal.Tablero[28], PEON_N);
     EXPECT_EQ(TableroGlobal.Turno, 1);
-
-    // Without OwnBook the same game is out of book and the text is not recorded.
-    LibroSql.Usar_Libro = 0;
-    LibroSql.Partida_Libro[0] = '\0';
-    Posicionar("startpos moves e2e4 e7e5");
-    EXPECT_EQ(LibroSql.Fuera_De_Libro, 1);
-    EXPECT_STREQ(LibroSql.Partida_Libro, "");
 }
 
 TEST_F(Posicion, LibroSegunLargoDelTextoYNuncaTrasUnFen) {
@@ -58,15 +51,17 @@ TEST_F(Posicion, LibroSegunLargoDelTextoYNuncaTrasUnFen) {
     ASSERT_EQ(dieciseis.size(), 79u);
     const struct {
         std::string resto;
-        int32_t limite, fuera;
+        int32_t usar, limite, fuera;
     } casos[] = {
-        {"startpos moves " + dieciseis, 8, 0},
-        {"startpos moves " + dieciseis + " ", 8, 1},  // 80 characters
-        {"startpos moves " + DanzaDeCaballos(4), 2, 0},
-        {"startpos moves " + DanzaDeCaballos(4) + " ", 2, 1},
-        {"fen 4k3/8/8/8/8/8/4P3/4K3 w - - 0 1 moves e2e4 e8d7", 8, 1},
+        {"startpos moves " + dieciseis, 1, 8, 0},
+        {"startpos moves " + dieciseis + " ", 1, 8, 1},  // 80 characters
+        {"startpos moves " + DanzaDeCaballos(4), 1, 2, 0},
+        {"startpos moves " + DanzaDeCaballos(4) + " ", 1, 2, 1},
+        {"startpos moves e2e4", 0, 8, 1},  // without OwnBook
+        {"fen 4k3/8/8/8/8/8/4P3/4K3 w - - 0 1 moves e2e4 e8d7", 1, 8, 1},
     };
     for (const auto &c : casos) {
+        LibroSql.Usar_Libro = c.usar;
         LibroSql.Limite_Libro = c.limite;
         EXPECT_EQ(Posicionar(c.resto), "") << c.resto;
         EXPECT_EQ(LibroSql.Fuera_De_Libro, c.fuera) << c.resto;

@@ -133,12 +133,6 @@ TEST(BusquedaUci, MovetimeRespetaSuPresupuestoYQuitDuranteLaBusquedaSePierde) {
     EXPECT_EQ(l.back(), "readyok");
     EXPECT_EQ(t.estado, 0);
 
-    // 80 nines keep 78 characters and saturate: both clocks set, a short search runs.
-    std::string ochenta(80, '9');
-    t = EjecutarMotor({{"go wtime " + ochenta + " btime " + ochenta + "\n"},
-                       {"quit\n", 0, "bestmove"}});
-    EXPECT_EQ(UltimaLinea(t.salida).rfind("bestmove ", 0), 0u) << t.salida;
-    EXPECT_EQ(t.estado, 0);
 }
 
 }  // namespace
