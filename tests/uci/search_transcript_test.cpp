@@ -132,7 +132,6 @@ TEST(BusquedaUci, MovetimeRespetaSuPresupuestoYQuitDuranteLaBusquedaSePierde) {
     EXPECT_EQ(l[l.size() - 2].rfind("bestmove ", 0), 0u);
     EXPECT_EQ(l.back(), "readyok");
     EXPECT_EQ(t.estado, 0);
-
 }
 
 }  // namespace
