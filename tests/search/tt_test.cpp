@@ -48,9 +48,12 @@ TEST_F(Transposicion, TamanoDeTablaYCache) {
         CalcularTamanoTransposicion(c.megas, &tt);
         EXPECT_EQ(tt.Megas_Tabla, c.tabla) << c.megas;
         EXPECT_EQ(tt.Megas_Cache, c.cache) << c.megas;
-        if (c.cache > 0) EXPECT_EQ(tt.Num_Cache, c.cache * 1048576 / 8) << c.megas;
-        if (c.megas <= 1024)
+        if (c.cache > 0) {
+            EXPECT_EQ(tt.Num_Cache, c.cache * 1048576 / 8) << c.megas;
+        }
+        if (c.megas <= 1024) {
             EXPECT_EQ(tt.Num_Grupos, std::llround(c.tabla * 1048576.0 / 48.0)) << c.megas;
+        }
     }
     // Above 1024 MB the fixed figures: one bucket more than 896 MB computes to.
     Registro_TT tt = {};
