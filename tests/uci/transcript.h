@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-// One piece of input. It is written once the output written since the previous piece
-// contains esperar (when not empty), and pausa_ms after that: input sent while a search
-// runs is read and dropped by the search, so commands after a "go" wait for "bestmove".
+// One piece of input, written once the output since the previous piece contains esperar
+// (when not empty) and pausa_ms after that. Input sent during a search is dropped by it,
+// so commands after a "go" wait for "bestmove".
 struct Tramo {
     Tramo(std::string t, int pausa = 0, std::string tras = "")
         : texto(std::move(t)), pausa_ms(pausa), esperar(std::move(tras)) {}
@@ -23,18 +23,13 @@ struct Transcripcion {
     bool agotado = false; // the time limit ran out and the process was killed
 };
 
-// Starts VANTOR_BIN in directorio (a fresh temporary directory when empty), feeds the
-// pieces, closes its input and waits at most limite_ms for it to end.
+// Starts VANTOR_BIN in directorio (a fresh temporary one when empty), feeds the pieces,
+// closes its input and waits at most limite_ms for it to end.
 Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms = 20000,
                             const std::string &directorio = "");
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms = 20000);
 
-// A fresh empty temporary directory, and its removal with everything in it.
 std::string CrearDirectorioTemporal();
-void BorrarDirectorio(const std::string &directorio);
-
-// The lines of a text, without their newlines.
-std::vector<std::string> Lineas(const std::string &texto);
-
-// Everything f writes to this process's standard output.
-std::string CapturarSalida(const std::function<void()> &f);
+void BorrarDirectorio(const std::string &directorio);  // with everything in it
+std::vector<std::string> Lineas(const std::string &texto);  // without their newlines
+std::string CapturarSalida(const std::function<void()> &f);  // what f writes to stdout
