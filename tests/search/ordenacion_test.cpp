@@ -30,24 +30,23 @@ class OrdenMovimientos : public ::testing::Test {
 };
 
 TEST_F(OrdenMovimientos, CapturasCoronacionesYMovimientoHash) {
+    const char *DAMAS = "4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1";
+    const char *CORONA = "r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1";
+    const char *PASO = "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1";
     const struct {
         const char *fen, *san, *hash;
         int32_t valor;
     } casos[] = {
-        {"4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1", "exd5", nullptr, 5000319},
-        {"4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1", "Qxd5", nullptr, 5000315},
-        {"4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1", "Qxa5", nullptr, 5000059},
-        {"4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1", "Qxa5", "Qxa5", 6000000},
-        {"4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1", "exd5", "Qxa5", 5000319},
-        {"4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", "exd6", nullptr, 5000063},
-        {"r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "b8=Q", nullptr, 3501000},
-        {"r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "b8=N", nullptr, 3500325},
-        {"r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "bxa8=Q", nullptr, 4000251},
-        {"r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1", "bxa8=N", nullptr, 4000254},
+        {DAMAS, "exd5", "", 5000319},     {DAMAS, "Qxd5", "", 5000315},
+        {DAMAS, "Qxa5", "", 5000059},     {DAMAS, "Qxa5", "Qxa5", 6000000},
+        {DAMAS, "exd5", "Qxa5", 5000319}, {PASO, "exd6", "", 5000063},
+        {CORONA, "b8=Q", "", 3501000},    {CORONA, "b8=N", "", 3500325},
+        {CORONA, "bxa8=Q", "", 4000251},  {CORONA, "bxa8=N", "", 4000254},
     };
     for (const auto &c : casos) {
         ASSERT_EQ(CargarPosicionPrueba(c.fen), 1);
-        EXPECT_EQ(ValorDe(c.san, c.hash ? JugadaSan(c.hash) : 0), c.valor) << c.fen << " " << c.san;
+        const uint32_t hash = *c.hash ? JugadaSan(c.hash) : 0;
+        EXPECT_EQ(ValorDe(c.san, hash), c.valor) << c.fen << " " << c.san << " hash " << c.hash;
     }
 }
 
