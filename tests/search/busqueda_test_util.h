@@ -38,6 +38,13 @@ inline int32_t JaqueRaiz() {
                                     : JaqueNegras(TableroGlobal.Rey_Negro);
 }
 
+// One search call from a fresh node count.
+inline int32_t Buscar(int32_t prof, int32_t alpha = -SIN_PUNTUACION,
+                      int32_t beta = SIN_PUNTUACION) {
+    TipoJuego.Nodos = 0;
+    return AlphaBeta_Pv(prof, alpha, beta, JaqueRaiz(), 0, -1);
+}
+
 // Iterative deepening with full windows from depth 1 to hasta; returns the last score.
 inline int32_t BuscarHasta(int32_t hasta) {
     int32_t v = 0;
@@ -48,15 +55,4 @@ inline int32_t BuscarHasta(int32_t hasta) {
         v = AlphaBeta_Pv(d, -SIN_PUNTUACION, SIN_PUNTUACION, JaqueRaiz(), 0, -1);
     }
     return v;
-}
-
-// The move text of a move word, as in the reports.
-inline void TextoJugada(uint32_t m, char *out) {
-    std::strcpy(out, NOMBRE_CASILLA[Desde(m)]);
-    std::strcat(out, NOMBRE_CASILLA[Hasta(m)]);
-    static const char LETRA[16] = "??nbrq???nbrq??";
-    if (Corona(m) != NINGUNA) {
-        out[4] = LETRA[Corona(m)];
-        out[5] = 0;
-    }
 }

@@ -2,7 +2,7 @@
 // stalemate, the null move, the root progress lines and the line bookkeeping.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -12,47 +12,31 @@
 class ReglasBusqueda : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_EQ(PrepararBusqueda(FEN_INICIAL), 1); }
-
-    static void Jugar(const char *san) {
-        const uint32_t m = JugadaSan(san);
-        ASSERT_NE(m, 0u) << san;
-        ASSERT_EQ(HacerMovimiento(m), 1);
-    }
-    static int32_t Buscar(int32_t prof, int32_t alpha, int32_t beta) {
-        TipoJuego.Nodos = 0;
-        return AlphaBeta_Pv(prof, alpha, beta, JaqueRaiz(), 0, -1);
-    }
 };
 
-TEST_F(ReglasBusqueda, RepeticionDebajoDeLaRaiz) {
-    for (const char *san : {"Nf3", "Nf6", "Ng1", "Ng8"}) Jugar(san);
-    // Back at the start position, whose key never entered the history: no repetition yet.
-    EXPECT_EQ(TableroGlobal.Regla_50, 4);
+TEST_F(ReglasBusqueda, TablasPorRepeticionYCincuentaDebajoDeLaRaiz) {
+    for (const char *san : {"Nf3", "Nf6", "Ng1", "Ng8"})
+        ASSERT_EQ(HacerMovimiento(JugadaSan(san)), 1) << san;
+    // Back at the start position, whose key never entered the history: no repetition.
     Buscar(2, -100, 100);
     EXPECT_GT(TipoJuego.Nodos, 1u);
-    // One more knight move repeats the position after Nf3.
-    Jugar("Nf3");
-    EXPECT_EQ(Buscar(2, -100, 100), 0);
+    ASSERT_EQ(HacerMovimiento(JugadaSan("Nf3")), 1);
+    EXPECT_EQ(Buscar(2, -100, 100), 0);  // the position after Nf3 again
     EXPECT_EQ(TipoJuego.Nodos, 1u);
-    // The root itself makes no draw test.
-    TableroGlobal.Indice_Deshacer = 0;
+    TableroGlobal.Indice_Deshacer = 0;  // the root makes no draw test
     Buscar(2, -100, 100);
     EXPECT_GT(TipoJuego.Nodos, 1u);
-}
 
-TEST_F(ReglasBusqueda, CincuentaJugadasDesdeCientoUno) {
     ASSERT_EQ(CargarPosicionPrueba("4k3/8/8/8/8/8/4R3/4K3 w - - 100 80"), 1);
     TableroGlobal.Indice_Deshacer = 1;
-    EXPECT_EQ(TableroGlobal.Regla_50, 100);
     Buscar(2, -100, 100);
     EXPECT_GT(TipoJuego.Nodos, 1u);
-    TableroGlobal.Regla_50 = 101;
-    TableroGlobal.Num_Historial = 101;
+    TableroGlobal.Num_Historial = TableroGlobal.Regla_50 = 101;
     EXPECT_EQ(Buscar(2, -100, 100), 0);
     EXPECT_EQ(TipoJuego.Nodos, 1u);
 }
 
-TEST_F(ReglasBusqueda, DistanciaAlMate) {
+TEST_F(ReglasBusqueda, MateAhogadoYDistanciaAlMate) {
     TableroGlobal.Indice_Deshacer = 3;
     EXPECT_EQ(Buscar(3, 31997, SIN_PUNTUACION), 31997);
     EXPECT_EQ(TipoJuego.Nodos, 1u);
@@ -60,143 +44,91 @@ TEST_F(ReglasBusqueda, DistanciaAlMate) {
     EXPECT_EQ(TipoJuego.Nodos, 1u);
     Buscar(3, 31996, SIN_PUNTUACION);
     EXPECT_GT(TipoJuego.Nodos, 1u);
-}
 
-TEST_F(ReglasBusqueda, MateYAhogado) {
     ASSERT_EQ(CargarPosicionPrueba("R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1"), 1);
-    EXPECT_EQ(Buscar(2, -SIN_PUNTUACION, SIN_PUNTUACION), -MATE);
+    EXPECT_EQ(Buscar(2), -MATE);
     TableroGlobal.Indice_Deshacer = 2;
-    EXPECT_EQ(Buscar(2, -SIN_PUNTUACION, SIN_PUNTUACION), 2 - MATE);
+    EXPECT_EQ(Buscar(2), 2 - MATE);
     ASSERT_EQ(CargarPosicionPrueba("7k/5Q2/8/8/8/8/8/6K1 b - - 0 1"), 1);
-    EXPECT_EQ(Buscar(2, -SIN_PUNTUACION, SIN_PUNTUACION), 0);
+    EXPECT_EQ(Buscar(2), 0);
     // Neither stores anything in the table.
     uint32_t jugada;
     int32_t puntuacion;
     const int32_t prof = 0;
-    RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &puntuacion, &jugada);
+    EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &puntuacion, &jugada), 0);
     EXPECT_EQ(puntuacion, -SIN_PUNTUACION);
 }
 
-// The slot after the last history key holds the null move's key when the null move was made
-// (and cut off), a real child's key otherwise.
-static bool NuloProbado(const char *fen) {
+// The slot after the last history key holds the null move's key when the null move was made,
+// a real child's key otherwise. With guardar, an upper bound below alpha is stored first.
+static bool NuloProbado(const char *fen, bool guardar = false) {
     EXPECT_EQ(CargarPosicionPrueba(fen), 1);
     TableroGlobal.Indice_Deshacer = 1;
     const int32_t e = Evaluar();
+    if (guardar) AlmacenarPosicion(0, e - 500, TT_ALPHA, 0);
     const uint32_t clave = TableroGlobal.Clave;
     const int32_t n = TableroGlobal.Num_Historial;
     TableroGlobal.Historial_Claves[n] = 0;
-    TipoJuego.Nodos = 0;
     // Far enough below the evaluation that the side to move keeps the score after passing.
     AlphaBeta_Pv(4, e - 201, e - 200, 0, 0, -1);
     return TableroGlobal.Historial_Claves[n] == (clave ^ zobrist_Turno[0]);
 }
 
-TEST_F(ReglasBusqueda, NuloSoloConPiezas) {
+TEST_F(ReglasBusqueda, NuloSoloConPiezasYSinCotaQueLoDescarte) {
     EXPECT_TRUE(NuloProbado("6k1/5ppp/8/8/8/8/PPP5/4R1K1 w - - 0 1"));
     EXPECT_FALSE(NuloProbado("6k1/8/8/8/8/8/PPP5/6K1 w - - 0 1"));
     // Black with a knight but White to move with pawns only: still no null move.
     EXPECT_FALSE(NuloProbado("1n4k1/8/8/8/8/8/PPPPP3/6K1 w - - 0 1"));
+    EXPECT_FALSE(NuloProbado("6k1/5ppp/8/8/8/8/PPP5/4R1K1 w - - 0 1", true));
 }
 
-TEST_F(ReglasBusqueda, NuloSaltadoPorLaTabla) {
-    ASSERT_EQ(CargarPosicionPrueba("6k1/5ppp/8/8/8/8/PPP5/4R1K1 w - - 0 1"), 1);
-    TableroGlobal.Indice_Deshacer = 1;
-    const int32_t e = Evaluar();
-    // An upper bound at the reduced depth, below alpha: the null move is not tried.
-    AlmacenarPosicion(0, e - 500, TT_ALPHA, 0);
-    const int32_t n = TableroGlobal.Num_Historial;
-    TableroGlobal.Historial_Claves[n] = 0;
-    const uint32_t clave = TableroGlobal.Clave;
-    AlphaBeta_Pv(4, e - 201, e - 200, 0, 0, -1);
-    EXPECT_NE(TableroGlobal.Historial_Claves[n], clave ^ zobrist_Turno[0]);
-}
-
-TEST_F(ReglasBusqueda, LineasCurrmoveEnLaRaiz) {
+TEST_F(ReglasBusqueda, LineasCurrmoveEnLaRaizSoloConMostrarPvDos) {
+    ASSERT_EQ(CargarPosicionPrueba("7k/P7/8/8/8/8/8/K7 w - - 0 1"), 1);
+    const std::regex formato(
+        "info currmove ([a-h][1-8][a-h][1-8][nbrq]?) currmovenumber ([0-9]+) nodes [0-9]+ nps "
+        "[0-9]+ hashfull [0-9]+");
     TipoJuego.Mostrar_Pv = 2;
-    TipoJuego.Tiempo_Inicio = 0;
     testing::internal::CaptureStdout();
-    Buscar(1, -SIN_PUNTUACION, SIN_PUNTUACION);
+    Buscar(1);
     std::istringstream salida(testing::internal::GetCapturedStdout());
-    std::string linea;
-    int esperado = 1;
-    while (std::getline(salida, linea)) {
-        char jugada[8], resto[8];
-        unsigned numero, nodos, nps;
-        int lleno, n = 0;
-        ASSERT_EQ(
-            std::sscanf(linea.c_str(),
-                        "info currmove %7s currmovenumber %u nodes %u nps %u hashfull %d%n%7s",
-                        jugada, &numero, &nodos, &nps, &lleno, &n, resto),
-            5)
-            << linea;
-        EXPECT_EQ(static_cast<size_t>(n), linea.size()) << linea;
-        EXPECT_EQ(std::strlen(jugada), 4u);
-        EXPECT_EQ(numero, static_cast<unsigned>(esperado++));
-        EXPECT_LE(nodos, TipoJuego.Nodos);
+    std::string linea, jugadas;
+    int numero = 0;
+    for (std::smatch m; std::getline(salida, linea);) {
+        ASSERT_TRUE(std::regex_match(linea, m, formato)) << linea;
+        EXPECT_EQ(std::stoi(m[2]), ++numero);
+        jugadas += m[1].str() + " ";
     }
-    EXPECT_EQ(esperado, 21);
-    EXPECT_NE(TipoJuego.Tiempo_Usado, 0u);
-
+    EXPECT_EQ(jugadas.substr(0, 24), "a7a8q a7a8r a7a8b a7a8n ");
+    EXPECT_EQ(numero, 7);  // four promotions, three king moves
     TipoJuego.Mostrar_Pv = 1;
     testing::internal::CaptureStdout();
-    Buscar(1, -SIN_PUNTUACION, SIN_PUNTUACION);
+    Buscar(1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
-TEST_F(ReglasBusqueda, CurrmoveConCoronacion) {
-    ASSERT_EQ(CargarPosicionPrueba("7k/P7/8/8/8/8/8/K7 w - - 0 1"), 1);
-    TipoJuego.Mostrar_Pv = 2;
-    testing::internal::CaptureStdout();
-    Buscar(1, -SIN_PUNTUACION, SIN_PUNTUACION);
-    const std::string salida = testing::internal::GetCapturedStdout();
-    EXPECT_NE(salida.find("info currmove a7a8q currmovenumber 1 "), std::string::npos) << salida;
-    EXPECT_NE(salida.find("info currmove a7a8n currmovenumber 4 "), std::string::npos) << salida;
-}
-
-TEST_F(ReglasBusqueda, LineaPrincipalYRaizGuardadas) {
+TEST_F(ReglasBusqueda, LineaPrincipalJugableHastaElMateYGuardadaEnLaRaiz) {
     ASSERT_EQ(CargarPosicionPrueba("r1bq2rk/pp3pbp/2p1p1pQ/7P/3P4/2PB1N2/PP3PPR/2KR4 w - - 0 1"),
               1);
-    const int32_t v = BuscarHasta(5);
-    EXPECT_EQ(v, MATE - 3);
-    EXPECT_EQ(pv_line[0][0], JugadaSan("Qxh7+"));
-    int largo = 0;
-    while (pv_line[0][largo] != 0) largo++;
-    EXPECT_EQ(largo, 3);
-    ASSERT_GE(Mejor_Movimiento_Pos, 0);
-    for (int k = 0; k <= largo; k++)
-        EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][k], pv_line[0][k]);
-    // The line is playable and ends in mate.
-    for (int k = 0; k < largo; k++) ASSERT_EQ(HacerMovimiento(pv_line[0][k]), 1);
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    int legales = 0;
-    for (int32_t i = 0; i < n; i++) {
-        legales += HacerMovimiento(lista[i].Jugada);
-        DeshacerMovimiento();
-    }
-    EXPECT_EQ(legales, 0);
-    EXPECT_EQ(JaqueRaiz(), 1);
-}
-
-TEST_F(ReglasBusqueda, RaizGuardaExactoConSuJugada) {
-    ASSERT_EQ(CargarPosicionPrueba(FEN_KIWIPETE), 1);
-    const int32_t v = BuscarHasta(3);
+    EXPECT_EQ(BuscarHasta(5), MATE - 3);
     uint32_t jugada;
     int32_t puntuacion;
-    const int32_t prof = 3;
+    const int32_t prof = 5;
     EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &puntuacion, &jugada), 1);
-    EXPECT_EQ(puntuacion, v);
+    EXPECT_EQ(puntuacion, MATE - 3);
     EXPECT_EQ(jugada, pv_line[0][0]);
-}
-
-TEST_F(ReglasBusqueda, RepetirBusquedaDaLosMismosNodos) {
-    ASSERT_EQ(CargarPosicionPrueba(FEN_KIWIPETE), 1);
-    BuscarHasta(4);
-    const uint32_t nodos = TipoJuego.Nodos;
-    const uint32_t mejor = pv_line[0][0];
-    ASSERT_EQ(PrepararBusqueda(FEN_KIWIPETE), 1);
-    BuscarHasta(4);
-    EXPECT_EQ(TipoJuego.Nodos, nodos);
-    EXPECT_EQ(pv_line[0][0], mejor);
+    ASSERT_GE(Mejor_Movimiento_Pos, 0);
+    int largo = 0;
+    for (; pv_line[0][largo] != 0; largo++) {
+        EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][largo], pv_line[0][largo]);
+        ASSERT_EQ(HacerMovimiento(pv_line[0][largo]), 1);
+    }
+    EXPECT_EQ(largo, 3);
+    EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][largo], 0u);
+    Lista_Jugadas lista[MAX_JUGADAS];
+    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
+    for (int32_t i = 0; i < n; i++) {
+        EXPECT_EQ(HacerMovimiento(lista[i].Jugada), 0);
+        DeshacerMovimiento();
+    }
+    EXPECT_EQ(JaqueRaiz(), 1);
 }

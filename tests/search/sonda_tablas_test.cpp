@@ -9,49 +9,26 @@
 
 namespace {
 
+// One recorded probe; each side's squares and piece types in pairs, up to the 64 end mark.
 struct Llamada {
     bool dura;
-    unsigned lado, al_paso, enroque;
-    std::vector<unsigned> cas_b, cas_n;
-    std::vector<unsigned> pie_b, pie_n;
-    unsigned info_previa;
+    unsigned lado, al_paso, enroque, info_previa;
+    std::vector<unsigned> b, n;
 };
 std::vector<Llamada> llamadas;
-int respuesta = 1;
-unsigned info_respuesta = 1, plies_respuesta = 10;
+int respuesta;
+unsigned info_respuesta;
 
-void Registrar(bool dura, unsigned lado, unsigned al_paso, unsigned enroque, const unsigned *wsq,
-               const unsigned *bsq, const unsigned char *wpc, const unsigned char *bpc,
-               unsigned *info) {
-    Llamada l{dura, lado, al_paso, enroque, {}, {}, {}, {}, *info};
-    for (int i = 0;; i++) {
-        l.cas_b.push_back(wsq[i]);
-        l.pie_b.push_back(wpc[i]);
-        if (wsq[i] == 64) break;
-    }
-    for (int i = 0;; i++) {
-        l.cas_n.push_back(bsq[i]);
-        l.pie_n.push_back(bpc[i]);
-        if (bsq[i] == 64) break;
-    }
+template <bool DURA>
+int Sonda(unsigned lado, unsigned al_paso, unsigned enroque, const unsigned *wsq,
+          const unsigned *bsq, const unsigned char *wpc, const unsigned char *bpc, unsigned *info,
+          unsigned *plies) {
+    Llamada l{DURA, lado, al_paso, enroque, *info, {}, {}};
+    for (int i = 0; i == 0 || wsq[i - 1] != 64; i++) l.b.insert(l.b.end(), {wsq[i], wpc[i]});
+    for (int i = 0; i == 0 || bsq[i - 1] != 64; i++) l.n.insert(l.n.end(), {bsq[i], bpc[i]});
     llamadas.push_back(l);
-}
-
-int SondaDura(unsigned lado, unsigned al_paso, unsigned enroque, const unsigned *wsq,
-              const unsigned *bsq, const unsigned char *wpc, const unsigned char *bpc,
-              unsigned *info, unsigned *plies) {
-    Registrar(true, lado, al_paso, enroque, wsq, bsq, wpc, bpc, info);
     *info = info_respuesta;
-    *plies = plies_respuesta;
-    return respuesta;
-}
-
-int SondaBlanda(unsigned lado, unsigned al_paso, unsigned enroque, const unsigned *wsq,
-                const unsigned *bsq, const unsigned char *wpc, const unsigned char *bpc,
-                unsigned *info, unsigned *plies) {
-    Registrar(false, lado, al_paso, enroque, wsq, bsq, wpc, bpc, info);
-    *info = info_respuesta;
-    *plies = plies_respuesta;
+    *plies = 10;
     return respuesta;
 }
 
@@ -64,11 +41,10 @@ class SondaTablas : public ::testing::Test {
         llamadas.clear();
         respuesta = 1;
         info_respuesta = 1;
-        plies_respuesta = 10;
         tbprobe_Gaviota.Cargada = 1;
         tbprobe_Gaviota.Disponibles = 1 | 2 | 4 | 8;
-        tb_probe_hard = SondaDura;
-        tb_probe_soft = SondaBlanda;
+        tb_probe_hard = Sonda<true>;
+        tb_probe_soft = Sonda<false>;
     }
     void TearDown() override {
         tbprobe_Gaviota.Cargada = 0;
@@ -79,95 +55,80 @@ class SondaTablas : public ::testing::Test {
     static int32_t Nodo(const char *fen, int32_t prof) {
         EXPECT_EQ(CargarPosicionPrueba(fen), 1);
         TableroGlobal.Indice_Deshacer = 1;
-        TipoJuego.Nodos = 0;
-        return AlphaBeta_Pv(prof, -SIN_PUNTUACION, SIN_PUNTUACION, JaqueRaiz(), 0, -1);
+        return Buscar(prof);
     }
 };
 
-TEST_F(SondaTablas, CodificaCasillasPiezasYEnroques) {
+TEST_F(SondaTablas, CodificaCasillasPiezasEnroquesYAlPaso) {
     TipoJuego.Profundidad = 1;
     EXPECT_EQ(Nodo("r3k3/8/8/8/8/8/8/4K2R w Kq - 0 1", 3), 31999 - 10);
-    ASSERT_EQ(llamadas.size(), 1u);
+    TipoJuego.Profundidad = 2;
+    // Black just played d7d5: d6 is 43 from a1. White just played e2e4: e3 is 20.
+    Nodo("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", 2);
+    Nodo("4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 1", 2);
+    ASSERT_EQ(llamadas.size(), 3u);
     const Llamada &l = llamadas[0];
-    EXPECT_TRUE(l.dura);
+    EXPECT_TRUE(l.dura);  // hard probe in the first iteration only
     EXPECT_EQ(l.lado, 0u);
     EXPECT_EQ(l.al_paso, 64u);
     EXPECT_EQ(l.enroque, 8u + 1u);
     EXPECT_EQ(l.info_previa, 7u);
     // a8 to h1 order, squares counted from a1; kings and rooks by type.
-    EXPECT_EQ(l.cas_b, (std::vector<unsigned>{4, 7, 64}));
-    EXPECT_EQ(l.pie_b, (std::vector<unsigned>{6, 4, 0}));
-    EXPECT_EQ(l.cas_n, (std::vector<unsigned>{56, 60, 64}));
-    EXPECT_EQ(l.pie_n, (std::vector<unsigned>{4, 6, 0}));
-    EXPECT_EQ(tbprobe_Gaviota.Aciertos, 1u);
-}
-
-TEST_F(SondaTablas, AlPasoYBlandaFueraDeLaPrimeraIteracion) {
-    TipoJuego.Profundidad = 2;
-    // Black just played d7d5: the square passed over is d6, 43 from a1.
-    Nodo("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1", 2);
-    ASSERT_EQ(llamadas.size(), 1u);
-    EXPECT_FALSE(llamadas[0].dura);
-    EXPECT_EQ(llamadas[0].al_paso, 43u);
-    EXPECT_EQ(llamadas[0].pie_b, (std::vector<unsigned>{1, 6, 0}));
-    // White just played e2e4, Black to move: e3 is 20 from a1.
-    llamadas.clear();
-    Nodo("4k3/8/8/8/3pP3/8/8/4K3 b - e3 0 1", 2);
-    ASSERT_EQ(llamadas.size(), 1u);
-    EXPECT_EQ(llamadas[0].lado, 1u);
-    EXPECT_EQ(llamadas[0].al_paso, 20u);
+    EXPECT_EQ(l.b, (std::vector<unsigned>{4, 6, 7, 4, 64, 0}));
+    EXPECT_EQ(l.n, (std::vector<unsigned>{56, 4, 60, 6, 64, 0}));
+    EXPECT_EQ(tbprobe_Gaviota.Aciertos, 3u);
+    EXPECT_FALSE(llamadas[1].dura);
+    EXPECT_EQ(llamadas[1].al_paso, 43u);
+    EXPECT_EQ(llamadas[1].b, (std::vector<unsigned>{36, 1, 4, 6, 64, 0}));
+    EXPECT_EQ(llamadas[2].lado, 1u);
+    EXPECT_EQ(llamadas[2].al_paso, 20u);
 }
 
 TEST_F(SondaTablas, PuntuacionSegunResultadoYTurno) {
     const char *blancas = "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1";
     const char *negras = "4k3/8/8/8/8/8/4P3/4K3 b - - 0 1";
-    info_respuesta = 1;
-    EXPECT_EQ(Nodo(blancas, 1), 31999 - 10);
-    EXPECT_EQ(Nodo(negras, 1), 10 - 31999);
-    info_respuesta = 2;
-    EXPECT_EQ(Nodo(blancas, 1), 10 - 31999);
-    EXPECT_EQ(Nodo(negras, 1), 31999 - 10);
-    info_respuesta = 0;
-    EXPECT_EQ(Nodo(blancas, 1), 0);
-    info_respuesta = 5;
-    EXPECT_EQ(Nodo(blancas, 1), 0);
-    EXPECT_EQ(TipoJuego.Nodos, 1u);
-    // Any return other than 1 is no answer: the node is searched.
-    respuesta = 0;
+    // {answer info, side to move's fen, score}: 1 White wins, 2 Black wins, others draw.
+    const struct {
+        unsigned info;
+        const char *fen;
+        int32_t valor;
+    } casos[] = {{1, blancas, 31999 - 10}, {1, negras, 10 - 31999}, {2, blancas, 10 - 31999},
+                 {2, negras, 31999 - 10},  {0, blancas, 0},         {5, blancas, 0}};
+    for (const auto &c : casos) {
+        info_respuesta = c.info;
+        EXPECT_EQ(Nodo(c.fen, 1), c.valor) << c.info << " " << c.fen;
+        EXPECT_EQ(TipoJuego.Nodos, 1u);
+    }
+    respuesta = 0;  // any return other than 1 is no answer: the node is searched
     Nodo(blancas, 1);
     EXPECT_GT(TipoJuego.Nodos, 1u);
 }
 
-// A node answered by the probe counts one node; one not probed goes on to its children.
 TEST_F(SondaTablas, SoloConTablasDeEsasPiezasYCercaDeLasHojas) {
     const char *cinco = "4k3/4p3/8/8/8/8/4P3/3QK3 w - - 0 1";
     const char *cuatro = "4k3/8/8/8/8/8/4P3/3QK3 w - - 0 1";
     const char *tres = "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1";
-    tbprobe_Gaviota.Disponibles = 1 | 2 | 4 | 8;
-    Nodo(cinco, 1);
-    EXPECT_GT(TipoJuego.Nodos, 1u);
-    Nodo(cuatro, 1);
-    EXPECT_EQ(TipoJuego.Nodos, 1u);
-    tbprobe_Gaviota.Disponibles = 16;
-    Nodo(cinco, 1);
-    EXPECT_EQ(TipoJuego.Nodos, 1u);
-    tbprobe_Gaviota.Disponibles = 1;
-    Nodo(cuatro, 1);
-    EXPECT_GT(TipoJuego.Nodos, 1u);
-    Nodo(tres, 1);
-    EXPECT_EQ(TipoJuego.Nodos, 1u);
-    // Depth 3 is probed, depth 4 is not.
-    Nodo(tres, 3);
-    EXPECT_EQ(TipoJuego.Nodos, 1u);
-    Nodo(tres, 4);
-    EXPECT_GT(TipoJuego.Nodos, 1u);
+    // {available sets, fen, depth, probed}; a probed node counts one node.
+    const struct {
+        unsigned disponibles;
+        const char *fen;
+        int32_t prof;
+        bool sondeado;
+    } casos[] = {{15, cinco, 1, false}, {15, cuatro, 1, true}, {16, cinco, 1, true},
+                 {1, cuatro, 1, false}, {1, tres, 1, true},    {1, tres, 3, true},
+                 {1, tres, 4, false}};
+    for (const auto &c : casos) {
+        tbprobe_Gaviota.Disponibles = c.disponibles;
+        Nodo(c.fen, c.prof);
+        EXPECT_EQ(TipoJuego.Nodos == 1u, c.sondeado)
+            << c.disponibles << " " << c.fen << " " << c.prof;
+    }
     // Never at the root, never while the library is not loaded.
     TableroGlobal.Indice_Deshacer = 0;
-    TipoJuego.Nodos = 0;
-    AlphaBeta_Pv(1, -SIN_PUNTUACION, SIN_PUNTUACION, 0, 0, -1);
+    Buscar(1);
     EXPECT_GT(TipoJuego.Nodos, 1u);
-    tbprobe_Gaviota.Cargada = 0;
     llamadas.clear();
+    tbprobe_Gaviota.Cargada = 0;
     Nodo(tres, 1);
     EXPECT_TRUE(llamadas.empty());
 }
