@@ -1,5 +1,6 @@
-// Helpers of the evaluation tests: load a position, run the board scan, measure what a term
-// adds to the accumulators, and switch the evaluation cache on with a test-owned array.
+// Helpers of the evaluation tests: load a position, run the board scan, measure
+// what a term adds to the accumulators, and switch the evaluation cache on with
+// a test-owned array.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,7 +14,8 @@
 
 namespace eval_test {
 
-// Loads fen the way the position command does, with both weights at 100 percent.
+// Loads fen the way the position command does, with both weights at 100
+// percent.
 inline void Cargar(const char *fen) {
     static bool tablas = false;
     if (!tablas) {
@@ -38,22 +40,19 @@ struct Puntos {
     int32_t op_b, eg_b, op_n, eg_n;
 };
 
-inline Puntos Leer() {
-    return {Blancas.Puntos_Apertura, Blancas.Puntos_Final, Negras.Puntos_Apertura,
-            Negras.Puntos_Final};
-}
-
-// What f adds to each accumulator, after the board scan of fen unless fen is null.
-template <class F>
-Puntos Delta(const char *fen, F f) {
+// What the calls add to each accumulator, after the board scan of fen unless
+// fen is null.
+inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos) {
     if (fen) Escanear(fen);
-    const Puntos a = Leer();
-    f();
-    const Puntos d = Leer();
-    return {d.op_b - a.op_b, d.eg_b - a.eg_b, d.op_n - a.op_n, d.eg_n - a.eg_n};
+    const Tipo_Lado &b = Blancas, &n = Negras;
+    const Puntos a = {b.Puntos_Apertura, b.Puntos_Final, n.Puntos_Apertura, n.Puntos_Final};
+    for (auto f : terminos) f();
+    return {b.Puntos_Apertura - a.op_b, b.Puntos_Final - a.eg_b, n.Puntos_Apertura - a.op_n,
+            n.Puntos_Final - a.eg_n};
 }
 
-// Evaluation cache on, backed by a vector the test owns; off again on destruction.
+// Evaluation cache on, backed by a vector the test owns; off again on
+// destruction.
 struct CacheDePrueba {
     std::vector<Cache_Entrada> entradas;
     Registro_TT previo = TT_Opciones;

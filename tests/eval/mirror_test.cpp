@@ -1,5 +1,6 @@
-// Colour symmetry: a position and its colour mirror evaluate alike for the side to move, and
-// every term scores one colour as it scores the mirrored position for the other.
+// Colour symmetry: a position and its colour mirror evaluate alike for the side
+// to move, and every term scores one colour as it scores the mirrored position
+// for the other.
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -11,22 +12,26 @@ using namespace eval_test;
 
 namespace {
 
-// Accepted asymmetries: none. Every term is written for White and mirrored rank for rank for
-// Black, the scan's one-pass reads depend on the file only, and truncation goes toward zero.
+// Accepted asymmetries: none. Every term is written for White and mirrored rank
+// for rank for Black, the scan's one-pass reads depend on the file only, and
+// truncation goes toward zero.
 
-// The first four fields of every paso-th line of an EPD file, with clocks appended.
+// The first four fields of every paso-th line of an EPD file, with clocks
+// appended.
 std::vector<std::string> LeerEpd(const std::string &ruta, int paso) {
     std::vector<std::string> fens;
     std::ifstream f(ruta);
     std::string linea, a, b, c, d;
     for (int n = 0; std::getline(f, linea); n++) {
         std::istringstream in(linea);
-        if (n % paso == 0 && in >> a >> b >> c >> d) fens.push_back(a + " " + b + " " + c + " " + d + " 0 1");
+        if (n % paso == 0 && in >> a >> b >> c >> d)
+            fens.push_back(a + " " + b + " " + c + " " + d);
     }
     return fens;
 }
 
-// White's record of a position against Black's record of its mirror, or the reverse.
+// White's record of a position against Black's record of its mirror, or the
+// reverse.
 void CompararLados(const Tipo_Lado &x, const Tipo_Lado &y, const std::string &fen) {
     ASSERT_EQ(x.Movilidad_Apertura, y.Movilidad_Apertura) << fen;
     ASSERT_EQ(x.Movilidad_Final, y.Movilidad_Final) << fen;
@@ -71,28 +76,23 @@ TEST(EspejoEvaluacion, MirroredPositionsScoreTheSameForTheSideToMove) {
 // Every term after the scan, in the driver's order, bypassing the endgame gate.
 void Terminos(const std::string &fen) {
     Escanear(fen.c_str());
-    for (auto f : {PatronesApertura, EvaluarPeonesB, EvaluarPeonesN, EvaluarTorreB,
-                   EvaluarTorreN, EvaluarReyB, EvaluarReyN, EvaluarReyFinal, IslasPeones,
-                   AmenazasPeonB, AmenazasCaballoB, PatronesCaballoB, AmenazasPeonN,
-                   AmenazasCaballoN, PatronesCaballoN, AmenazasAlfilB, PatronesAlfilB,
-                   AmenazasAlfilN, PatronesAlfilN, AmenazasTorreB, AmenazasTorreN, AmenazasDamaB,
-                   AmenazasDamaN, AmenazasReyB, AmenazasReyN})
+    for (auto f :
+         {PatronesApertura, EvaluarPeonesB,   EvaluarPeonesN,  EvaluarTorreB,    EvaluarTorreN,
+          EvaluarReyB,      EvaluarReyN,      EvaluarReyFinal, IslasPeones,      AmenazasPeonB,
+          AmenazasCaballoB, PatronesCaballoB, AmenazasPeonN,   AmenazasCaballoN, PatronesCaballoN,
+          AmenazasAlfilB,   PatronesAlfilB,   AmenazasAlfilN,  PatronesAlfilN,   AmenazasTorreB,
+          AmenazasTorreN,   AmenazasDamaB,    AmenazasDamaN,   AmenazasReyB,     AmenazasReyN})
         f();
 }
 
 TEST(EspejoEvaluacion, EveryTermMirrorsOnSmallPositionsThatTheGateWouldCut) {
-    for (const char *fen : {
-             "6k1/RR5p/8/8/8/8/8/6K1 w - - 0 1", "6k1/8/8/8/8/7p/6pR/6K1 w - - 0 1",
-             "6k1/8/8/8/8/p7/Rb6/6K1 b - - 0 1", "4k3/8/8/8/7Q/8/8/r3R1K1 w - - 0 1",
-             "4k3/8/8/8/8/2Q5/1b6/n3R1K1 w - - 0 1", "k7/8/3p4/3PP3/8/8/8/K6r w - - 0 1",
-             "k7/8/2p5/1pPP4/8/8/8/K6r b - - 0 1", "7k/P7/8/8/8/8/8/K7 b - - 0 1",
-             "4k3/8/8/P7/8/8/8/K7 w - - 0 1", "6k1/1B6/4p3/3n4/2P1P3/8/8/6K1 w - - 0 1",
-             "6kr/4n3/5N2/8/8/8/8/6K1 w - - 0 1", "1k6/8/8/3p4/4P3/8/8/6K1 w - - 0 1",
-             "4k3/8/8/8/8/6p1/5PPP/6K1 w - - 0 1", "r3k2r/8/8/8/8/8/8/R4K1R w kq - 0 1",
-             "4k3/5p1B/6p1/8/8/8/8/4K3 w - - 0 1", "4k3/B1p5/1p6/8/8/8/8/4K3 w - - 0 1",
-             "4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1", "8/p6Q/4k3/8/8/8/8/4K3 w - - 0 1",
-             "8/Q6p/4k3/8/8/8/8/4K3 w - - 0 1", "8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1",
-             "Nb1qk3/p1p5/8/8/8/8/8/4K3 w - - 0 1", "4k3/8/4p3/3pNp2/3P4/8/8/4K3 w - - 0 1"}) {
+    for (const char *fen :
+         {"6k1/RR5p/8/8/8/7p/6pR/6K1 w - - 0 1", "k7/8/2p5/1pPP4/8/8/8/K6r b - - 0 1",
+          "4k3/8/8/8/7Q/8/8/r3R1K1 w - - 0 1", "7k/P7/8/8/8/8/8/K7 b - - 0 1",
+          "6k1/1B6/4p3/3n4/2P1P3/8/8/6K1 w - - 0 1", "6kr/4n3/5N2/8/8/8/8/6K1 w - - 0 1",
+          "r3k2r/8/8/8/8/8/8/R4K1R w kq - 0 1", "4k3/B1p5/1p6/8/8/8/5p1B/B1B1K3 w - - 0 1",
+          "8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1", "Nb1qk3/p1p5/8/8/8/8/8/4K3 w - - 0 1",
+          "4k3/8/4p3/3pNp2/3P4/8/8/4K3 w - - 0 1"}) {
         Terminos(fen);
         const Tipo_Lado b = Blancas, n = Negras;
         Terminos(EspejoFen(fen));
