@@ -1,5 +1,4 @@
-// The evaluation driver: material, phase, cache, endgame gate, the closing
-// steps and the reset.
+// The evaluation driver: material, phase, cache, endgame gate, the closing steps and the reset.
 #include <cstring>
 
 #include "eval/eval_test_util.h"
@@ -13,8 +12,7 @@ class EvaluacionDriver : public ::testing::Test {
     SinCache sin_cache;
     void SetUp() override { Cargar(FEN_INICIAL); }
 
-    // Side records as the terms would leave them: only what a test sets is
-    // nonzero.
+    // Side records as the terms would leave them: only what a test sets is nonzero.
     static void Vacios(int32_t fase, int32_t turno) {
         LimpiarPuntuacion(1);
         TableroGlobal.Fase = fase;
@@ -23,8 +21,8 @@ class EvaluacionDriver : public ::testing::Test {
 };
 
 TEST_F(EvaluacionDriver, PercentScalingLosesOnePointOnExactMultiplesOfHundred) {
-    const int32_t casos[][3] = {{3000, 1, 29}, {-3000, 1, -29}, {30, 100, 29}, {-30, 100, -29},
-                                {31, 100, 30}, {100, 20, 19},   {150, -1, -1}, {0, 104, 0}};
+    const int32_t casos[][3] = {{3000, 1, 29},   {-3000, 1, -29}, {30, 100, 29},  {-30, 100, -29},
+                                {31, 100, 30},   {100, 20, 19},   {150, -1, -1},  {0, 104, 0}};
     for (const auto &c : casos) EXPECT_EQ(Porcentaje(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
 }
 
@@ -39,8 +37,7 @@ TEST_F(EvaluacionDriver, CacheHitsReturnAfterMaterialWithTheMoversSignAndStoresA
         EXPECT_EQ(l->Puntos_Apertura, 4159);
         EXPECT_EQ(l->Puntos_Final, 4169);
     }
-    EXPECT_EQ(Blancas.Lista_Caballos[0],
-              -1);  // the probe comes before the board scan
+    EXPECT_EQ(Blancas.Lista_Caballos[0], -1);  // the probe comes before the board scan
     TableroGlobal.Turno = 0;
     EXPECT_EQ(Evaluar(), -77);
     // A full evaluation is stored from White's point of view.
@@ -83,11 +80,11 @@ TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24Exactly) {
     struct {
         int32_t fase, turno, op_b, eg_b, esperado;
     } casos[] = {
-        {24, 0, 35, 0, 30},  // +30 for White once Black's tempo is in
-        {0, 1, 0, 20, 30},   // 20 + 10 of tempo
-        {12, 1, 1, 0, 8},    // 12 x 6 + 12 x 10 = 192 = 8 x 24
-        {23, 1, 0, -10, 4},  // 115 / 24 truncates to 4
-        {23, 0, 0, 0, -5},   // -(5 x 23 + 10) / 24 truncates toward zero
+        {24, 0, 35, 0, 30},   // +30 for White once Black's tempo is in
+        {0, 1, 0, 20, 30},    // 20 + 10 of tempo
+        {12, 1, 1, 0, 8},     // 12 x 6 + 12 x 10 = 192 = 8 x 24
+        {23, 1, 0, -10, 4},   // 115 / 24 truncates to 4
+        {23, 0, 0, 0, -5},    // -(5 x 23 + 10) / 24 truncates toward zero
     };
     for (const auto &c : casos) {
         Vacios(c.fase, c.turno);
@@ -112,9 +109,9 @@ TEST_F(EvaluacionDriver, KingAttackNeedsTwoAttackersAndAQueenAndStopsAt399) {
     struct {
         int32_t atacantes, damas, ataque, esperado, queda;
     } casos[] = {
-        {1, 1, 200, 0, 200},    // one attacker
+        {1, 1, 200, 0, 200},   // one attacker
         {2, 1, 200, 395, 200},  // KING_ATTACK_MULTI[200] = 396, scaled at 100 percent
-        {5, 0, 300, 0, 0},      // no queen: nothing, and the units are wiped
+        {5, 0, 300, 0, 0},     // no queen: nothing, and the units are wiped
         {3, 1, 1000, 499, 399},
     };
     for (const auto &c : casos) {
@@ -172,22 +169,22 @@ TEST_F(EvaluacionDriver, ResetClearsWorkFieldsAndCountsOnlyOnRequest) {
         LimpiarPuntuacion(material);
         for (const Tipo_Lado *l : {&Blancas, &Negras}) {
             for (int32_t v : l->Peones_Columna) EXPECT_EQ(v, 0);
-            // Lista_Peones through Lista_Damas lie together, as does Defensa_Casilla.
-            const int32_t *p = &l->Lista_Peones[0][0];
-            for (; p <= &l->Lista_Damas[7]; p++) EXPECT_EQ(*p, -1);
+            // Lista_Peones through Lista_Damas lie together.
+            for (const int32_t *p = &l->Lista_Peones[0][0]; p <= &l->Lista_Damas[7]; p++)
+                EXPECT_EQ(*p, -1);
             for (int32_t v : l->Defensa_Casilla) EXPECT_EQ(v, -1);
-            for (int32_t v :
-                 {l->Num_Amenazas_Peon, l->Num_Objetivos_Caballo, l->Num_Objetivos_Alfil,
-                  l->Num_Objetivos_Torre, l->Num_Objetivos_Dama, l->Num_Objetivos_Rey,
-                  l->Puntos_Apertura, l->Puntos_Final, l->Movilidad_Apertura, l->Movilidad_Final,
-                  l->Tropismo_Apertura, l->Tropismo_Final, l->Peones_Flanco_Dama,
-                  l->Peones_Flanco_Rey, l->Peones_Claras, l->Peones_Oscuras, l->Peones_Segunda,
-                  l->Ataque_Rey, l->Atacantes_Rey})
+            for (int32_t v : {l->Num_Amenazas_Peon, l->Num_Objetivos_Caballo,
+                              l->Num_Objetivos_Alfil, l->Num_Objetivos_Torre,
+                              l->Num_Objetivos_Dama, l->Num_Objetivos_Rey, l->Puntos_Apertura,
+                              l->Puntos_Final, l->Movilidad_Apertura, l->Movilidad_Final,
+                              l->Tropismo_Apertura, l->Tropismo_Final, l->Peones_Flanco_Dama,
+                              l->Peones_Flanco_Rey, l->Peones_Claras, l->Peones_Oscuras,
+                              l->Peones_Segunda, l->Ataque_Rey, l->Atacantes_Rey})
                 EXPECT_EQ(v, 0);
             // List contents stay; the five counts only with the flag.
             EXPECT_EQ(l->Objetivos_Dama[223], 0x55555555);
-            for (int32_t v :
-                 {l->Num_Peones, l->Num_Caballos, l->Num_Alfiles, l->Num_Torres, l->Num_Damas})
+            for (int32_t v : {l->Num_Peones, l->Num_Caballos, l->Num_Alfiles, l->Num_Torres,
+                              l->Num_Damas})
                 EXPECT_EQ(v, material ? 0 : 0x55555555);
         }
     }

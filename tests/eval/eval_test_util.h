@@ -1,6 +1,5 @@
-// Helpers of the evaluation tests: load a position, run the board scan, measure
-// what a term adds to the accumulators, and switch the evaluation cache on with
-// a test-owned array.
+// Helpers of the evaluation tests: load a position, run the board scan, measure what a term
+// adds to the accumulators, and switch the evaluation cache on with a test-owned array.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,8 +13,7 @@
 
 namespace eval_test {
 
-// Loads fen the way the position command does, with both weights at 100
-// percent.
+// Loads fen the way the position command does, with both weights at 100 percent.
 inline void Cargar(const char *fen) {
     static bool tablas = false;
     if (!tablas) {
@@ -40,8 +38,7 @@ struct Puntos {
     int32_t op_b, eg_b, op_n, eg_n;
 };
 
-// What the calls add to each accumulator, after the board scan of fen unless
-// fen is null.
+// What the calls add to each accumulator, after the board scan of fen unless fen is null.
 inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos) {
     if (fen) Escanear(fen);
     const Tipo_Lado &b = Blancas, &n = Negras;
@@ -51,8 +48,7 @@ inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos)
             n.Puntos_Final - a.eg_n};
 }
 
-// Evaluation cache on, backed by a vector the test owns; off again on
-// destruction.
+// Evaluation cache on, backed by a vector the test owns; off again on destruction.
 struct CacheDePrueba {
     std::vector<Cache_Entrada> entradas;
     Registro_TT previo = TT_Opciones;

@@ -1,6 +1,5 @@
-// Colour symmetry: a position and its colour mirror evaluate alike for the side
-// to move, and every term scores one colour as it scores the mirrored position
-// for the other.
+// Colour symmetry: a position and its colour mirror evaluate alike for the side to move, and
+// every term scores one colour as it scores the mirrored position for the other.
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,12 +11,10 @@ using namespace eval_test;
 
 namespace {
 
-// Accepted asymmetries: none. Every term is written for White and mirrored rank
-// for rank for Black, the scan's one-pass reads depend on the file only, and
-// truncation goes toward zero.
+// Accepted asymmetries: none. Every term is written for White and mirrored rank for rank for
+// Black, the scan's one-pass reads depend on the file only, and truncation goes toward zero.
 
-// The first four fields of every paso-th line of an EPD file, with clocks
-// appended.
+// The first four fields of every paso-th line of an EPD file, with clocks appended.
 std::vector<std::string> LeerEpd(const std::string &ruta, int paso) {
     std::vector<std::string> fens;
     std::ifstream f(ruta);
@@ -25,13 +22,12 @@ std::vector<std::string> LeerEpd(const std::string &ruta, int paso) {
     for (int n = 0; std::getline(f, linea); n++) {
         std::istringstream in(linea);
         if (n % paso == 0 && in >> a >> b >> c >> d)
-            fens.push_back(a + " " + b + " " + c + " " + d);
+            fens.push_back(a + " " + b + " " + c + " " + d + " 0 1");
     }
     return fens;
 }
 
-// White's record of a position against Black's record of its mirror, or the
-// reverse.
+// White's record of a position against Black's record of its mirror, or the reverse.
 void CompararLados(const Tipo_Lado &x, const Tipo_Lado &y, const std::string &fen) {
     ASSERT_EQ(x.Movilidad_Apertura, y.Movilidad_Apertura) << fen;
     ASSERT_EQ(x.Movilidad_Final, y.Movilidad_Final) << fen;
@@ -76,12 +72,12 @@ TEST(EspejoEvaluacion, MirroredPositionsScoreTheSameForTheSideToMove) {
 // Every term after the scan, in the driver's order, bypassing the endgame gate.
 void Terminos(const std::string &fen) {
     Escanear(fen.c_str());
-    for (auto f :
-         {PatronesApertura, EvaluarPeonesB,   EvaluarPeonesN,  EvaluarTorreB,    EvaluarTorreN,
-          EvaluarReyB,      EvaluarReyN,      EvaluarReyFinal, IslasPeones,      AmenazasPeonB,
-          AmenazasCaballoB, PatronesCaballoB, AmenazasPeonN,   AmenazasCaballoN, PatronesCaballoN,
-          AmenazasAlfilB,   PatronesAlfilB,   AmenazasAlfilN,  PatronesAlfilN,   AmenazasTorreB,
-          AmenazasTorreN,   AmenazasDamaB,    AmenazasDamaN,   AmenazasReyB,     AmenazasReyN})
+    for (auto f : {PatronesApertura, EvaluarPeonesB, EvaluarPeonesN, EvaluarTorreB,
+                   EvaluarTorreN, EvaluarReyB, EvaluarReyN, EvaluarReyFinal, IslasPeones,
+                   AmenazasPeonB, AmenazasCaballoB, PatronesCaballoB, AmenazasPeonN,
+                   AmenazasCaballoN, PatronesCaballoN, AmenazasAlfilB, PatronesAlfilB,
+                   AmenazasAlfilN, PatronesAlfilN, AmenazasTorreB, AmenazasTorreN, AmenazasDamaB,
+                   AmenazasDamaN, AmenazasReyB, AmenazasReyN})
         f();
 }
 

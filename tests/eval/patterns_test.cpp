@@ -1,5 +1,4 @@
-// Positional patterns: development, pawn islands, knight outposts and traps,
-// bishops.
+// Positional patterns: development, pawn islands, knight outposts and traps, bishops.
 #include "eval/eval_test_util.h"
 
 using namespace eval_test;
@@ -29,7 +28,7 @@ TEST(PatronesPosicionales, OpeningPatternsCountInTheOpeningOnly) {
                {"4k3/8/8/8/8/4n3/4P3/4KB2 w - - 0 1", -70, 0},   // blocked by any piece
                {"4k3/8/8/8/3P4/2N5/2P5/4K3 w - - 0 1", -20, 0},  // Nc3 before c2, e4 empty
                {"4k3/8/8/8/3PP3/2N5/2P5/4K3 w - - 0 1", 0, 0},
-               {"4k3/8/8/8/3P1B2/6B1/8/4K3 w - - 0 1", 10, 0},  // two bishops, once
+               {"4k3/8/8/8/3P1B2/6B1/8/4K3 w - - 0 1", 10, 0},   // two bishops, once
                {"4k3/8/8/1B6/2B1P3/8/8/4K3 w - - 0 1", 10, 0}});
     Comprobar(PatronesApertura, Negras,
               {{"2b1k3/3p4/3p4/8/8/8/8/4K3 w - - 0 1", -70, 0},
@@ -69,17 +68,17 @@ TEST(PatronesPosicionales, KnightOutpostsBySupportAndHoles) {
 
 TEST(PatronesPosicionales, TrappedKnightsInTheCorners) {
     Comprobar(PatronesCaballoB, Blancas,
-              {{"Nb1qk3/p1p5/8/8/8/8/8/4K3 w - - 0 1", -200, -200},   // a7, c7 defended twice
-               {"Nb2k3/p1p5/8/8/8/8/8/4K3 w - - 0 1", -50, -50},      // c7 defended once
-               {"4k3/6pN/5p1p/8/8/8/8/4K3 w - - 0 1", -300, -300}});  // h7: g7 with h6 and f6
+              {{"Nb1qk3/p1p5/8/8/8/8/8/4K3 w - - 0 1", -200, -200},  // a7, c7 defended twice
+               {"Nb2k3/p1p5/8/8/8/8/8/4K3 w - - 0 1", -50, -50},     // c7 defended once
+               {"4k3/6pN/5p1p/8/8/8/8/4K3 w - - 0 1", -300, -300}}); // h7: g7 with h6 and f6
     Comprobar(PatronesCaballoN, Negras,
               {{"4k3/8/8/8/8/8/P1P5/nB1QK3 b - - 0 1", -200, -200},
                {"4k3/8/8/8/8/5P1P/6Pn/4K3 b - - 0 1", -300, -300}});
 }
 
 TEST(PatronesPosicionales, BishopPawnColourAndFianchettoPerBishop) {
-    // b2 (dark) with c3: -3 x (1 - 4) + (4 - 0) = 13, blocked -10 / -20; a second
-    // bishop on e2 (light, 12 + 4) tests b2 again.
+    // b2 (dark) with c3: -3 x (1 - 4) + (4 - 0) = 13, blocked -10 / -20; a second bishop on
+    // e2 (light, 12 + 4) tests b2 again.
     Comprobar(PatronesAlfilB, Blancas,
               {{"4k3/8/8/8/8/2P5/1B6/4K3 w - - 0 1", 3, -7},
                {"4k3/8/8/8/8/2P5/1B2B3/4K3 w - - 0 1", 9, -11},

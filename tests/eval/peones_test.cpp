@@ -1,49 +1,38 @@
-// Pawn structure terms on small hand-built positions; expected sums worked out
-// term by term.
+// Pawn structure terms on small hand-built positions; expected sums worked out term by term.
 #include "eval/eval_test_util.h"
 
 using namespace eval_test;
 
 namespace {
 
-Puntos Peones(const char *fen) {
-    return Delta(fen, {EvaluarPeonesB, EvaluarPeonesN});
-}
+Puntos Peones(const char *fen) { return Delta(fen, {EvaluarPeonesB, EvaluarPeonesN}); }
 
 TEST(EstructuraPeones, HandBuiltStructuresScoreTermByTerm) {
     const struct {
         const char *fen;
         Puntos p;
     } casos[] = {
-        // e6 blocked by a knight: passed pct(80 x 80) = 63, isolated on a
-        // half-open file -20,
-        // square 15, centre 5; endgame e = 160, t = 8 x 160 / 30 = 42, pct(118 x
-        // 80) = 94,
+        // e6 blocked by a knight: passed pct(80 x 80) = 63, isolated on a half-open file -20,
+        // square 15, centre 5; endgame e = 160, t = 8 x 160 / 30 = 42, pct(118 x 80) = 94,
         // isolated -20, square -3.
         {"k7/4n3/4P3/8/8/8/8/6K1 w - - 0 1", {63, 71, 0, 0}},
-        // Knight elsewhere or an own piece in front: 100 percent, pct(8000) = 79,
-        // 117.
+        // Knight elsewhere or an own piece in front: 100 percent, pct(8000) = 79, 117.
         {"kn6/8/4P3/8/8/8/8/6K1 w - - 0 1", {79, 94, 0, 0}},
         {"k6r/4N3/4P3/8/8/8/8/6K1 w - - 0 1", {79, 94, 0, 0}},
-        // a7, Black to move, king 7 steps away: 129 passed - 20 isolated - 15
-        // square + 400;
+        // a7, Black to move, king 7 steps away: 129 passed - 20 isolated - 15 square + 400;
         // endgame closeness 6, t = 52, pct(20800) = 207, - 20 + 3 + 400.
         {"7k/P7/8/8/8/8/8/K7 b - - 0 1", {494, 590, 0, 0}},
         // Any enemy piece takes the 400 away.
         {"7k/P7/8/8/8/8/8/K6n b - - 0 1", {94, 190, 0, 0}},
-        // e3 passed 11 / 16, isolated -20 / -20, square 5 / -3; e2 doubled -12 /
-        // -24,
+        // e3 passed 11 / 16, isolated -20 / -20, square 5 / -3; e2 doubled -12 / -24,
         // isolated -20 / -20, square 5 / -3, never passed.
         {"4k3/8/8/8/8/4P3/4P3/4K3 w - - 0 1", {-4 - 27, -7 - 47, 0, 0}},
-        // a2 against a7: isolated on a closed file -10 / -20, square -15 / 3;
-        // Black mirrors.
+        // a2 against a7: isolated on a closed file -10 / -20, square -15 / 3; Black mirrors.
         {"k7/p7/8/8/8/8/P7/K7 w - - 0 1", {-25, -17, -25, -17}},
-        // c3 backward on a half-open file -9 - 8 / -8, square 5 / -1; d4 and e4
-        // phalanx only
+        // c3 backward on a half-open file -9 - 8 / -8, square 5 / -1; d4 and e4 phalanx only
         // 13 / 3 though d4 is defended, square 15 / -3; Black d5 e5 the same.
         {"6k1/8/8/3pp3/3PP3/2P5/8/6K1 w - - 0 1", {-12 + 56, -9, 56, 0}},
-        // d4 defended without a neighbour: 3 / 2; Black d5 isolated on a closed
-        // file.
+        // d4 defended without a neighbour: 3 / 2; Black d5 isolated on a closed file.
         {"4k3/8/8/3p4/3P4/2P5/8/4K3 w - - 0 1", {6, -10, 5, -23}},
     };
     for (const auto &c : casos) {
@@ -64,16 +53,15 @@ TEST(EstructuraPeones, UnstoppableRaceCountsTheTempo) {
 }
 
 TEST(EstructuraPeones, BlockedCandidateWithAMajorityGetsAThird) {
-    // d5 blocked by d6 beside e5: candidate 50/3 = 16 and 100/3 = 33, phalanx 15
-    // / 4, square 15 / -3, centre 5; e5: phalanx, square, centre.
+    // d5 blocked by d6 beside e5: candidate 50/3 = 16 and 100/3 = 33, phalanx 15 / 4, square
+    // 15 / -3, centre 5; e5: phalanx, square, centre.
     const Puntos candidato = Peones("k7/8/3p4/3PP3/8/8/8/K6r w - - 0 1");
     EXPECT_EQ(candidato.op_b, 51 + 35);
     EXPECT_EQ(candidato.eg_b, 34 + 1);
-    // An enemy pawn beyond the partner, on the other side, or a second blocker
-    // undoes it.
-    for (const char *fen :
-         {"k7/5p2/3p4/3PP3/8/8/8/K6r w - - 0 1", "k7/2p5/3p4/3PP3/8/8/8/K6r w - - 0 1",
-          "k7/3p4/3p4/3PP3/8/8/8/K6r w - - 0 1"}) {
+    // An enemy pawn beyond the partner, on the other side, or a second blocker undoes it.
+    for (const char *fen : {"k7/5p2/3p4/3PP3/8/8/8/K6r w - - 0 1",
+                            "k7/2p5/3p4/3PP3/8/8/8/K6r w - - 0 1",
+                            "k7/3p4/3p4/3PP3/8/8/8/K6r w - - 0 1"}) {
         const Puntos p = Peones(fen);
         EXPECT_EQ(candidato.op_b - p.op_b, 16) << fen;
         EXPECT_EQ(candidato.eg_b - p.eg_b, 33) << fen;

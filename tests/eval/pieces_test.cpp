@@ -1,5 +1,4 @@
-// The board scan: square values, mobility, tropism, king attack and the
-// bookkeeping fields.
+// The board scan: square values, mobility, tropism, king attack and the bookkeeping fields.
 #include <cstring>
 
 #include "eval/eval_test_util.h"
@@ -9,8 +8,8 @@ using namespace eval_test;
 namespace {
 
 TEST(EvaluacionPiezas, MinorPiecesCountOnlyFreeSquaresAndDefendTheirPawns) {
-    // d4 knight: c6, e6 covered by Black pawns, c2, e2 own pawns: 4 squares,
-    // worth 0; b5 and f5 reach the enemy half; square 15 / 10, tropism 3 x 9.
+    // d4 knight: c6, e6 covered by Black pawns, c2, e2 own pawns: 4 squares, worth 0; b5 and f5
+    // reach the enemy half; square 15 / 10, tropism 3 x 9.
     Escanear("4k3/pppppppp/8/8/3N4/8/2P1P3/4K3 w - - 0 1");
     EXPECT_EQ(Blancas.Movilidad_Apertura, 0);
     EXPECT_EQ(Blancas.Puntos_Apertura, 15);
@@ -19,10 +18,10 @@ TEST(EvaluacionPiezas, MinorPiecesCountOnlyFreeSquaresAndDefendTheirPawns) {
     EXPECT_EQ(Blancas.Defensa_Casilla[50], 0);  // c2 defended once
     EXPECT_EQ(Blancas.Defensa_Casilla[35], -1);
     EXPECT_EQ(Blancas.Lista_Caballos[0], 35);
-    // c1 bishop behind b2 and d2: no mobility (-30), square -16 / -10, -5 for the
-    // enemy half; Black's c8 reads the Black half.
-    for (const char *fen :
-         {"4k3/8/8/8/8/8/1P1P4/2B1K3 w - - 0 1", "2b1k3/1p1p4/8/8/8/8/8/4K3 b - - 0 1"}) {
+    // c1 bishop behind b2 and d2: no mobility (-30), square -16 / -10, -5 for the enemy half;
+    // Black's c8 reads the Black half.
+    for (const char *fen : {"4k3/8/8/8/8/8/1P1P4/2B1K3 w - - 0 1",
+                            "2b1k3/1p1p4/8/8/8/8/8/4K3 b - - 0 1"}) {
         Escanear(fen);
         const Tipo_Lado &l = Blancas.Num_Alfiles ? Blancas : Negras;
         EXPECT_EQ(l.Movilidad_Apertura, -30) << fen;
@@ -30,8 +29,7 @@ TEST(EvaluacionPiezas, MinorPiecesCountOnlyFreeSquaresAndDefendTheirPawns) {
         EXPECT_EQ(l.Puntos_Apertura, -21) << fen;
         EXPECT_EQ(l.Puntos_Final, -15) << fen;
     }
-    // A knight giving check adds 6 + 4 for the king and 6 for d7 beside it, one
-    // attacker.
+    // A knight giving check adds 6 + 4 for the king and 6 for d7 beside it, one attacker.
     Escanear("4k3/8/5N2/8/8/8/8/4K3 w - - 0 1");
     EXPECT_EQ(Blancas.Ataque_Rey, 16);
     EXPECT_EQ(Blancas.Atacantes_Rey, 1);
@@ -44,14 +42,12 @@ TEST(EvaluacionPiezas, PawnBookkeepingRunsFromTheMostAdvancedPawnAndDropsASixth)
     EXPECT_EQ(Blancas.Lista_Peones[0][0], 8);   // a7 first
     EXPECT_EQ(Blancas.Lista_Peones[0][4], 40);  // a3 last; a2 dropped
     EXPECT_EQ(Negras.Peones_Columna[7], 5);
-    EXPECT_EQ(Negras.Lista_Peones[7][0],
-              47);  // h3 first; h2 comes last in the scan
+    EXPECT_EQ(Negras.Lista_Peones[7][0], 47);   // h3 first; h2 comes last in the scan
     EXPECT_EQ(Negras.Lista_Peones[7][4], 15);
-    EXPECT_EQ(Blancas.Peones_Segunda,
-              1);  // the dropped pawn still counts on its rank
+    EXPECT_EQ(Blancas.Peones_Segunda, 1);       // the dropped pawn still counts on its rank
     EXPECT_EQ(Blancas.Peones_Flanco_Dama, 6);
-    EXPECT_EQ(Blancas.Peones_Claras, 3);  // a6, a4, a2
-    EXPECT_EQ(Negras.Peones_Oscuras, 3);  // h6, h4, h2
+    EXPECT_EQ(Blancas.Peones_Claras, 3);        // a6, a4, a2
+    EXPECT_EQ(Negras.Peones_Oscuras, 3);        // h6, h4, h2
 }
 
 TEST(EvaluacionPiezas, PawnAttacksRejectWrappedDiagonals) {
@@ -71,9 +67,9 @@ TEST(EvaluacionPiezas, BishopPatternsTrapsAndFileMates) {
         const char *fen;
         int32_t op, eg;
     } casos[] = {
-        {"4k3/5p1B/6p1/8/8/8/8/4K3 w - - 0 1", -5 - 150, -20 - 150},     // h7 behind f7 g6
-        {"4k3/8/B1p5/1p6/8/8/8/4K3 w - - 0 1", -5 - 50, -10 - 50},       // a6 behind c6 b5
-        {"4k3/5p1B/8/8/8/8/8/4K3 w - - 0 1", -5, -20},                   // g6 free
+        {"4k3/5p1B/6p1/8/8/8/8/4K3 w - - 0 1", -5 - 150, -20 - 150},  // h7 behind f7 g6
+        {"4k3/8/B1p5/1p6/8/8/8/4K3 w - - 0 1", -5 - 50, -10 - 50},    // a6 behind c6 b5
+        {"4k3/5p1B/8/8/8/8/8/4K3 w - - 0 1", -5, -20},                // g6 free
         {"4k3/8/8/2B5/8/8/8/2B1K3 w - - 0 1", 5 - 16 + 4, 20 - 10 + 4},  // c1 sees c5
     };
     for (const auto &c : casos) {
@@ -81,8 +77,7 @@ TEST(EvaluacionPiezas, BishopPatternsTrapsAndFileMates) {
         EXPECT_EQ(Blancas.Puntos_Apertura, c.op) << c.fen;
         EXPECT_EQ(Blancas.Puntos_Final, c.eg) << c.fen;
     }
-    // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4
-    // for a1.
+    // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4 for a1.
     Escanear("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1");
     const int32_t con = Blancas.Puntos_Apertura;
     Escanear("4k3/8/8/8/8/8/8/B3K2B w - - 0 1");
@@ -95,8 +90,7 @@ TEST(EvaluacionPiezas, QueenCountsEveryRaySquareTheKingZoneAndTheSeventh) {
     EXPECT_EQ(Blancas.Movilidad_Final, 26);
     EXPECT_EQ(Blancas.Ataque_Rey, 30);  // d7 and d8
     EXPECT_EQ(Blancas.Tropismo_Final, 36);
-    // Seventh rank: the king on the eighth, or a pawn met before the queen in the
-    // scan.
+    // Seventh rank: the king on the eighth, or a pawn met before the queen in the scan.
     const int32_t casos[][2] = {{0, 4}, {1, 4}, {2, 0}};
     const char *fens[] = {"4k3/Q7/8/8/8/8/8/4K3 w - - 0 1", "8/p6Q/4k3/8/8/8/8/4K3 w - - 0 1",
                           "8/Q6p/4k3/8/8/8/8/4K3 w - - 0 1"};
@@ -116,8 +110,7 @@ TEST(EvaluacionPiezas, ScanStopsAtAnImpossibleCode) {
 }
 
 TEST(EvaluacionPiezas, QueenCheckThatWinsAPieceSafelyAddsThirtySixUnits) {
-    // e7 checks h7 along the rank (g7, h7: 15 + 15 + 12) and attacks the loose a7
-    // rook.
+    // e7 checks h7 along the rank (g7, h7: 15 + 15 + 12) and attacks the loose a7 rook.
     Escanear("8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1");
     EXPECT_EQ(Blancas.Ataque_Rey, 42 + 36);
     // Nb5xQ then Ra1xN: the exchange goes against the queen, nothing is added.
@@ -125,8 +118,7 @@ TEST(EvaluacionPiezas, QueenCheckThatWinsAPieceSafelyAddsThirtySixUnits) {
     EXPECT_EQ(Blancas.Ataque_Rey, 42);
 }
 
-// With the undo stack at its top no trial is made; otherwise the position comes
-// back intact.
+// With the undo stack at its top no trial is made; otherwise the position comes back intact.
 TEST(EvaluacionPiezas, TrialCapturesLeaveThePositionAndTurnAsTheyWere) {
     for (const char *fen : {"8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1", "8/r3Q2k/8/8/8/8/8/4K3 w - - 0 1",
                             "4k3/8/8/8/8/8/R2q3K/8 w - - 0 1"}) {

@@ -1,5 +1,4 @@
-// Rook terms: files, seventh rank, trapped rooks, mobility, king attack and the
-// trial capture.
+// Rook terms: files, seventh rank, trapped rooks, mobility, king attack and the trial capture.
 #include <cstring>
 
 #include "eval/eval_test_util.h"
@@ -23,13 +22,11 @@ TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
         // An enemy queen up the open file: +5 and +14.
         {"4k3/8/8/4q3/8/8/8/4R1K1 w - - 0 1", 23, 19},
         {"4k3/8/8/8/8/8/8/q3R1K1 w - - 0 1", 18, 14},
-        // a7 and b7 (-4, -2), open files 14 each, seventh 16 / 32 each and 8 / 16
-        // once.
+        // a7 and b7 (-4, -2), open files 14 each, seventh 16 / 32 each and 8 / 16 once.
         {"6k1/RR6/8/8/8/8/8/6K1 w - - 0 1", -6 + 28 + 32 + 8, 28 + 64 + 16},
         {"8/RR4k1/8/8/8/8/8/6K1 w - - 0 1", -6 + 28, 28},
         {"8/RR5p/6k1/8/8/8/8/6K1 w - - 0 1", -6 + 28 + 32 + 8, 28 + 64 + 16},
-        // h2 behind h3 and g2: -4, +7 against the undefended h3, trapped -180; a
-        // bishop -100.
+        // h2 behind h3 and g2: -4, +7 against the undefended h3, trapped -180; a bishop -100.
         {"6k1/8/8/8/8/7p/6pR/6K1 w - - 0 1", -177, -173},
         {"6k1/8/8/8/8/7p/6bR/6K1 w - - 0 1", -97, -93},
         {"6k1/8/8/8/8/p7/Rp6/6K1 w - - 0 1", -177, -173},
@@ -42,8 +39,7 @@ TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
     }
 }
 
-// King-attack units that White's rooks add; the position must come back
-// unchanged.
+// King-attack units that White's rooks add; the position must come back unchanged.
 int32_t UnidadesTorre(const char *fen) {
     Escanear(fen);
     const Tipo_Tablero antes = TableroGlobal;
