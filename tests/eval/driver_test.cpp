@@ -1,30 +1,19 @@
-// The evaluation driver: material, phase, cache, endgame gate and the closing steps.
-#include <gtest/gtest.h>
+// The evaluation driver: material, phase, cache, endgame gate, the closing steps and the reset.
+#include <cstring>
 
 #include "eval/eval_test_util.h"
 
 using namespace eval_test;
 
-static const char *INICIAL = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+namespace {
 
 class EvaluacionDriver : public ::testing::Test {
   protected:
-    Registro_TT tt;
-    Cache_Entrada *cache;
-    void SetUp() override {
-        tt = TT_Opciones;
-        cache = TT_Cache;
-        Neutro();
-        TT_Opciones.Megas_Cache = 0;
-        Cargar(INICIAL);
-    }
-    void TearDown() override {
-        TT_Opciones = tt;
-        TT_Cache = cache;
-    }
+    SinCache sin_cache;
+    void SetUp() override { Cargar(FEN_INICIAL); }
 
     // Side records as the terms would leave them: only what a test sets is nonzero.
-    static void RegistrosVacios(int32_t fase, int32_t turno) {
+    static void Vacios(int32_t fase, int32_t turno) {
         LimpiarPuntuacion(1);
         TableroGlobal.Fase = fase;
         TableroGlobal.Turno = turno;
@@ -32,59 +21,42 @@ class EvaluacionDriver : public ::testing::Test {
 };
 
 TEST_F(EvaluacionDriver, PercentScalingLosesOnePointOnExactMultiplesOfHundred) {
-    // The product 3000 scales to 29, not 30, whichever way it is made up.
-    EXPECT_EQ(Porcentaje(3000, 1), 29);
-    EXPECT_EQ(Porcentaje(-3000, 1), -29);
-    EXPECT_EQ(Porcentaje(30, 100), 29);
-    EXPECT_EQ(Porcentaje(-30, 100), -29);
-    EXPECT_EQ(Porcentaje(3000, 100), 2999);
-    EXPECT_EQ(Porcentaje(100, 20), 19);
-    EXPECT_EQ(Porcentaje(31, 100), 30);
-    EXPECT_EQ(Porcentaje(150, -1), -1);
-    EXPECT_EQ(Porcentaje(0, 104), 0);
+    const int32_t casos[][3] = {{3000, 1, 29},   {-3000, 1, -29}, {30, 100, 29},  {-30, 100, -29},
+                                {31, 100, 30},   {100, 20, 19},   {150, -1, -1},  {0, 104, 0}};
+    for (const auto &c : casos) EXPECT_EQ(Porcentaje(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
 }
 
-TEST_F(EvaluacionDriver, CacheHitAfterMaterialLeavesTheStartPositionMaterialVisible) {
+TEST_F(EvaluacionDriver, CacheHitsReturnAfterMaterialWithTheMoversSignAndStoresAreWhites) {
     CacheDePrueba c(1024);
     c.Entrada().Clave = TableroGlobal.Clave;
     c.Entrada().Puntuacion = 77;
     EXPECT_EQ(Evaluar(), 77);
     EXPECT_EQ(TableroGlobal.Fase, 24);
     // 4120 of material, -11 of adjustments, +50/+60 for the bishop pair.
-    EXPECT_EQ(Blancas.Puntos_Apertura, 4159);
-    EXPECT_EQ(Blancas.Puntos_Final, 4169);
-    EXPECT_EQ(Negras.Puntos_Apertura, 4159);
-    EXPECT_EQ(Negras.Puntos_Final, 4169);
-    // The probe returns before the board scan.
-    EXPECT_EQ(Blancas.Lista_Caballos[0], -1);
-}
-
-TEST_F(EvaluacionDriver, CachedScoreTakesTheSignOfTheSideToMove) {
-    CacheDePrueba c(1024);
-    Cargar("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
-    c.Entrada().Clave = TableroGlobal.Clave;
-    c.Entrada().Puntuacion = 123;
-    EXPECT_EQ(Evaluar(), -123);
-    TableroGlobal.Turno = 1;
-    EXPECT_EQ(Evaluar(), 123);
+    for (const Tipo_Lado *l : {&Blancas, &Negras}) {
+        EXPECT_EQ(l->Puntos_Apertura, 4159);
+        EXPECT_EQ(l->Puntos_Final, 4169);
+    }
+    EXPECT_EQ(Blancas.Lista_Caballos[0], -1);  // the probe comes before the board scan
+    TableroGlobal.Turno = 0;
+    EXPECT_EQ(Evaluar(), -77);
+    // A full evaluation is stored from White's point of view.
+    Cargar("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 2 2");
+    const int32_t v = Evaluar();
+    EXPECT_EQ(c.Entrada().Clave, TableroGlobal.Clave);
+    EXPECT_EQ(c.Entrada().Puntuacion, -v);
 }
 
 TEST_F(EvaluacionDriver, MaterialAdjustmentsFollowPawnsAndEnemyMinors) {
     CacheDePrueba c(64);
-    // White: two knights and two rooks with three pawns; Black: a queen against them.
     Cargar("3qk3/pp6/8/8/8/8/PPP5/RN2K1NR w - - 0 1");
     c.Entrada().Clave = TableroGlobal.Clave;
     Evaluar();
-    // 300 + 650 + 1000 = 1950; knights 2 x -6, rooks -2 x -3, pair of knights -10, of rooks -5.
+    // 1950; knights 2 x -6, rooks -2 x -3, two knights -10, two rooks -5.
     EXPECT_EQ(Blancas.Puntos_Apertura, 1950 - 12 + 6 - 10 - 5);
-    // 200 + 1000; the queen costs 5 for each of the two enemy knights.
-    EXPECT_EQ(Negras.Puntos_Apertura, 1200 - 10);
-    EXPECT_EQ(Negras.Puntos_Final, 1190);
+    // 1200; the queen costs 5 for each enemy knight.
+    EXPECT_EQ(Negras.Puntos_Final, 1200 - 10);
     EXPECT_EQ(TableroGlobal.Fase, 2 + 4 + 4);
-}
-
-TEST_F(EvaluacionDriver, PhaseIsLimitedTo24) {
-    CacheDePrueba c(64);
     Cargar("qqqqk3/8/8/8/8/8/8/QQQQK3 w - - 0 1");
     c.Entrada().Clave = TableroGlobal.Clave;
     Evaluar();
@@ -100,49 +72,31 @@ TEST_F(EvaluacionDriver, EndgameGateDrawsBareMinorsWithoutTouchingTheCache) {
         EXPECT_EQ(c.Entrada().Clave, 0u) << fen;
         EXPECT_EQ(c.Entrada().Puntuacion, -32001) << fen;
     }
-}
-
-TEST_F(EvaluacionDriver, RookEndingPassesTheGateAndScoresForTheStrongSide) {
-    Cargar("8/8/4k3/8/8/3RK3/8/8 w - - 0 1");
-    EXPECT_GT(Evaluar(), 300);
     Cargar("8/8/4k3/8/8/3RK3/8/8 b - - 0 1");
     EXPECT_LT(Evaluar(), -300);
 }
 
-TEST_F(EvaluacionDriver, FullEvaluationIsStoredFromWhitesPointOfView) {
-    CacheDePrueba c(4096);
-    Cargar("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 2 2");
-    int32_t v = Evaluar();
-    EXPECT_EQ(c.Entrada().Clave, TableroGlobal.Clave);
-    EXPECT_EQ(c.Entrada().Puntuacion, -v);
-    // The second call is the cache hit and agrees with the first.
-    EXPECT_EQ(Evaluar(), v);
-}
-
 TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24Exactly) {
-    RegistrosVacios(24, 0);
-    Negras.Puntos_Apertura = -35;  // +30 for White once Black's tempo is in
-    EXPECT_EQ(CerrarEvaluacion(), -30);
-    RegistrosVacios(0, 1);
-    Blancas.Puntos_Final = 20;  // 30 with the tempo
-    EXPECT_EQ(CerrarEvaluacion(), 30);
-    // 12 x (1 + 5) + 12 x (0 + 10) = 192 = 8 x 24.
-    RegistrosVacios(12, 1);
-    Blancas.Puntos_Apertura = 1;
-    EXPECT_EQ(CerrarEvaluacion(), 8);
-    // 5 x 23 = 115 is not a multiple: 4.79 truncates to 4.
-    RegistrosVacios(23, 1);
-    Blancas.Puntos_Final = -10;
-    EXPECT_EQ(CerrarEvaluacion(), 4);
-    // Black's tempo: -(5 x 23 + 10) / 24 = -5.2 truncates toward zero, to -5.
-    RegistrosVacios(23, 0);
-    EXPECT_EQ(CerrarEvaluacion(), 5);
+    struct {
+        int32_t fase, turno, op_b, eg_b, esperado;
+    } casos[] = {
+        {24, 0, 35, 0, 30},   // +30 for White once Black's tempo is in
+        {0, 1, 0, 20, 30},    // 20 + 10 of tempo
+        {12, 1, 1, 0, 8},     // 12 x 6 + 12 x 10 = 192 = 8 x 24
+        {23, 1, 0, -10, 4},   // 115 / 24 truncates to 4
+        {23, 0, 0, 0, -5},    // -(5 x 23 + 10) / 24 truncates toward zero
+    };
+    for (const auto &c : casos) {
+        Vacios(c.fase, c.turno);
+        Blancas.Puntos_Apertura = c.op_b;
+        Blancas.Puntos_Final = c.eg_b;
+        EXPECT_EQ(CerrarEvaluacion(), c.turno ? c.esperado : -c.esperado) << c.fase << c.op_b;
+    }
 }
 
 TEST_F(EvaluacionDriver, MobilityWeightsPerSideAndTropismAtTwentyPercent) {
     AJUSTE_MOB[1] = 104;
-    AJUSTE_MOB[0] = 100;
-    RegistrosVacios(24, 1);
+    Vacios(24, 1);
     Blancas.Movilidad_Apertura = 50;  // 5200 scales to 51
     Negras.Movilidad_Apertura = 50;   // 49
     Blancas.Tropismo_Apertura = 100;  // 19
@@ -151,42 +105,34 @@ TEST_F(EvaluacionDriver, MobilityWeightsPerSideAndTropismAtTwentyPercent) {
     EXPECT_EQ(Blancas.Puntos_Apertura, 51 + 19 + 5);
 }
 
-TEST_F(EvaluacionDriver, KingAttackNeedsTwoAttackersAndAQueen) {
-    RegistrosVacios(24, 0);
-    Blancas.Num_Damas = Negras.Num_Damas = 1;
-    Blancas.Atacantes_Rey = 1;
-    Blancas.Ataque_Rey = 200;
-    EXPECT_EQ(CerrarEvaluacion(), 5);  // Black's tempo only
-    EXPECT_EQ(Blancas.Ataque_Rey, 200);
-
-    RegistrosVacios(24, 0);
-    Blancas.Num_Damas = Negras.Num_Damas = 1;
-    Blancas.Atacantes_Rey = 2;
-    Blancas.Ataque_Rey = 200;
-    EXPECT_EQ(CerrarEvaluacion(), 5 - Porcentaje(KING_ATTACK_MULTI[200], 100));
-    EXPECT_GT(KING_ATTACK_MULTI[200], 100);
-
-    // Without a queen nothing is scored and the units are wiped.
-    RegistrosVacios(24, 1);
-    Negras.Atacantes_Rey = 5;
-    Negras.Ataque_Rey = 300;
-    EXPECT_EQ(CerrarEvaluacion(), 5);
-    EXPECT_EQ(Negras.Ataque_Rey, 0);
-}
-
-TEST_F(EvaluacionDriver, KingAttackUnitsAreLimitedTo399) {
+TEST_F(EvaluacionDriver, KingAttackNeedsTwoAttackersAndAQueenAndStopsAt399) {
+    struct {
+        int32_t atacantes, damas, ataque, esperado, queda;
+    } casos[] = {
+        {1, 1, 200, 0, 200},   // one attacker
+        {2, 1, 200, 395, 200},  // KING_ATTACK_MULTI[200] = 396, scaled at 100 percent
+        {5, 0, 300, 0, 0},     // no queen: nothing, and the units are wiped
+        {3, 1, 1000, 499, 399},
+    };
+    for (const auto &c : casos) {
+        Vacios(24, 1);
+        Blancas.Atacantes_Rey = c.atacantes;
+        Blancas.Ataque_Rey = c.ataque;
+        Blancas.Num_Damas = Negras.Num_Damas = c.damas;
+        EXPECT_EQ(CerrarEvaluacion(), 5 + c.esperado) << c.atacantes << " " << c.ataque;
+        EXPECT_EQ(Blancas.Ataque_Rey, c.queda);
+    }
+    // 500 at 104 percent is 519; Black's lone queen brings the imbalance -60.
     AJUSTE_ATT[0] = 104;
-    RegistrosVacios(0, 1);
+    Vacios(0, 1);
     Negras.Num_Damas = 1;
     Negras.Atacantes_Rey = 3;
     Negras.Ataque_Rey = 1000;
-    // 500 at 104 percent is 519 (52000 x 0.01f truncated); the queen imbalance adds -60.
     EXPECT_EQ(CerrarEvaluacion(), 10 - 519 - 60);
-    EXPECT_EQ(Negras.Ataque_Rey, 399);
 }
 
 TEST_F(EvaluacionDriver, ImbalanceComparesMajorAndMinorDifferences) {
-    struct Caso {
+    struct {
         int32_t bt, bd, bc, ba, nt, nd, nc, na, esperado;
     } casos[] = {
         {2, 1, 2, 2, 2, 1, 2, 2, 0},    // equal material
@@ -197,8 +143,8 @@ TEST_F(EvaluacionDriver, ImbalanceComparesMajorAndMinorDifferences) {
         {0, 0, 5, 0, 0, 0, 0, 0, 45},   // a minor difference beyond +4 stays at column 8
         {0, 0, 0, 0, 5, 0, 0, 0, -60},  // a major difference below -3 goes to row 0
     };
-    for (const Caso &c : casos) {
-        RegistrosVacios(24, 1);
+    for (const auto &c : casos) {
+        Vacios(24, 1);
         Blancas.Num_Torres = c.bt, Blancas.Num_Damas = c.bd;
         Blancas.Num_Caballos = c.bc, Blancas.Num_Alfiles = c.ba;
         Negras.Num_Torres = c.nt, Negras.Num_Damas = c.nd;
@@ -209,13 +155,39 @@ TEST_F(EvaluacionDriver, ImbalanceComparesMajorAndMinorDifferences) {
 }
 
 TEST_F(EvaluacionDriver, ScoresAreClampedBelowMate) {
-    RegistrosVacios(24, 1);
-    Blancas.Puntos_Apertura = 40000;
-    EXPECT_EQ(CerrarEvaluacion(), UMBRAL_MATE);
-    RegistrosVacios(24, 1);
-    Negras.Puntos_Apertura = 40000;
-    EXPECT_EQ(CerrarEvaluacion(), -UMBRAL_MATE);
-    RegistrosVacios(24, 0);
-    Negras.Puntos_Apertura = 40000;
-    EXPECT_EQ(CerrarEvaluacion(), UMBRAL_MATE);
+    for (int32_t turno : {0, 1}) {
+        Vacios(24, turno);
+        Blancas.Puntos_Apertura = 40000;
+        EXPECT_EQ(CerrarEvaluacion(), turno ? 31936 : -31936);
+    }
 }
+
+TEST_F(EvaluacionDriver, ResetClearsWorkFieldsAndCountsOnlyOnRequest) {
+    for (int32_t material : {0, 1}) {
+        std::memset(&Blancas, 0x55, sizeof(Blancas));
+        std::memset(&Negras, 0x55, sizeof(Negras));
+        LimpiarPuntuacion(material);
+        for (const Tipo_Lado *l : {&Blancas, &Negras}) {
+            for (int32_t v : l->Peones_Columna) EXPECT_EQ(v, 0);
+            // Lista_Peones through Lista_Damas lie together.
+            for (const int32_t *p = &l->Lista_Peones[0][0]; p <= &l->Lista_Damas[7]; p++)
+                EXPECT_EQ(*p, -1);
+            for (int32_t v : l->Defensa_Casilla) EXPECT_EQ(v, -1);
+            for (int32_t v : {l->Num_Amenazas_Peon, l->Num_Objetivos_Caballo,
+                              l->Num_Objetivos_Alfil, l->Num_Objetivos_Torre,
+                              l->Num_Objetivos_Dama, l->Num_Objetivos_Rey, l->Puntos_Apertura,
+                              l->Puntos_Final, l->Movilidad_Apertura, l->Movilidad_Final,
+                              l->Tropismo_Apertura, l->Tropismo_Final, l->Peones_Flanco_Dama,
+                              l->Peones_Flanco_Rey, l->Peones_Claras, l->Peones_Oscuras,
+                              l->Peones_Segunda, l->Ataque_Rey, l->Atacantes_Rey})
+                EXPECT_EQ(v, 0);
+            // List contents stay; the five counts only with the flag.
+            EXPECT_EQ(l->Objetivos_Dama[223], 0x55555555);
+            for (int32_t v : {l->Num_Peones, l->Num_Caballos, l->Num_Alfiles, l->Num_Torres,
+                              l->Num_Damas})
+                EXPECT_EQ(v, material ? 0 : 0x55555555);
+        }
+    }
+}
+
+}  // namespace

@@ -1,81 +1,61 @@
-// Invariants of the evaluation tables.
+// Invariants of the evaluation tables, and a few entries checked against the printed ones.
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 #include "eval/eval.h"
 
-static int Espejo(int s) { return s ^ 56; }       // same file, rank reversed
-static int Columna(int s) { return s ^ 7; }       // same rank, file reversed
+namespace {
 
-TEST(TablasEvaluacion, BlackHalvesAreTheWhiteHalvesWithRanksReversed) {
-    const int32_t *tablas[] = {PST_N_OP, PST_B_OP, PST_Q_OP, PST_OUTPOST};
-    const char *nombres[] = {"PST_N_OP", "PST_B_OP", "PST_Q_OP", "PST_OUTPOST"};
-    for (int k = 0; k < 4; k++)
-        for (int s = 0; s < 64; s++)
-            EXPECT_EQ(tablas[k][64 + s], tablas[k][Espejo(s)]) << nombres[k] << " " << s;
-}
-
-TEST(TablasEvaluacion, SquareTablesAreSymmetric) {
-    const int32_t *finales[] = {PST_N_EG, PST_B_EG, PST_Q_EG};
-    for (const int32_t *t : finales)
+TEST(TablasEvaluacion, HalvesMirrorSymmetricTablesAreSymmetricAndCornersMatch) {
+    // Two-half tables: Black's half is White's with ranks reversed; all are symmetric by file.
+    const int32_t *mitades[] = {PST_N_OP, PST_B_OP, PST_Q_OP, PST_OUTPOST, PST_P_OP, PST_R_OP,
+                                PST_K_OP, PST_BONUS_DEFENDED_OP, PST_BONUS_DEFENDED_EG,
+                                PST_BONUS_FALANGE_OP, PST_BONUS_FALANGE_EG};
+    // One-half endgame tables: symmetric by file and by rank.
+    const int32_t *simetricas[] = {PST_N_EG, PST_B_EG, PST_Q_EG, PST_P_EG, PST_K_EG, PST_R_EG};
+    for (int k = 0; k < 11; k++)
         for (int s = 0; s < 64; s++) {
-            EXPECT_EQ(t[s], t[Espejo(s)]) << s;
-            EXPECT_EQ(t[s], t[Columna(s)]) << s;
+            EXPECT_EQ(mitades[k][64 + s], mitades[k][s ^ 56]) << "table " << k << " square " << s;
+            EXPECT_EQ(mitades[k][s], mitades[k][s ^ 7]) << "table " << k << " square " << s;
         }
-    const int32_t *aperturas[] = {PST_N_OP, PST_B_OP, PST_Q_OP, PST_OUTPOST};
-    for (const int32_t *t : aperturas)
-        for (int s = 0; s < 64; s++) EXPECT_EQ(t[s], t[Columna(s)]) << s;
+    for (int k = 0; k < 6; k++)
+        for (int s = 0; s < 64; s++) {
+            EXPECT_EQ(simetricas[k][s], simetricas[k][s ^ 56]) << "table " << k << " " << s;
+            EXPECT_EQ(simetricas[k][s], simetricas[k][s ^ 7]) << "table " << k << " " << s;
+        }
+    // The wing tables are constant along files and mirror each other across the board.
+    for (int s = 0; s < 64; s++) {
+        EXPECT_EQ(PST_K_EG_KS[s], PST_K_EG_KS[s & 7]) << s;
+        EXPECT_EQ(PST_K_EG_QS[s], PST_K_EG_KS[s ^ 7]) << s;
+    }
+    const int32_t esquinas[] = {
+        PST_N_OP[0], -135, PST_N_OP[64], -50, PST_N_EG[27], 10, PST_B_OP[66], -16, PST_B_OP[9], 3,
+        PST_B_EG[0], -30, PST_Q_OP[60], -5, PST_Q_EG[35], 8, PST_OUTPOST[19], 12,
+        PST_P_OP[36], 15, PST_P_EG[8], 3, PST_R_OP[59], 4, PST_K_OP[0], -40, PST_K_OP[70], 50,
+        PST_K_EG[56], -72, PST_K_EG_KS[63], -30, PST_BONUS_FALANGE_OP[26], 10,
+        PST_BONUS_FALANGE_EG[51], 0, PST_BONUS_DEFENDED_OP[16], 8, PST_BONUS_DEFENDED_EG[40], 1,
+        BONUS_PASSED[1][6], 260, BONUS_PEON_IMPARABLE[6], 400, ESCUDO_PEON[0][6], -35,
+        ESCUDO_PEON[1][4], -13, imbalance[3][6], 60, imbalance[5][2], -60,
+        KING_ATTACK_MULTI[10], 1, KING_ATTACK_MULTI[233], 499, att_on_hang_mg[PEON_N], 11,
+        att_on_hang_eg[DAMA_B], 33};
+    for (size_t i = 0; i < std::size(esquinas); i += 2)
+        EXPECT_EQ(esquinas[i], esquinas[i + 1]) << "entry " << i / 2;
 }
 
-TEST(TablasEvaluacion, CornerEntriesMatchThePrintedTables) {
-    EXPECT_EQ(PST_N_OP[0], -135);   // a8
-    EXPECT_EQ(PST_N_OP[63], -50);   // h1
-    EXPECT_EQ(PST_N_OP[64 + 0], -50);  // Black knight on a8 counts as a White one on a1
-    EXPECT_EQ(PST_B_OP[58], -16);   // c1
-    EXPECT_EQ(PST_B_OP[64 + 2], -16);  // Black bishop on c8
-    EXPECT_EQ(PST_B_OP[9], 3);      // b7
-    EXPECT_EQ(PST_Q_OP[60], -5);
-    EXPECT_EQ(PST_Q_OP[64 + 4], -5);
-    EXPECT_EQ(PST_Q_OP[36], 0);
-    EXPECT_EQ(PST_N_EG[27], 10);
-    EXPECT_EQ(PST_B_EG[0], -30);
-    EXPECT_EQ(PST_Q_EG[35], 8);
-    EXPECT_EQ(PST_OUTPOST[28], 9);  // e5
-    EXPECT_EQ(PST_OUTPOST[19], 12);  // d6
-    EXPECT_EQ(PST_OUTPOST[64 + 36], 9);  // Black's e4
-}
-
-TEST(TablasEvaluacion, ImbalanceIsAntisymmetricUnderColourExchange) {
+TEST(TablasEvaluacion, ImbalanceThreatsAndKingAttackKeepTheirShape) {
     for (int i = 0; i < 9; i++)
         for (int j = 0; j < 9; j++) EXPECT_EQ(imbalance[8 - i][8 - j], -imbalance[i][j]) << i << j;
-    EXPECT_EQ(imbalance[4][4], 0);
-    EXPECT_EQ(imbalance[3][6], 60);
-}
-
-TEST(TablasEvaluacion, KingAttackGrowsToFiveHundred) {
     for (int i = 1; i < 400; i++) EXPECT_LE(KING_ATTACK_MULTI[i - 1], KING_ATTACK_MULTI[i]) << i;
     EXPECT_EQ(KING_ATTACK_MULTI[0], 0);
-    EXPECT_EQ(KING_ATTACK_MULTI[10], 1);
-    EXPECT_EQ(KING_ATTACK_MULTI[233], 499);
     EXPECT_EQ(KING_ATTACK_MULTI[234], 500);
     EXPECT_EQ(KING_ATTACK_MULTI[399], 500);
+    for (int32_t pieza = PEON_B; pieza <= REY_B; pieza++) {
+        EXPECT_EQ(att_on_hang_mg[pieza + 7], att_on_hang_mg[pieza]) << pieza;
+        EXPECT_EQ(att_on_hang_eg[pieza + 7], att_on_hang_eg[pieza]) << pieza;
+    }
+    for (int32_t codigo : {0, REY_B, SIN_PIEZA, REY_N, 14, 15})
+        EXPECT_EQ(att_on_hang_mg[codigo] + att_on_hang_eg[codigo], 0) << codigo;
 }
 
-TEST(TablasEvaluacion, StartUpTablesHoldMobilityRowsAndTropism) {
-    LlenarTablasEvaluacion();
-    EXPECT_EQ(BONUS_CABALLO_MOVILIDAD[4], 0);
-    EXPECT_EQ(BONUS_CABALLO_MOVILIDAD[9 + 8], 16);
-    EXPECT_EQ(BONUS_ALFIL_MOVILIDAD[0], -30);
-    EXPECT_EQ(BONUS_ALFIL_MOVILIDAD[16 + 13], 35);
-    EXPECT_EQ(BONUS_TORRE_MOVILIDAD[14], 14);
-    EXPECT_EQ(BONUS_TORRE_MOVILIDAD[16 + 0], -28);
-    EXPECT_EQ(BONUS_DAMA_MOVILIDAD[27], 13);
-    EXPECT_EQ(BONUS_DAMA_MOVILIDAD[32 + 0], -28);
-    EXPECT_EQ(TROPISMO_DISTANCIA[0][63], 0);
-    EXPECT_EQ(TROPISMO_DISTANCIA[36][28], 13);  // e4, e5
-    EXPECT_EQ(TROPISMO_DISTANCIA[20][20], 14);
-    for (int a = 0; a < 64; a++)
-        for (int b = 0; b < 64; b++) {
-            EXPECT_EQ(TROPISMO_DISTANCIA[a][b], TROPISMO_DISTANCIA[b][a]);
-            EXPECT_EQ(TROPISMO_DISTANCIA[a][b], TROPISMO_DISTANCIA[a ^ 56][b ^ 56]);
-        }
-}
+}  // namespace
