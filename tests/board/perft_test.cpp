@@ -29,38 +29,6 @@ Estadisticas_Perft Contar(int32_t profundidad) {
     return est;
 }
 
-// The same position with colours swapped: ranks reversed, letter case swapped, the other side
-// to move, castling letters swapped, the en-passant rank mirrored.
-std::string EspejoFen(const std::string &fen) {
-    std::string campos[4], filas[8];
-    for (size_t i = 0, c = 0; c < fen.size() && i < 4; c++) {
-        if (fen[c] == ' ')
-            i++;
-        else
-            campos[i] += fen[c];
-    }
-    auto cambiar = [](char c) {
-        return static_cast<char>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
-    };
-    size_t f = 0;
-    for (char c : campos[0]) {
-        if (c == '/')
-            f++;
-        else
-            filas[f] += cambiar(c);
-    }
-    std::string res;
-    for (int r = 7; r >= 0; r--) res += filas[r] + (r > 0 ? "/" : " ");
-    res += campos[1] == "w" ? "b " : "w ";
-    std::string enroque;
-    for (char c : std::string("KQkq")) {
-        if (campos[2].find(cambiar(c)) != std::string::npos) enroque += c;
-    }
-    std::string paso = campos[3];
-    if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
-    return res + (enroque.empty() ? std::string(1, '-') : enroque) + " " + paso;
-}
-
 }  // namespace
 
 class Perft : public ::testing::Test {

@@ -16,8 +16,12 @@ TEST(TablaLmr, FilasDeReferenciaYBordes) {
     // always below the depth itself.
     for (int d = 0; d < 64; d++) {
         for (int k = 0; k < 256; k++) {
-            if (d < 2 || k < 2) EXPECT_EQ(lmr[d][k], 0) << d << "," << k;
-            if (k > 63) EXPECT_EQ(lmr[d][k], lmr[d][63]) << d << "," << k;
+            if (d < 2 || k < 2) {
+                EXPECT_EQ(lmr[d][k], 0) << d << "," << k;
+            }
+            if (k > 63) {
+                EXPECT_EQ(lmr[d][k], lmr[d][63]) << d << "," << k;
+            }
             EXPECT_LT(lmr[d][k], d > 0 ? d : 1) << d << "," << k;
         }
     }
