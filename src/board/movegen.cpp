@@ -96,26 +96,25 @@ static inline void GenerarPeon(int32_t s, int32_t modo, Lista_Jugadas *lista, in
     }
 }
 
+// Knight jumps from GEOMETRIA, in the order 10, -6, 6, -10, 17, 15, -15, -17.
 template <bool BLANCO>
 static inline void GenerarCaballo(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
     const int32_t *T = TableroGlobal.Tablero;
-    const int32_t *C = TableroGlobal.Color_Casilla;
-    const int32_t c = C[s];
-    for (int32_t d : {10, -6, 6, -10, 17, 15, -15, -17}) {
-        const int32_t h = s + d;
-        if (h < 0 || h > 63 || C[h] == c) continue;  // a wrapped jump keeps the colour
+    const uint8_t *saltos = GEOMETRIA.Caballo[s];
+    for (int32_t i = 0, num = GEOMETRIA.Num_Caballo[s]; i < num; i++) {
+        const int32_t h = saltos[i];
         const int32_t p = T[h];
         if (p == SIN_PIEZA || EsEnemiga<BLANCO>(p)) AnadirNormal(s, h, modo, lista, n);
     }
 }
 
-// A bishop ray from s: the walk ends where the square colour changes (the board edge).
-template <bool BLANCO, int32_t D>
-static inline void RayoDiagonal(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
+// One ray of GEOMETRIA from s, nearest square first, up to the first occupied square.
+template <bool BLANCO, int32_t K>
+static inline void Rayo(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
     const int32_t *T = TableroGlobal.Tablero;
-    const int32_t *C = TableroGlobal.Color_Casilla;
-    const int32_t c = C[s];
-    for (int32_t h = s + D; h >= 0 && h < 64 && C[h] == c; h += D) {
+    const uint8_t *rayo = GEOMETRIA.Rayo[s][K];
+    for (int32_t i = 0, largo = GEOMETRIA.Largo_Rayo[s][K]; i < largo; i++) {
+        const int32_t h = rayo[i];
         const int32_t p = T[h];
         if (p == SIN_PIEZA) {
             AnadirNormal(s, h, modo, lista, n);
@@ -126,39 +125,22 @@ static inline void RayoDiagonal(int32_t s, int32_t modo, Lista_Jugadas *lista, i
     }
 }
 
+// Bishop rays 9, 7, -7, -9.
 template <bool BLANCO>
 static inline void GenerarAlfil(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    RayoDiagonal<BLANCO, 9>(s, modo, lista, n);
-    RayoDiagonal<BLANCO, 7>(s, modo, lista, n);
-    RayoDiagonal<BLANCO, -7>(s, modo, lista, n);
-    RayoDiagonal<BLANCO, -9>(s, modo, lista, n);
+    Rayo<BLANCO, 0>(s, modo, lista, n);
+    Rayo<BLANCO, 1>(s, modo, lista, n);
+    Rayo<BLANCO, 2>(s, modo, lista, n);
+    Rayo<BLANCO, 3>(s, modo, lista, n);
 }
 
-// A rook ray from s: vertical rays end at the board, sideways rays at the rank's ends.
-template <bool BLANCO, int32_t D>
-static inline void RayoRecto(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    const int32_t *T = TableroGlobal.Tablero;
-    for (int32_t h = s + D;; h += D) {
-        if (D == 8 && h > 63) break;
-        if (D == -8 && h < 0) break;
-        if (D == 1 && (h & 7) == 0) break;
-        if (D == -1 && (h < 0 || (h & 7) == 7)) break;
-        const int32_t p = T[h];
-        if (p == SIN_PIEZA) {
-            AnadirNormal(s, h, modo, lista, n);
-            continue;
-        }
-        if (EsEnemiga<BLANCO>(p)) AnadirNormal(s, h, modo, lista, n);
-        break;
-    }
-}
-
+// Rook rays 8, -8, -1, 1.
 template <bool BLANCO>
 static inline void GenerarTorre(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    RayoRecto<BLANCO, 8>(s, modo, lista, n);
-    RayoRecto<BLANCO, -8>(s, modo, lista, n);
-    RayoRecto<BLANCO, -1>(s, modo, lista, n);
-    RayoRecto<BLANCO, 1>(s, modo, lista, n);
+    Rayo<BLANCO, 4>(s, modo, lista, n);
+    Rayo<BLANCO, 5>(s, modo, lista, n);
+    Rayo<BLANCO, 6>(s, modo, lista, n);
+    Rayo<BLANCO, 7>(s, modo, lista, n);
 }
 
 // King: the two castlings (all moves only), then the eight steps.
@@ -166,8 +148,6 @@ template <bool BLANCO>
 static inline void GenerarRey(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t *T = t.Tablero;
-    const int32_t *C = t.Color_Casilla;
-    const int32_t c = C[s];
     if (modo != GENERAR_CAPTURAS) {
         // The king must stand on e1 or e8; the destination square is left to the make.
         const int32_t enroque = BLANCO ? t.Enroque_Blancas : t.Enroque_Negras;
@@ -182,12 +162,10 @@ static inline void GenerarRey(int32_t s, int32_t modo, Lista_Jugadas *lista, int
             Anadir(lista, n, Palabra(s, s - 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));
         }
     }
-    // Steps of 8 are bounded by the board, of 1 by a colour change, diagonals by no change.
-    for (int32_t d : {8, -8, 1, -1, 9, -9, 7, -7}) {
-        const int32_t h = s + d;
-        if (h < 0 || h > 63) continue;
-        if ((d == 1 || d == -1) && C[h] == c) continue;
-        if (d != 8 && d != -8 && d != 1 && d != -1 && C[h] != c) continue;
+    // King steps from GEOMETRIA, in the order 8, -8, 1, -1, 9, -9, 7, -7.
+    const uint8_t *pasos = GEOMETRIA.Rey[s];
+    for (int32_t i = 0, num = GEOMETRIA.Num_Rey[s]; i < num; i++) {
+        const int32_t h = pasos[i];
         const int32_t p = T[h];
         if (p == SIN_PIEZA || EsEnemiga<BLANCO>(p)) AnadirNormal(s, h, modo, lista, n);
     }

@@ -97,7 +97,7 @@ int32_t AmenazadoPorPeonB(int32_t casilla);
 int32_t EscalarExtendido(int32_t x, float factor);
 
 // Larger of the file and the rank distance.
-inline int32_t DistanciaRey(int32_t a, int32_t b) {
+constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
     int32_t df = (a & 7) - (b & 7), dr = (a >> 3) - (b >> 3);
     if (df < 0) df = -df;
     if (dr < 0) dr = -dr;

@@ -114,7 +114,7 @@ int32_t CerrarEvaluacion() {
 
     // 17. Cache store, always overwriting.
     if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
-        uint32_t indice = t.Clave % static_cast<uint32_t>(TT_Opciones.Num_Cache);
+        uint32_t indice = IndiceCache(t.Clave);
         TT_Cache[indice].Clave = t.Clave;
         TT_Cache[indice].Puntuacion = static_cast<int16_t>(puntos);
     }
@@ -141,7 +141,7 @@ int32_t Evaluar() {
 
     // 4. Cache probe: scores are stored from White's point of view.
     if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
-        uint32_t indice = t.Clave % static_cast<uint32_t>(TT_Opciones.Num_Cache);
+        uint32_t indice = IndiceCache(t.Clave);
         if (TT_Cache[indice].Clave == t.Clave) {
             int32_t guardada = TT_Cache[indice].Puntuacion;
             return t.Turno == 1 ? guardada : -guardada;

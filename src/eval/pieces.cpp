@@ -1,34 +1,50 @@
 // The board scan: pawn bookkeeping, knights, bishops and queens of both colours.
 #include "eval/eval.h"
 
+// The pawn geometry follows the square-colour edge rule of the scan.
 int32_t AmenazadoPorPeonN(int32_t casilla) {
-    if (casilla < 7) return 0;
-    const Tipo_Tablero &t = TableroGlobal;
-    // A diagonal neighbour has the same square colour; a wrapped one does not.
-    if (casilla >= 9 && t.Tablero[casilla - 9] == PEON_N &&
-        t.Color_Casilla[casilla - 9] == t.Color_Casilla[casilla])
-        return 1;
-    if (t.Tablero[casilla - 7] == PEON_N &&
-        t.Color_Casilla[casilla - 7] == t.Color_Casilla[casilla])
-        return 1;
+    const int32_t *T = TableroGlobal.Tablero;
+    const Geometria_Tablero &g = GEOMETRIA;
+    for (int32_t i = 0; i < g.Num_Peon_N[casilla]; i++)
+        if (T[g.Peon_N[casilla][i]] == PEON_N) return 1;
     return 0;
 }
 
 int32_t AmenazadoPorPeonB(int32_t casilla) {
-    if (casilla > 56) return 0;
-    const Tipo_Tablero &t = TableroGlobal;
-    if (t.Tablero[casilla + 7] == PEON_B &&
-        t.Color_Casilla[casilla + 7] == t.Color_Casilla[casilla])
-        return 1;
-    if (casilla <= 54 && t.Tablero[casilla + 9] == PEON_B &&
-        t.Color_Casilla[casilla + 9] == t.Color_Casilla[casilla])
-        return 1;
+    const int32_t *T = TableroGlobal.Tablero;
+    const Geometria_Tablero &g = GEOMETRIA;
+    for (int32_t i = 0; i < g.Num_Peon_B[casilla]; i++)
+        if (T[g.Peon_B[casilla][i]] == PEON_B) return 1;
     return 0;
 }
 
-static const int32_t SALTOS_CABALLO[8] = {-17, -15, -10, -6, 6, 10, 15, 17};
-static const int32_t RAYOS_ALFIL[4] = {-7, -9, 7, 9};
-static const int32_t RAYOS_DAMA[8] = {-9, 9, -7, 7, 1, -1, 8, -8};
+// The scan's per-piece terms are inlined into it, so each colour's copy sees its own constant
+// view and loses the colour tests.
+#define EN_LINEA __attribute__((always_inline)) inline
+
+// Knight targets in the scan's jump order (-17, -15, -10, -6, 6, 10, 15, 17): a jump that
+// keeps the square colour has wrapped round the board.
+struct Saltos_Caballo {
+    uint8_t Destino[64][8];
+    uint8_t Num[64];
+};
+static constexpr Saltos_Caballo CrearSaltos() {
+    Saltos_Caballo c{};
+    const int32_t saltos[8] = {-17, -15, -10, -6, 6, 10, 15, 17};
+    for (int32_t s = 0; s < 64; s++) {
+        for (int32_t salto : saltos) {
+            const int32_t d = s + salto;
+            if (d < 0 || d > 63 || ((d & 7) + (d >> 3)) % 2 == ((s & 7) + (s >> 3)) % 2) continue;
+            c.Destino[s][c.Num[s]++] = static_cast<uint8_t>(d);
+        }
+    }
+    return c;
+}
+static constexpr Saltos_Caballo SALTOS_CABALLO = CrearSaltos();
+
+// Rays of GEOMETRIA in the scan's order: bishop -7, -9, 7, 9; queen -9, 9, -7, 7, 1, -1, 8, -8.
+static constexpr int32_t RAYOS_ALFIL[4] = {2, 3, 1, 0};
+static constexpr int32_t RAYOS_DAMA[8] = {3, 0, 2, 1, 7, 6, 4, 5};
 
 // Per-colour view of the scan: own record, enemy record and the colour-dependent numbers.
 struct Vista_Lado {
@@ -64,7 +80,7 @@ static inline int32_t EsPropia(const Vista_Lado &v, int32_t pieza) {
     return v.blanco ? pieza < SIN_PIEZA : pieza > SIN_PIEZA;
 }
 
-static inline int32_t AtacadaPorPeonRival(const Vista_Lado &v, int32_t casilla) {
+EN_LINEA static int32_t AtacadaPorPeonRival(const Vista_Lado &v, int32_t casilla) {
     return v.blanco ? AmenazadoPorPeonN(casilla) : AmenazadoPorPeonB(casilla);
 }
 
@@ -73,7 +89,7 @@ static inline int32_t EnMitadRival(const Vista_Lado &v, int32_t casilla) {
     return v.blanco ? casilla < 32 : casilla >= 32;
 }
 
-static void EvaluarPeon(Vista_Lado &v, int32_t s) {
+EN_LINEA static void EvaluarPeon(Vista_Lado &v, int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
     int32_t f = s & 7;
@@ -122,17 +138,15 @@ static void EvaluarPeon(Vista_Lado &v, int32_t s) {
     }
 }
 
-static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
+EN_LINEA static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
     const int32_t rey_rival = v.rey_rival;
     const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
     int32_t movilidad = 0, ataque = 0, mitad_rival = 0;
 
-    for (int32_t salto : SALTOS_CABALLO) {
-        int32_t d = s + salto;
-        // A knight jump always changes the square colour; a wrapped one may not.
-        if (d < 0 || d > 63 || t.Color_Casilla[d] == t.Color_Casilla[s]) continue;
+    for (int32_t i = 0; i < SALTOS_CABALLO.Num[s]; i++) {
+        const int32_t d = SALTOS_CABALLO.Destino[s][i];
         int32_t pieza = t.Tablero[d];
         if (pieza == SIN_PIEZA) {
             int32_t libre = !AtacadaPorPeonRival(v, d);
@@ -171,7 +185,7 @@ static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
     if (v.num_caballos < 8) p.Lista_Caballos[v.num_caballos++] = s;
 }
 
-static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
+EN_LINEA static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
     const int32_t rey_rival = v.rey_rival;
@@ -182,9 +196,10 @@ static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
 
     if (v.num_alfiles < 8) p.Lista_Alfiles[v.num_alfiles++] = s;
 
-    for (int32_t rayo : RAYOS_ALFIL) {
-        for (int32_t d = s + rayo; d >= 0 && d <= 63 && t.Color_Casilla[d] == t.Color_Casilla[s];
-             d += rayo) {
+    for (int32_t k : RAYOS_ALFIL) {
+        const uint8_t *rayo = GEOMETRIA.Rayo[s][k];
+        for (int32_t i = 0, largo = GEOMETRIA.Largo_Rayo[s][k]; i < largo; i++) {
+            const int32_t d = rayo[i];
             int32_t pieza = t.Tablero[d];
             if (pieza == SIN_PIEZA) {
                 movilidad += !AtacadaPorPeonRival(v, d);
@@ -268,7 +283,7 @@ static int32_t CapturaConJaque(const Vista_Lado &v, int32_t s, const int32_t *ob
     return exito;
 }
 
-static void EvaluarDama(Vista_Lado &v, int32_t s) {
+EN_LINEA static void EvaluarDama(Vista_Lado &v, int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
     const int32_t rey_rival = v.rey_rival;
@@ -277,12 +292,10 @@ static void EvaluarDama(Vista_Lado &v, int32_t s) {
     int32_t movilidad = 0, ataque = 0, jaque = 0;
     int32_t objetivos[8], num_objetivos = 0;
 
-    for (int32_t r = 0; r < 8; r++) {
-        const int32_t rayo = RAYOS_DAMA[r];
-        const int32_t diagonal = r < 4;
-        for (int32_t d = s + rayo, previa = s; d >= 0 && d <= 63; previa = d, d += rayo) {
-            // Diagonal steps keep the square colour, straight steps change it.
-            if ((t.Color_Casilla[d] == t.Color_Casilla[previa]) != diagonal) break;
+    for (int32_t k : RAYOS_DAMA) {
+        const uint8_t *rayo = GEOMETRIA.Rayo[s][k];
+        for (int32_t i = 0, largo = GEOMETRIA.Largo_Rayo[s][k]; i < largo; i++) {
+            const int32_t d = rayo[i];
             int32_t pieza = t.Tablero[d];
             if (pieza == SIN_PIEZA) {
                 movilidad++;

@@ -1,14 +1,26 @@
 // Rooks: square tables, mobility, tropism, king attack, files, seventh rank, trapped rooks.
 #include "eval/eval.h"
 
-// Rays in the order right, left, up, down; every step changes the square colour.
-static constexpr int32_t RAYOS_TORRE[4] = {1, -1, -8, 8};
+// Rays of GEOMETRIA in the order right, left, up, down.
+static constexpr int32_t RAYOS_TORRE[4] = {7, 6, 5, 4};
+
+// Squares at king distance 0 or 1 from each square, one bit per square.
+struct Zonas_Rey {
+    uint64_t Zona[64];
+};
+static constexpr Zonas_Rey CrearZonas() {
+    Zonas_Rey z{};
+    for (int32_t s = 0; s < 64; s++)
+        for (int32_t t = 0; t < 64; t++)
+            if (DistanciaRey(s, t) <= 1) z.Zona[s] |= uint64_t(1) << t;
+    return z;
+}
+static constexpr Zonas_Rey ZONAS_REY = CrearZonas();
 
 template <bool Blanco>
 static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     if (propio.Num_Torres == 0) return;
     const int32_t *tablero = TableroGlobal.Tablero;
-    const int32_t *color = TableroGlobal.Color_Casilla;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
     constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
     constexpr int32_t peon_rival = Blanco ? PEON_N : PEON_B;
@@ -17,6 +29,8 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     constexpr int32_t rey_rival_pieza = Blanco ? REY_N : REY_B;
     constexpr int32_t mitad = Blanco ? 0 : 64;
     const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
+    // An empty square is never the king's own, so distance 1 and distance 0 or 1 agree there.
+    const uint64_t zona = ZONAS_REY.Zona[rey_rival];
     // Seventh rank counts when the enemy king is on its first rank or its pawns are at home.
     const bool septima_util = (rey_rival >> 3) == (Blanco ? 0 : 7) || rival.Peones_Segunda > 0;
     int32_t op = 0, eg = 0, en_septima = 0;
@@ -34,18 +48,18 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
 
         // 1. Rays.
         for (int32_t d = 0; d < 4; d++) {
-            const int32_t paso = RAYOS_TORRE[d];
+            const int32_t paso = d == 2 ? -8 : 8;  // used by the vertical rays only
             const bool vertical = d >= 2;
-            int32_t previa = s;
-            for (int32_t t = s + paso; t >= 0 && t < 64 && color[t] != color[previa];
-                 previa = t, t += paso) {
+            const uint8_t *rayo = GEOMETRIA.Rayo[s][RAYOS_TORRE[d]];
+            for (int32_t j = 0, largo = GEOMETRIA.Largo_Rayo[s][RAYOS_TORRE[d]]; j < largo; j++) {
+                const int32_t t = rayo[j];
                 const int32_t p = tablero[t];
                 if (p == SIN_PIEZA) {
                     movilidad++;
-                    if (DistanciaRey(t, rey_rival) == 1) unidades += 9;
+                    if ((zona >> t) & 1) unidades += 9;
                     continue;
                 }
-                if (DistanciaRey(t, rey_rival) <= 1) unidades += 9;
+                if ((zona >> t) & 1) unidades += 9;
                 if (Blanco ? p > SIN_PIEZA : p < SIN_PIEZA) {
                     movilidad++;
                     if (propio.Num_Objetivos_Torre < 112)

@@ -16,7 +16,7 @@ static inline bool EsMate(int32_t v) {
 static uint32_t JugadaTabla() {
     if (TT_Datos == nullptr) return 0;
     const uint32_t clave = TableroGlobal.Clave;
-    const Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    const Grupo &g = TT_Datos[IndiceGrupo(clave)];
     for (const TT_Entrada &e : g.Entradas) {
         if (e.Clave == clave) return e.Jugada;
     }
@@ -27,7 +27,7 @@ static uint32_t JugadaTabla() {
 static int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
     if (TT_Datos == nullptr) return 0;
     const uint32_t clave = TableroGlobal.Clave;
-    const Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    const Grupo &g = TT_Datos[IndiceGrupo(clave)];
     for (const TT_Entrada &e : g.Entradas) {
         if (e.Clave == clave && Profundidad_TT(e.Info) >= reducida && Tipo_TT(e.Info) == TT_ALPHA &&
             e.Puntuacion < beta && e.Puntuacion <= alpha) {

@@ -46,6 +46,32 @@ extern Registro_TT TT_Opciones;
 extern Grupo *TT_Datos;
 extern Cache_Entrada *TT_Cache;
 
+// Remainder by a runtime divisor through a cached 64-bit reciprocal: exact for every 32-bit
+// dividend and divisor, without a division instruction. The reciprocal follows the divisor.
+struct Divisor_Rapido {
+    uint32_t Divisor;
+    uint64_t Reciproco;
+};
+extern Divisor_Rapido Modulo_Grupos, Modulo_Cache;
+
+__attribute__((always_inline)) inline uint32_t RestoRapido(uint32_t x, int32_t divisor,
+                                                           Divisor_Rapido &r) {
+    const uint32_t d = static_cast<uint32_t>(divisor);
+    if (__builtin_expect(r.Divisor != d, 0)) {
+        r.Divisor = d;
+        r.Reciproco = UINT64_MAX / d + 1;
+    }
+    return static_cast<uint32_t>((static_cast<unsigned __int128>(r.Reciproco * x) * d) >> 64);
+}
+
+// Bucket of a key in the table, entry of a key in the evaluation cache.
+inline uint32_t IndiceGrupo(uint32_t clave) {
+    return RestoRapido(clave, TT_Opciones.Num_Grupos, Modulo_Grupos);
+}
+inline uint32_t IndiceCache(uint32_t clave) {
+    return RestoRapido(clave, TT_Opciones.Num_Cache, Modulo_Cache);
+}
+
 inline int32_t Profundidad_TT(uint16_t info) { return info & 127; }
 inline int32_t Edad_TT(uint16_t info) { return (info >> 7) & 127; }
 inline int32_t Tipo_TT(uint16_t info) { return info >> 14; }
@@ -140,11 +166,11 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
 inline void PrecargarTablas() {
     const uint32_t clave = TableroGlobal.Clave;
     if (TT_Datos != nullptr) {
-        const Grupo *g = &TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+        const Grupo *g = &TT_Datos[IndiceGrupo(clave)];
         __builtin_prefetch(g);
         __builtin_prefetch(reinterpret_cast<const char *>(g) + sizeof(Grupo) - 1);
     }
     if (TT_Cache != nullptr && TT_Opciones.Megas_Cache != 0) {
-        __builtin_prefetch(&TT_Cache[clave % static_cast<uint32_t>(TT_Opciones.Num_Cache)]);
+        __builtin_prefetch(&TT_Cache[IndiceCache(clave)]);
     }
 }

@@ -8,6 +8,7 @@
 Registro_TT TT_Opciones;
 Grupo *TT_Datos = nullptr;
 Cache_Entrada *TT_Cache = nullptr;
+Divisor_Rapido Modulo_Grupos, Modulo_Cache;
 
 // Bytes in one megabyte.
 static constexpr long double MEGA = 1048576.0L;
@@ -92,7 +93,7 @@ void LimpiarTransposicion() {
 void AlmacenarPosicion(int32_t profundidad, int32_t puntuacion, int32_t tipo, uint32_t jugada) {
     if (TT_Datos == nullptr) return;
     uint32_t clave = TableroGlobal.Clave;
-    Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    Grupo &g = TT_Datos[IndiceGrupo(clave)];
     int32_t maximo = 4 * TT_Opciones.Num_Grupos;
 
     // 1. Same position, else an empty slot, else the oldest (then deepest) victim.
@@ -150,7 +151,7 @@ int32_t RecuperarPosicion(int32_t alpha, int32_t beta, const int32_t *profundida
     *jugada = 0;
     if (TT_Datos == nullptr) return 0;
     uint32_t clave = TableroGlobal.Clave;
-    const Grupo &g = TT_Datos[clave % static_cast<uint32_t>(TT_Opciones.Num_Grupos)];
+    const Grupo &g = TT_Datos[IndiceGrupo(clave)];
     int32_t ply = TableroGlobal.Indice_Deshacer;
 
     // The window narrows from slot to slot.
