@@ -210,6 +210,12 @@ struct Geometria_Tablero {
     uint8_t Largo_Rayo[64][8];
     uint8_t Caballo[64][8];
     uint8_t Num_Caballo[64];
+    uint8_t Rey[64][8];
+    uint8_t Num_Rey[64];
+    uint8_t Peon_B[64][2];  // white pawns attacking the square stand here
+    uint8_t Num_Peon_B[64];
+    uint8_t Peon_N[64][2];
+    uint8_t Num_Peon_N[64];
 };
 extern const Geometria_Tablero GEOMETRIA;
 void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);

@@ -38,6 +38,19 @@ static constexpr Geometria_Tablero CrearGeometria() {
             const int32_t t = s + d;
             if (t >= 0 && t < 64 && ColorDe(t) != c) g.Caballo[s][g.Num_Caballo[s]++] = t;
         }
+        for (int32_t d : {8, -8, 1, -1, 9, -9, 7, -7}) {
+            const int32_t t = s + d;
+            if (t < 0 || t > 63) continue;
+            const bool recto = d == 8 || d == -8, lateral = d == 1 || d == -1;
+            if (recto || (lateral ? ColorDe(t) != c : ColorDe(t) == c)) {
+                g.Rey[s][g.Num_Rey[s]++] = static_cast<uint8_t>(t);
+            }
+        }
+        // A white pawn attacks s from s+7 or s+9, a black one from s-7 or s-9.
+        for (int32_t d : {7, 9}) {
+            if (s + d < 64 && ColorDe(s + d) == c) g.Peon_B[s][g.Num_Peon_B[s]++] = s + d;
+            if (s - d >= 0 && ColorDe(s - d) == c) g.Peon_N[s][g.Num_Peon_N[s]++] = s - d;
+        }
     }
     return g;
 }
