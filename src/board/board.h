@@ -164,6 +164,29 @@ int32_t Jaque2(int32_t casilla);
 int32_t Peon_Asalvo(int32_t casilla, int32_t lado);
 int32_t HacerMovimiento(uint32_t jugada);  // 1 when the mover's king is safe afterwards
 void DeshacerMovimiento();
+// The undo record of a move (or of a null move, jugada 0): the state a move changes and
+// its unmake cannot rebuild from the move word.
+inline void GuardarDeshacer(Registro_Deshacer &r, uint32_t jugada) {
+    const Tipo_Tablero &t = TableroGlobal;
+    r.Clave = t.Clave;
+    r.Jugada = jugada;
+    r.Rey_Blanco = t.Rey_Blanco;
+    r.Rey_Negro = t.Rey_Negro;
+    r.Enroque_Blancas = t.Enroque_Blancas;
+    r.Enroque_Negras = t.Enroque_Negras;
+    r.Ficha_Al_Paso = t.Ficha_Al_Paso;
+    r.Regla_50 = t.Regla_50;
+}
+inline void RestaurarDeshacer(const Registro_Deshacer &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    t.Clave = r.Clave;
+    t.Rey_Blanco = r.Rey_Blanco;
+    t.Rey_Negro = r.Rey_Negro;
+    t.Enroque_Blancas = r.Enroque_Blancas;
+    t.Enroque_Negras = r.Enroque_Negras;
+    t.Ficha_Al_Paso = r.Ficha_Al_Paso;
+    t.Regla_50 = r.Regla_50;
+}
 // 1 while a make can still be taken back: a make at the top record does not raise
 // Indice_Deshacer, so its unmake would restore the record below it instead.
 inline int32_t CabeJugadaDePrueba() { return TableroGlobal.Indice_Deshacer < MAX_DESHACER - 1; }

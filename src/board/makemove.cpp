@@ -64,15 +64,7 @@ int32_t HacerMovimiento(uint32_t m) {
     uint32_t clave = t.Clave;
 
     // 1. Save what the unmake cannot rebuild from the move word.
-    Registro_Deshacer &r = t.Pila_Deshacer[t.Indice_Deshacer];
-    r.Clave = t.Clave;
-    r.Jugada = m;
-    r.Rey_Blanco = t.Rey_Blanco;
-    r.Rey_Negro = t.Rey_Negro;
-    r.Enroque_Blancas = t.Enroque_Blancas;
-    r.Enroque_Negras = t.Enroque_Negras;
-    r.Ficha_Al_Paso = t.Ficha_Al_Paso;
-    r.Regla_50 = t.Regla_50;
+    GuardarDeshacer(t.Pila_Deshacer[t.Indice_Deshacer], m);
     const int32_t enroque_b = t.Enroque_Blancas, enroque_n = t.Enroque_Negras;
 
     if (Es_Enroque(m)) {
@@ -216,11 +208,5 @@ void DeshacerMovimiento() {
     }
 
     // 8. Everything else from the record, the key included.
-    t.Clave = r.Clave;
-    t.Rey_Blanco = r.Rey_Blanco;
-    t.Rey_Negro = r.Rey_Negro;
-    t.Enroque_Blancas = r.Enroque_Blancas;
-    t.Enroque_Negras = r.Enroque_Negras;
-    t.Ficha_Al_Paso = r.Ficha_Al_Paso;
-    t.Regla_50 = r.Regla_50;
+    RestaurarDeshacer(r);
 }

@@ -99,15 +99,7 @@ static int32_t SondearTablas(int32_t ply, int32_t *puntuacion) {
 // Null move made in place: saves the undo record at the current ply and flips the side.
 static void HacerNulo(int32_t ply) {
     Tipo_Tablero &t = TableroGlobal;
-    Registro_Deshacer &r = t.Pila_Deshacer[ply];
-    r.Clave = t.Clave;
-    r.Jugada = 0;
-    r.Rey_Blanco = t.Rey_Blanco;
-    r.Rey_Negro = t.Rey_Negro;
-    r.Enroque_Blancas = t.Enroque_Blancas;
-    r.Enroque_Negras = t.Enroque_Negras;
-    r.Ficha_Al_Paso = t.Ficha_Al_Paso;
-    r.Regla_50 = t.Regla_50;
+    GuardarDeshacer(t.Pila_Deshacer[ply], 0);
     t.Clave ^= zobrist_Turno[0];
     if (t.Ficha_Al_Paso != 0) {
         t.Clave ^= zobrist_Tablero[0][t.Ficha_Al_Paso];
@@ -121,17 +113,10 @@ static void HacerNulo(int32_t ply) {
 
 static void DeshacerNulo(int32_t ply, int32_t num_historial) {
     Tipo_Tablero &t = TableroGlobal;
-    const Registro_Deshacer &r = t.Pila_Deshacer[ply];
     t.Indice_Deshacer = ply;
     t.Turno = 1 - t.Turno;
     t.Num_Historial = num_historial;
-    t.Clave = r.Clave;
-    t.Rey_Blanco = r.Rey_Blanco;
-    t.Rey_Negro = r.Rey_Negro;
-    t.Enroque_Blancas = r.Enroque_Blancas;
-    t.Enroque_Negras = r.Enroque_Negras;
-    t.Ficha_Al_Paso = r.Ficha_Al_Paso;
-    t.Regla_50 = r.Regla_50;
+    RestaurarDeshacer(t.Pila_Deshacer[ply]);
 }
 
 // Copies a zero-terminated line of at most 64 words, the terminator included.
