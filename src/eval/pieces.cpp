@@ -138,10 +138,28 @@ EN_LINEA static void EvaluarPeon(Vista_Lado &v, int32_t s) {
     }
 }
 
+// What every piece of the scan adds the same way: king-attack units, mobility (endgame half
+// of the bonus table from index final), square tables and tropism.
+EN_LINEA static void SumarPieza(const Vista_Lado &v, int32_t s, int32_t tipo, int32_t ataque,
+                                const int32_t *bonus, int32_t movilidad, int32_t final,
+                                const int32_t *pst_op, const int32_t *pst_eg) {
+    Tipo_Lado &p = *v.propio;
+    if (ataque > 0) {
+        p.Ataque_Rey += ataque;
+        p.Atacantes_Rey++;
+    }
+    p.Movilidad_Apertura += bonus[movilidad];
+    p.Movilidad_Final += bonus[final + movilidad];
+    p.Puntos_Apertura += pst_op[v.mitad + s];
+    p.Puntos_Final += pst_eg[s];
+    const int32_t cercania = TROPISMO_DISTANCIA[s][v.rey_rival];
+    p.Tropismo_Apertura += tropismFactorMg[tipo] * cercania;
+    p.Tropismo_Final += tropismFactorEg[tipo] * cercania;
+}
+
 EN_LINEA static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
-    const int32_t rey_rival = v.rey_rival;
     const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
     int32_t movilidad = 0, ataque = 0, mitad_rival = 0;
 
@@ -167,17 +185,8 @@ EN_LINEA static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
         if (libre && EnMitadRival(v, d)) mitad_rival = 1;
     }
 
-    if (ataque > 0) {
-        p.Ataque_Rey += ataque;
-        p.Atacantes_Rey++;
-    }
-    p.Movilidad_Apertura += BONUS_CABALLO_MOVILIDAD[movilidad];
-    p.Movilidad_Final += BONUS_CABALLO_MOVILIDAD[9 + movilidad];
-    p.Puntos_Apertura += PST_N_OP[v.mitad + s];
-    p.Puntos_Final += PST_N_EG[s];
-    int32_t cercania = TROPISMO_DISTANCIA[s][rey_rival];
-    p.Tropismo_Apertura += tropismFactorMg[CABALLO_B] * cercania;
-    p.Tropismo_Final += tropismFactorEg[CABALLO_B] * cercania;
+    SumarPieza(v, s, CABALLO_B, ataque, BONUS_CABALLO_MOVILIDAD, movilidad, 9, PST_N_OP,
+               PST_N_EG);
     if (!mitad_rival) {
         p.Puntos_Apertura -= 5;
         p.Puntos_Final -= 5;
@@ -188,7 +197,6 @@ EN_LINEA static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
 EN_LINEA static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
-    const int32_t rey_rival = v.rey_rival;
     const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
     const int32_t peon_propio = v.blanco ? PEON_B : PEON_N;
     const int32_t alfil_propio = v.blanco ? ALFIL_B : ALFIL_N;
@@ -222,17 +230,8 @@ EN_LINEA static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
         }
     }
 
-    if (ataque > 0) {
-        p.Ataque_Rey += ataque;
-        p.Atacantes_Rey++;
-    }
-    p.Movilidad_Apertura += BONUS_ALFIL_MOVILIDAD[movilidad];
-    p.Movilidad_Final += BONUS_ALFIL_MOVILIDAD[16 + movilidad];
-    p.Puntos_Apertura += PST_B_OP[v.mitad + s];
-    p.Puntos_Final += PST_B_EG[s];
-    int32_t cercania = TROPISMO_DISTANCIA[s][rey_rival];
-    p.Tropismo_Apertura += tropismFactorMg[ALFIL_B] * cercania;
-    p.Tropismo_Final += tropismFactorEg[ALFIL_B] * cercania;
+    SumarPieza(v, s, ALFIL_B, ataque, BONUS_ALFIL_MOVILIDAD, movilidad, 16, PST_B_OP,
+               PST_B_EG);
     int32_t extra = mitad_rival ? 0 : -5;
 
     // Other own bishops further up the file (short of the last rank) and further right on
@@ -325,17 +324,8 @@ EN_LINEA static void EvaluarDama(Vista_Lado &v, int32_t s) {
         CapturaConJaque(v, s, objetivos, num_objetivos))
         ataque += 36;
 
-    if (ataque > 0) {
-        p.Ataque_Rey += ataque;
-        p.Atacantes_Rey++;
-    }
-    p.Movilidad_Apertura += BONUS_DAMA_MOVILIDAD[movilidad];
-    p.Movilidad_Final += BONUS_DAMA_MOVILIDAD[32 + movilidad];
-    p.Puntos_Apertura += PST_Q_OP[v.mitad + s];
-    p.Puntos_Final += PST_Q_EG[s];
-    int32_t cercania = TROPISMO_DISTANCIA[s][rey_rival];
-    p.Tropismo_Apertura += tropismFactorMg[DAMA_B] * cercania;
-    p.Tropismo_Final += tropismFactorEg[DAMA_B] * cercania;
+    SumarPieza(v, s, DAMA_B, ataque, BONUS_DAMA_MOVILIDAD, movilidad, 32, PST_Q_OP,
+               PST_Q_EG);
 
     // Seventh rank. Deliberately reads the enemy's second-rank count as the scan has built
     // it so far: only enemy pawns on squares before this one are counted yet.
