@@ -140,3 +140,20 @@ inline constexpr int32_t PEON_SHIELD_VALOR = 100;
 inline constexpr int32_t PEON_STORM_VALOR = 100;
 // The pawn-storm term of the king shield; off until a measurement says otherwise.
 inline constexpr bool USAR_TORMENTA_PEONES = false;
+
+// Internal to eval/: square sets of the position, one bit per square (bit 0 = a8), taken by
+// CalcularMapas at the start of the board scan. Index 1 White, 0 Black.
+struct Mapas_Tablero {
+    int8_t Codigos[64];        // the piece codes, one per byte
+    uint64_t Peones[2];        // pawns of each colour
+    uint64_t Ataques_Peon[2];  // squares those pawns attack
+    uint64_t Ocupadas;         // every occupied square
+};
+extern Mapas_Tablero MapasTablero;
+void CalcularMapas();
+uint64_t MapaDePieza(int32_t codigo);  // squares holding the code, from the last CalcularMapas
+
+// Squares of a file (0 = a).
+inline constexpr uint64_t COLUMNA_MAPA[8] = {
+    0x0101010101010101ull, 0x0202020202020202ull, 0x0404040404040404ull, 0x0808080808080808ull,
+    0x1010101010101010ull, 0x2020202020202020ull, 0x4040404040404040ull, 0x8080808080808080ull};

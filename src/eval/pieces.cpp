@@ -60,16 +60,22 @@ struct Vista_Lado {
     int32_t num_damas;
 };
 
-// Squares at king distance 0 or 1 from the king on square rey.
-static uint64_t ZonaRey(int32_t rey) {
-    uint64_t zona = 0;
-    const int32_t f = rey & 7, r = rey >> 3;
-    for (int32_t dr = -1; dr <= 1; dr++)
-        for (int32_t df = -1; df <= 1; df++)
-            if (f + df >= 0 && f + df < 8 && r + dr >= 0 && r + dr < 8)
-                zona |= uint64_t(1) << ((r + dr) * 8 + f + df);
-    return zona;
+// Squares at king distance 0 or 1 from each square, one bit per square.
+struct Zonas_Rey {
+    uint64_t Zona[64];
+};
+static constexpr Zonas_Rey CrearZonas() {
+    Zonas_Rey z{};
+    for (int32_t rey = 0; rey < 64; rey++) {
+        const int32_t f = rey & 7, r = rey >> 3;
+        for (int32_t dr = -1; dr <= 1; dr++)
+            for (int32_t df = -1; df <= 1; df++)
+                if (f + df >= 0 && f + df < 8 && r + dr >= 0 && r + dr < 8)
+                    z.Zona[rey] |= uint64_t(1) << ((r + dr) * 8 + f + df);
+    }
+    return z;
 }
+static constexpr Zonas_Rey ZONAS_REY = CrearZonas();
 
 // King distance 0 or 1 from the enemy king; an empty square is never the king's own.
 static inline int32_t EnZonaRey(const Vista_Lado &v, int32_t casilla) {
@@ -80,8 +86,8 @@ static inline int32_t EsPropia(const Vista_Lado &v, int32_t pieza) {
     return v.blanco ? pieza < SIN_PIEZA : pieza > SIN_PIEZA;
 }
 
-EN_LINEA static int32_t AtacadaPorPeonRival(const Vista_Lado &v, int32_t casilla) {
-    return v.blanco ? AmenazadoPorPeonN(casilla) : AmenazadoPorPeonB(casilla);
+static inline int32_t AtacadaPorPeonRival(const Vista_Lado &v, int32_t casilla) {
+    return static_cast<int32_t>((MapasTablero.Ataques_Peon[!v.blanco] >> casilla) & 1);
 }
 
 // Rank 5 or higher for White, rank 4 or lower for Black.
@@ -340,10 +346,13 @@ EN_LINEA static void EvaluarDama(Vista_Lado &v, int32_t s) {
 
 void EvaluarPiezasTableroJuego() {
     const Tipo_Tablero &t = TableroGlobal;
-    Vista_Lado blancas = {&Blancas, &Negras, 1, t.Rey_Negro, ZonaRey(t.Rey_Negro), 0, 0, 0, 0, 0};
-    Vista_Lado negras = {&Negras, &Blancas, 0, t.Rey_Blanco, ZonaRey(t.Rey_Blanco), 64, 0, 0, 0, 0};
+    CalcularMapas();
+    Vista_Lado blancas = {&Blancas, &Negras, 1, t.Rey_Negro, ZONAS_REY.Zona[t.Rey_Negro & 63], 0, 0, 0, 0, 0};
+    Vista_Lado negras = {&Negras, &Blancas, 0, t.Rey_Blanco, ZONAS_REY.Zona[t.Rey_Blanco & 63], 64, 0, 0, 0, 0};
 
-    for (int32_t s = 0; s < 64; s++) {
+    // Occupied squares in scan order (a8 first); empty squares add nothing.
+    for (uint64_t resto = MapasTablero.Ocupadas; resto != 0; resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
         int32_t pieza = t.Tablero[s];
         // An impossible code ends the scan here.
         if (pieza < 1 || pieza > 13) return;

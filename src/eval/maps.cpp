@@ -1,0 +1,53 @@
+// Square sets of the board taken once per evaluation, for the terms' pawn and file tests.
+#include "eval/eval.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+Mapas_Tablero MapasTablero;
+
+// One bit per square holding the code, from the 64 piece codes packed one per byte.
+static inline uint64_t MapaDeCodigo(const int8_t *codigos, int32_t codigo) {
+#if defined(__SSE2__)
+    const __m128i c = _mm_set1_epi8(static_cast<char>(codigo));
+    uint64_t m = 0;
+    for (int32_t i = 0; i < 4; i++) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(codigos + 16 * i));
+        m |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, c))))
+             << (16 * i);
+    }
+    return m;
+#else
+    uint64_t m = 0;
+    for (int32_t s = 0; s < 64; s++) m |= static_cast<uint64_t>(codigos[s] == codigo) << s;
+    return m;
+#endif
+}
+
+uint64_t MapaDePieza(int32_t codigo) { return MapaDeCodigo(MapasTablero.Codigos, codigo); }
+
+void CalcularMapas() {
+    Mapas_Tablero &m = MapasTablero;
+    const int32_t *t = TableroGlobal.Tablero;
+#if defined(__SSE2__)
+    // Codes fit a byte: pack 64 words into 64 bytes, four lanes at a time.
+    for (int32_t i = 0; i < 4; i++) {
+        const __m128i *p = reinterpret_cast<const __m128i *>(t + 16 * i);
+        const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));
+        const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(m.Codigos + 16 * i), _mm_packs_epi16(a, b));
+    }
+#else
+    for (int32_t s = 0; s < 64; s++)
+        m.Codigos[s] = static_cast<int8_t>(t[s] < -128 ? -128 : (t[s] > 127 ? 127 : t[s]));
+#endif
+    m.Peones[1] = MapaDeCodigo(m.Codigos, PEON_B);
+    m.Peones[0] = MapaDeCodigo(m.Codigos, PEON_N);
+    m.Ocupadas = ~MapaDeCodigo(m.Codigos, SIN_PIEZA);
+    // White pawns take towards square 0, Black pawns towards square 63; a step that wraps
+    // round the board edge lands on the far file and is dropped.
+    const uint64_t b = m.Peones[1], n = m.Peones[0];
+    m.Ataques_Peon[1] = ((b >> 9) & ~COLUMNA_MAPA[7]) | ((b >> 7) & ~COLUMNA_MAPA[0]);
+    m.Ataques_Peon[0] = ((n << 7) & ~COLUMNA_MAPA[7]) | ((n << 9) & ~COLUMNA_MAPA[0]);
+}
