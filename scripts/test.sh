@@ -12,3 +12,10 @@ echo "== release build"
 (cd build/release && ctest --output-on-failure -j"$jobs")
 echo "== sanitizer build"
 (cd build/sanitize && ctest --output-on-failure -j"$jobs")
+# The bench node total is a signature of search and evaluation: both builds must agree.
+echo "== bench signature"
+firma() { "$1"/bench 7 solo | awk '/Nodes searched/ {print $4}'; }
+rel=$(firma build/release)
+san=$(firma build/sanitize)
+echo "release $rel, sanitizer $san"
+[ -n "$rel" ] && [ "$rel" = "$san" ] || { echo "bench signatures differ"; exit 1; }

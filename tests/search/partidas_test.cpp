@@ -80,7 +80,8 @@ class Proceso {
 };
 
 // One game from startpos plus apertura, the engine playing White when blancas; returns how
-// it ended: mate, stalemate, repetition, fifty, cap, or the engine's fault.
+// it ended: mate, stalemate, repetition, fifty, cap, the opponent's flag fall, or the
+// engine's fault.
 std::string JugarPartida(const std::string &apertura, bool blancas, int reloj, int inc) {
     Proceso motor(VANTOR_BIN), rival(STOCKFISH), arbitro(STOCKFISH);
     for (const char *l : {"uci", "setoption name OwnBook value false", "isready", "ucinewgame"})
@@ -131,6 +132,8 @@ std::string JugarPartida(const std::string &apertura, bool blancas, int reloj, i
         std::istringstream(mejor) >> l >> jugada;
         if (turno_motor && (!motor.Vivo() || mejor.empty())) return "crash after " + posicion;
         if (turno_motor && relojes[lado] <= 0) return "lost on time after " + posicion;
+        // The weakened opponent can overrun too; a negative clock would then be sent to us.
+        if (!turno_motor && relojes[lado] <= 0) return "opponent lost on time";
         if (!legales.count(jugada)) return "illegal " + jugada + " after " + posicion;
         relojes[lado] += inc;
         jugadas += " " + jugada;
@@ -144,7 +147,8 @@ TEST(PartidasReales, PartidasCompletasContraStockfish) {
     signal(SIGPIPE, SIG_IGN);  // a crashed engine must fail the game, not end the binary
     const std::pair<const char *, bool> partidas[] = {
         {"", true}, {"e2e4 c7c5", false}, {"d2d4 d7d5 c2c4", false}};
-    const std::set<std::string> finales = {"mate", "stalemate", "repetition", "fifty", "cap"};
+    const std::set<std::string> finales = {"mate", "stalemate", "repetition", "fifty", "cap",
+                                           "opponent lost on time"};
     for (const auto &[apertura, blancas] : partidas) {
         const std::string final = JugarPartida(apertura, blancas, 6000, 100);
         EXPECT_TRUE(finales.count(final)) << final;
