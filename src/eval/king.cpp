@@ -2,8 +2,27 @@
 // king endgame tables chosen by the wings that hold pawns.
 #include "eval/eval.h"
 
-// Steps to the eight neighbours.
-static constexpr int32_t VECINOS_REY[8] = {-9, -8, -7, -1, 1, 7, 8, 9};
+#include <array>
+#include <bit>
+
+// The king's neighbour squares as a set, without wrapping round the board edge.
+static constexpr std::array<uint64_t, 64> VECINOS_MAPA = [] {
+    std::array<uint64_t, 64> m{};
+    for (int32_t s = 0; s < 64; s++)
+        for (int32_t t = 0; t < 64; t++)
+            if (t != s && DistanciaRey(s, t) == 1) m[s] |= 1ull << t;
+    return m;
+}();
+
+// Porcentaje at a fixed weight. At 100 percent single-precision 0.01 lies just below 0.01,
+// so any nonzero value loses one point toward zero.
+template <int32_t P>
+static inline int32_t PorcentajeFijo(int32_t x) {
+    if constexpr (P == 100)
+        return x > 0 ? x - 1 : (x < 0 ? x + 1 : 0);
+    else
+        return Porcentaje(x, P);
+}
 
 // Shield and storm of the king's file and its neighbours, opening only.
 template <bool Blanco>
@@ -35,15 +54,14 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
             }
         }
     }
-    propio.Puntos_Apertura += Porcentaje(escudo, PEON_SHIELD_VALOR);
+    propio.Puntos_Apertura += PorcentajeFijo<PEON_SHIELD_VALOR>(escudo);
     if constexpr (USAR_TORMENTA_PEONES)
-        propio.Puntos_Apertura += Porcentaje(tormenta, PEON_STORM_VALOR);
+        propio.Puntos_Apertura += PorcentajeFijo<PEON_STORM_VALOR>(tormenta);
 }
 
 template <bool Blanco>
 static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
     const int32_t *tablero = TableroGlobal.Tablero;
-    const int32_t *color = TableroGlobal.Color_Casilla;
     const int32_t k = Blanco ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
     constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
@@ -55,13 +73,10 @@ static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
     propio.Puntos_Final += PST_K_EG[k];
 
     // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
-    for (int32_t d : VECINOS_REY) {
-        const int32_t t = k + d;
-        if (t < 0 || t > 63) continue;
-        const bool diagonal = d == -9 || d == -7 || d == 7 || d == 9;
-        if (diagonal != (color[t] == color[k])) continue;
+    // Occupied neighbours only, in square order.
+    for (uint64_t m = VECINOS_MAPA[k] & MapasTablero.Ocupadas; m != 0; m &= m - 1) {
+        const int32_t t = std::countr_zero(m);
         const int32_t p = tablero[t];
-        if (p == SIN_PIEZA) continue;
         if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {
             propio.Defensa_Casilla[t]++;
         } else if (propio.Num_Objetivos_Rey < 8) {
@@ -74,6 +89,7 @@ static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
 
     // 4. Back-rank air: a king in the corner behind an unmoved pawn wall can be mated there.
     const int32_t kb = k ^ espejo;  // the king's square seen from White's side
+    if (kb < 56) return;  // both tests below need the king on its first rank
     auto hay = [&](int32_t s, int32_t pieza) { return tablero[s ^ espejo] == pieza; };
     bool sin_aire = false;
     if (kb == 63) sin_aire = hay(54, peon) && hay(55, peon);
