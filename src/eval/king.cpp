@@ -33,10 +33,10 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
     int32_t centro = f;
     if (r <= 1 && f >= 5) centro = 6;       // castled short: shield g
     else if (r <= 1 && f <= 2) centro = 1;  // castled long: shield b
-    const int32_t columnas[3] = {centro, centro - 1, centro + 1};
+    // The centre file and its neighbours that lie on the board.
+    const int32_t desde = centro > 0 ? centro - 1 : 0, hasta = centro < 7 ? centro + 1 : 7;
     int32_t escudo = 0, tormenta = 0;
-    for (int32_t c : columnas) {
-        if (c < 0 || c > 7) continue;
+    for (int32_t c = desde; c <= hasta; c++) {
         // The rearmost own pawn of the file is the last filled slot.
         const int32_t n = propio.Peones_Columna[c];
         if (n == 0) {

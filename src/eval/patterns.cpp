@@ -186,6 +186,10 @@ static int32_t CaballoAtrapadoN(int32_t s) {
     return v;
 }
 
+// The corner squares where a knight can be caged: a8 h8 a7 h7, and a1 h1 a2 h2.
+static constexpr uint64_t JAULAS_B = 1ull << A8 | 1ull << H8 | 1ull << A7 | 1ull << H7;
+static constexpr uint64_t JAULAS_N = 1ull << A1 | 1ull << H1 | 1ull << A2 | 1ull << H2;
+
 void PatronesCaballoB() {
     Tipo_Lado &p = Blancas;
     for (int32_t i = 0; i < 8 && p.Lista_Caballos[i] != -1; i++) {
@@ -194,7 +198,7 @@ void PatronesCaballoB() {
         // Knight on its own half behind a pawn of its own.
         if (s >= 32 && Hay(s - 8, PEON_B)) v += 5;
         if (!(MapasTablero.Ataques_Peon[0] >> s & 1)) v += ValorPuesto(s, 1);
-        v += CaballoAtrapadoB(s);
+        if ((JAULAS_B >> s) & 1) v += CaballoAtrapadoB(s);
         p.Puntos_Apertura += v;
         p.Puntos_Final += v;
     }
@@ -207,7 +211,7 @@ void PatronesCaballoN() {
         int32_t v = 0;
         if (s < 32 && Hay(s + 8, PEON_N)) v += 5;
         if (!(MapasTablero.Ataques_Peon[1] >> s & 1)) v += ValorPuesto(s, 0);
-        v += CaballoAtrapadoN(s);
+        if ((JAULAS_N >> s) & 1) v += CaballoAtrapadoN(s);
         p.Puntos_Apertura += v;
         p.Puntos_Final += v;
     }
