@@ -24,19 +24,37 @@ static inline int32_t PorcentajeFijo(int32_t x) {
         return Porcentaje(x, P);
 }
 
+// Shield files by the king's square seen from White's side: the centre file and its
+// neighbours on the board, from desde to hasta; none on the far rank.
+struct Columnas_Escudo {
+    int8_t desde, hasta;
+};
+static constexpr std::array<Columnas_Escudo, 64> COLUMNAS_ESCUDO = [] {
+    std::array<Columnas_Escudo, 64> t{};
+    for (int32_t kb = 0; kb < 64; kb++) {
+        const int32_t r = 7 - (kb >> 3), f = kb & 7;  // r 0 = own first rank
+        int32_t centro = f;
+        if (r <= 1 && f >= 5) centro = 6;       // castled short: shield g
+        else if (r <= 1 && f <= 2) centro = 1;  // castled long: shield b
+        t[kb].desde = static_cast<int8_t>(centro > 0 ? centro - 1 : 0);
+        t[kb].hasta = static_cast<int8_t>(centro < 7 ? centro + 1 : 7);
+        if (r == 7) t[kb] = {1, 0};
+    }
+    return t;
+}();
+
+// The shield row of each file: d and e have their own.
+static constexpr const int32_t *FILA_ESCUDO[8] = {ESCUDO_PEON[0], ESCUDO_PEON[0], ESCUDO_PEON[0],
+                                                   ESCUDO_PEON[1], ESCUDO_PEON[1], ESCUDO_PEON[0],
+                                                   ESCUDO_PEON[0], ESCUDO_PEON[0]};
+
 // Shield and storm of the king's file and its neighbours, opening only.
 template <bool Blanco>
 static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
-    const int32_t r = Blanco ? 7 - (k >> 3) : (k >> 3);  // 0 = own first rank
-    if (r == 7) return;
-    const int32_t f = k & 7;
-    int32_t centro = f;
-    if (r <= 1 && f >= 5) centro = 6;       // castled short: shield g
-    else if (r <= 1 && f <= 2) centro = 1;  // castled long: shield b
-    // The centre file and its neighbours that lie on the board.
-    const int32_t desde = centro > 0 ? centro - 1 : 0, hasta = centro < 7 ? centro + 1 : 7;
+    const Columnas_Escudo columnas = COLUMNAS_ESCUDO[Blanco ? k : k ^ 56];
+    if (columnas.desde > columnas.hasta) return;
     int32_t escudo = 0, tormenta = 0;
-    for (int32_t c = desde; c <= hasta; c++) {
+    for (int32_t c = columnas.desde; c <= columnas.hasta; c++) {
         // The rearmost own pawn of the file is the last filled slot.
         const int32_t n = propio.Peones_Columna[c];
         if (n == 0) {
@@ -44,7 +62,7 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
         } else {
             const int32_t s = propio.Lista_Peones[c][n - 1];
             const int32_t rp = Blanco ? 7 - (s >> 3) : (s >> 3);
-            escudo += ESCUDO_PEON[c == 3 || c == 4][rp];
+            escudo += FILA_ESCUDO[c][rp];
         }
         // Storm: the most advanced enemy pawn of the file, by its rank from our side.
         if constexpr (USAR_TORMENTA_PEONES) {
