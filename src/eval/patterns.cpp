@@ -4,6 +4,9 @@
 
 #include <array>
 
+// Rare paths kept out of the knight loop.
+#define APARTE __attribute__((noinline))
+
 // Squares by name, a8 = 0 .. h1 = 63.
 enum : int32_t {
     A8 = 0, B8, C8, D8, E8, F8, G8, H8,
@@ -107,11 +110,10 @@ static int32_t PeonEnColumna(int32_t desde, int32_t paso, int32_t peon) {
     return 0;
 }
 
-// The outpost value of a knight not attacked by an enemy pawn. adelante is -8 for White and
-// +8 for Black; the sides of the knight keep their files under the colour mirror.
-static int32_t ValorPuesto(int32_t s, int32_t blanco) {
-    const int32_t valor = PST_OUTPOST[(blanco ? 0 : 64) + s];
-    if (valor == 0) return 0;  // any multiple of nothing
+// The outpost value of a knight not attacked by an enemy pawn, from its nonzero table value.
+// adelante is -8 for White and +8 for Black; the sides of the knight keep their files under
+// the colour mirror.
+APARTE static int32_t ValorPuesto(int32_t s, int32_t blanco, int32_t valor) {
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t adelante = blanco ? -8 : 8;
     const int32_t peon_rival = blanco ? PEON_N : PEON_B;
@@ -140,7 +142,7 @@ static int32_t ValorPuesto(int32_t s, int32_t blanco) {
 
 // Knight in a corner cage. Pawn-guard tests read the enemy's Defensa_Casilla as the pawn
 // and knight threats of this side have left it.
-static int32_t CaballoAtrapadoB(int32_t s) {
+APARTE static int32_t CaballoAtrapadoB(int32_t s) {
     const int32_t *defensa = Negras.Defensa_Casilla;
     int32_t v = 0;
     if (s == A8) {
@@ -163,7 +165,7 @@ static int32_t CaballoAtrapadoB(int32_t s) {
     return v;
 }
 
-static int32_t CaballoAtrapadoN(int32_t s) {
+APARTE static int32_t CaballoAtrapadoN(int32_t s) {
     const int32_t *defensa = Blancas.Defensa_Casilla;
     int32_t v = 0;
     if (s == A1) {
@@ -197,7 +199,9 @@ void PatronesCaballoB() {
         int32_t v = 0;
         // Knight on its own half behind a pawn of its own.
         if (s >= 32 && Hay(s - 8, PEON_B)) v += 5;
-        if (!(MapasTablero.Ataques_Peon[0] >> s & 1)) v += ValorPuesto(s, 1);
+        // Outposts lie in the enemy half: most squares are worth nothing at any multiplier.
+        const int32_t puesto = PST_OUTPOST[s];
+        if (puesto != 0 && !(MapasTablero.Ataques_Peon[0] >> s & 1)) v += ValorPuesto(s, 1, puesto);
         if ((JAULAS_B >> s) & 1) v += CaballoAtrapadoB(s);
         p.Puntos_Apertura += v;
         p.Puntos_Final += v;
@@ -210,7 +214,8 @@ void PatronesCaballoN() {
         const int32_t s = p.Lista_Caballos[i];
         int32_t v = 0;
         if (s < 32 && Hay(s + 8, PEON_N)) v += 5;
-        if (!(MapasTablero.Ataques_Peon[1] >> s & 1)) v += ValorPuesto(s, 0);
+        const int32_t puesto = PST_OUTPOST[64 + s];
+        if (puesto != 0 && !(MapasTablero.Ataques_Peon[1] >> s & 1)) v += ValorPuesto(s, 0, puesto);
         if ((JAULAS_N >> s) & 1) v += CaballoAtrapadoN(s);
         p.Puntos_Apertura += v;
         p.Puntos_Final += v;
