@@ -5,6 +5,9 @@
 #include <array>
 #include <bit>
 
+// Rare paths kept out of the common one.
+#define APARTE __attribute__((noinline))
+
 // The king's neighbour squares as a set, without wrapping round the board edge.
 static constexpr std::array<uint64_t, 64> VECINOS_MAPA = [] {
     std::array<uint64_t, 64> m{};
@@ -77,37 +80,16 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
         propio.Puntos_Apertura += PorcentajeFijo<PEON_STORM_VALOR>(tormenta);
 }
 
+// Back-rank air and shut-in rooks, for a king on its first rank (kb seen from White's side).
 template <bool Blanco>
-static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
+APARTE static void PrimeraFila(Tipo_Lado &propio, int32_t kb) {
     const int32_t *tablero = TableroGlobal.Tablero;
-    const int32_t k = Blanco ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
     constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
     // Squares are written for White; Black reads them with the ranks reversed.
     constexpr int32_t espejo = Blanco ? 0 : 56;
 
-    // 1. King tables.
-    propio.Puntos_Apertura += PST_K_OP[(Blanco ? 0 : 64) + k];
-    propio.Puntos_Final += PST_K_EG[k];
-
-    // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
-    // Occupied neighbours only, in square order.
-    for (uint64_t m = VECINOS_MAPA[k] & MapasTablero.Ocupadas; m != 0; m &= m - 1) {
-        const int32_t t = std::countr_zero(m);
-        const int32_t p = tablero[t];
-        if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {
-            propio.Defensa_Casilla[t]++;
-        } else if (propio.Num_Objetivos_Rey < 8) {
-            propio.Objetivos_Rey[propio.Num_Objetivos_Rey++] = t;
-        }
-    }
-
-    // 3. Pawn shield.
-    EscudoRey<Blanco>(propio, rival, k);
-
     // 4. Back-rank air: a king in the corner behind an unmoved pawn wall can be mated there.
-    const int32_t kb = k ^ espejo;  // the king's square seen from White's side
-    if (kb < 56) return;  // both tests below need the king on its first rank
     auto hay = [&](int32_t s, int32_t pieza) { return tablero[s ^ espejo] == pieza; };
     bool sin_aire = false;
     if (kb == 63) sin_aire = hay(54, peon) && hay(55, peon);
@@ -140,6 +122,35 @@ static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
         }
         propio.Puntos_Apertura += castigo;
     }
+}
+
+template <bool Blanco>
+static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
+    const int32_t *tablero = TableroGlobal.Tablero;
+    const int32_t k = Blanco ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
+
+    // 1. King tables.
+    propio.Puntos_Apertura += PST_K_OP[(Blanco ? 0 : 64) + k];
+    propio.Puntos_Final += PST_K_EG[k];
+
+    // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
+    // Occupied neighbours only, in square order.
+    for (uint64_t m = VECINOS_MAPA[k] & MapasTablero.Ocupadas; m != 0; m &= m - 1) {
+        const int32_t t = std::countr_zero(m);
+        const int32_t p = tablero[t];
+        if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {
+            propio.Defensa_Casilla[t]++;
+        } else if (propio.Num_Objetivos_Rey < 8) {
+            propio.Objetivos_Rey[propio.Num_Objetivos_Rey++] = t;
+        }
+    }
+
+    // 3. Pawn shield.
+    EscudoRey<Blanco>(propio, rival, k);
+
+    // 4.-5. Both tests below need the king on its first rank.
+    const int32_t kb = Blanco ? k : k ^ 56;  // the king's square seen from White's side
+    if (kb >= 56) PrimeraFila<Blanco>(propio, kb);
 }
 
 void EvaluarReyB() { EvaluarRey<true>(Blancas, Negras); }
