@@ -2,22 +2,62 @@
 // king endgame tables chosen by the wings that hold pawns.
 #include "eval/eval.h"
 
-// Steps to the eight neighbours.
-static constexpr int32_t VECINOS_REY[8] = {-9, -8, -7, -1, 1, 7, 8, 9};
+#include <array>
+#include <bit>
+
+// Rare paths kept out of the common one.
+#define APARTE __attribute__((noinline))
+
+// The king's neighbour squares as a set, without wrapping round the board edge.
+static constexpr std::array<uint64_t, 64> VECINOS_MAPA = [] {
+    std::array<uint64_t, 64> m{};
+    for (int32_t s = 0; s < 64; s++)
+        for (int32_t t = 0; t < 64; t++)
+            if (t != s && DistanciaRey(s, t) == 1) m[s] |= 1ull << t;
+    return m;
+}();
+
+// Porcentaje at a fixed weight. At 100 percent single-precision 0.01 lies just below 0.01,
+// so any nonzero value loses one point toward zero.
+template <int32_t P>
+static inline int32_t PorcentajeFijo(int32_t x) {
+    if constexpr (P == 100)
+        return x > 0 ? x - 1 : (x < 0 ? x + 1 : 0);
+    else
+        return Porcentaje(x, P);
+}
+
+// Shield files by the king's square seen from White's side: the centre file and its
+// neighbours on the board, from desde to hasta; none on the far rank.
+struct Columnas_Escudo {
+    int8_t desde, hasta;
+};
+static constexpr std::array<Columnas_Escudo, 64> COLUMNAS_ESCUDO = [] {
+    std::array<Columnas_Escudo, 64> t{};
+    for (int32_t kb = 0; kb < 64; kb++) {
+        const int32_t r = 7 - (kb >> 3), f = kb & 7;  // r 0 = own first rank
+        int32_t centro = f;
+        if (r <= 1 && f >= 5) centro = 6;       // castled short: shield g
+        else if (r <= 1 && f <= 2) centro = 1;  // castled long: shield b
+        t[kb].desde = static_cast<int8_t>(centro > 0 ? centro - 1 : 0);
+        t[kb].hasta = static_cast<int8_t>(centro < 7 ? centro + 1 : 7);
+        if (r == 7) t[kb] = {1, 0};
+    }
+    return t;
+}();
+
+// The shield row of each file: d and e have their own.
+static constexpr const int32_t *FILA_ESCUDO[8] = {ESCUDO_PEON[0], ESCUDO_PEON[0], ESCUDO_PEON[0],
+                                                   ESCUDO_PEON[1], ESCUDO_PEON[1], ESCUDO_PEON[0],
+                                                   ESCUDO_PEON[0], ESCUDO_PEON[0]};
 
 // Shield and storm of the king's file and its neighbours, opening only.
 template <bool Blanco>
 static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
-    const int32_t r = Blanco ? 7 - (k >> 3) : (k >> 3);  // 0 = own first rank
-    if (r == 7) return;
-    const int32_t f = k & 7;
-    int32_t centro = f;
-    if (r <= 1 && f >= 5) centro = 6;       // castled short: shield g
-    else if (r <= 1 && f <= 2) centro = 1;  // castled long: shield b
-    const int32_t columnas[3] = {centro, centro - 1, centro + 1};
+    const Columnas_Escudo columnas = COLUMNAS_ESCUDO[Blanco ? k : k ^ 56];
+    if (columnas.desde > columnas.hasta) return;
     int32_t escudo = 0, tormenta = 0;
-    for (int32_t c : columnas) {
-        if (c < 0 || c > 7) continue;
+    for (int32_t c = columnas.desde; c <= columnas.hasta; c++) {
         // The rearmost own pawn of the file is the last filled slot.
         const int32_t n = propio.Peones_Columna[c];
         if (n == 0) {
@@ -25,7 +65,7 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
         } else {
             const int32_t s = propio.Lista_Peones[c][n - 1];
             const int32_t rp = Blanco ? 7 - (s >> 3) : (s >> 3);
-            escudo += ESCUDO_PEON[c == 3 || c == 4][rp];
+            escudo += FILA_ESCUDO[c][rp];
         }
         // Storm: the most advanced enemy pawn of the file, by its rank from our side.
         if constexpr (USAR_TORMENTA_PEONES) {
@@ -35,45 +75,21 @@ static void EscudoRey(Tipo_Lado &propio, const Tipo_Lado &rival, int32_t k) {
             }
         }
     }
-    propio.Puntos_Apertura += Porcentaje(escudo, PEON_SHIELD_VALOR);
+    propio.Puntos_Apertura += PorcentajeFijo<PEON_SHIELD_VALOR>(escudo);
     if constexpr (USAR_TORMENTA_PEONES)
-        propio.Puntos_Apertura += Porcentaje(tormenta, PEON_STORM_VALOR);
+        propio.Puntos_Apertura += PorcentajeFijo<PEON_STORM_VALOR>(tormenta);
 }
 
+// Back-rank air and shut-in rooks, for a king on its first rank (kb seen from White's side).
 template <bool Blanco>
-static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
+APARTE static void PrimeraFila(Tipo_Lado &propio, int32_t kb) {
     const int32_t *tablero = TableroGlobal.Tablero;
-    const int32_t *color = TableroGlobal.Color_Casilla;
-    const int32_t k = Blanco ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
     constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
     // Squares are written for White; Black reads them with the ranks reversed.
     constexpr int32_t espejo = Blanco ? 0 : 56;
 
-    // 1. King tables.
-    propio.Puntos_Apertura += PST_K_OP[(Blanco ? 0 : 64) + k];
-    propio.Puntos_Final += PST_K_EG[k];
-
-    // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
-    for (int32_t d : VECINOS_REY) {
-        const int32_t t = k + d;
-        if (t < 0 || t > 63) continue;
-        const bool diagonal = d == -9 || d == -7 || d == 7 || d == 9;
-        if (diagonal != (color[t] == color[k])) continue;
-        const int32_t p = tablero[t];
-        if (p == SIN_PIEZA) continue;
-        if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {
-            propio.Defensa_Casilla[t]++;
-        } else if (propio.Num_Objetivos_Rey < 8) {
-            propio.Objetivos_Rey[propio.Num_Objetivos_Rey++] = t;
-        }
-    }
-
-    // 3. Pawn shield.
-    EscudoRey<Blanco>(propio, rival, k);
-
     // 4. Back-rank air: a king in the corner behind an unmoved pawn wall can be mated there.
-    const int32_t kb = k ^ espejo;  // the king's square seen from White's side
     auto hay = [&](int32_t s, int32_t pieza) { return tablero[s ^ espejo] == pieza; };
     bool sin_aire = false;
     if (kb == 63) sin_aire = hay(54, peon) && hay(55, peon);
@@ -106,6 +122,35 @@ static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
         }
         propio.Puntos_Apertura += castigo;
     }
+}
+
+template <bool Blanco>
+static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
+    const int32_t *tablero = TableroGlobal.Tablero;
+    const int32_t k = Blanco ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
+
+    // 1. King tables.
+    propio.Puntos_Apertura += PST_K_OP[(Blanco ? 0 : 64) + k];
+    propio.Puntos_Final += PST_K_EG[k];
+
+    // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
+    // Occupied neighbours only, in square order.
+    for (uint64_t m = VECINOS_MAPA[k] & MapasTablero.Ocupadas; m != 0; m &= m - 1) {
+        const int32_t t = std::countr_zero(m);
+        const int32_t p = tablero[t];
+        if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {
+            propio.Defensa_Casilla[t]++;
+        } else if (propio.Num_Objetivos_Rey < 8) {
+            propio.Objetivos_Rey[propio.Num_Objetivos_Rey++] = t;
+        }
+    }
+
+    // 3. Pawn shield.
+    EscudoRey<Blanco>(propio, rival, k);
+
+    // 4.-5. Both tests below need the king on its first rank.
+    const int32_t kb = Blanco ? k : k ^ 56;  // the king's square seen from White's side
+    if (kb >= 56) PrimeraFila<Blanco>(propio, kb);
 }
 
 void EvaluarReyB() { EvaluarRey<true>(Blancas, Negras); }

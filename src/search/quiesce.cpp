@@ -20,6 +20,13 @@ static inline int32_t CapturaSegura(uint32_t m) {
     return Valor_See[captura] >= Valor_See[ficha] ? 1 : 0;
 }
 
+// 1 when the side to move attacks the to square of the move just made. Without an attacker
+// the exchange is the captured piece alone, never below 0.
+static inline int32_t Recapturable(uint32_t m) {
+    const int32_t casilla = Hasta(m);
+    return TableroGlobal.Turno == 1 ? JaqueNegras(casilla) : JaqueBlancas(casilla);
+}
+
 int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t ventana_nula,
                      int32_t entrada) {
     Tipo_Tablero &t = TableroGlobal;
@@ -82,7 +89,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
                 DeshacerMovimiento();
                 continue;
             }
-            if (!CapturaSegura(m) && See(m, t.Turno) < 0) {
+            if (!CapturaSegura(m) && Recapturable(m) && See(m, t.Turno) < 0) {
                 DeshacerMovimiento();
                 continue;
             }

@@ -67,6 +67,21 @@ TEST(SeguridadRey, NeighboursDoNotWrapAroundTheBoardEdge) {
     EXPECT_EQ(Blancas.Defensa_Casilla[47], defensa + 1);
 }
 
+TEST(SeguridadRey, ShieldFilesStopAtTheBoardEdgeAndOnTheFarRank) {
+    auto b = [](const char *fen) { return Delta(fen, {EvaluarReyB, EvaluarReyN}).op_b; };
+    auto n = [](const char *fen) { return Delta(fen, {EvaluarReyB, EvaluarReyN}).op_n; };
+    // a3: files a and b only. a2 alone: 2 - 36 weighted to -33; with b2: 4 weighted to 3;
+    // c2 lies outside the shield.
+    EXPECT_EQ(b("4k3/8/8/8/8/K7/PP6/8 w - - 0 1") - b("4k3/8/8/8/8/K7/P7/8 w - - 0 1"), 36);
+    EXPECT_EQ(b("4k3/8/8/8/8/K7/PPP5/8 w - - 0 1"), b("4k3/8/8/8/8/K7/PP6/8 w - - 0 1"));
+    // The same for Black on h6 with files g and h.
+    EXPECT_EQ(n("8/6pp/7k/8/8/8/8/4K3 b - - 0 1") - n("8/7p/7k/8/8/8/8/4K3 b - - 0 1"), 36);
+    EXPECT_EQ(n("8/5ppp/7k/8/8/8/8/4K3 b - - 0 1"), n("8/6pp/7k/8/8/8/8/4K3 b - - 0 1"));
+    // A king on the enemy's first rank has no shield at all.
+    EXPECT_EQ(b("K7/8/8/8/8/8/PP6/4k3 w - - 0 1"), b("K7/8/8/8/8/8/8/4k3 w - - 0 1"));
+    EXPECT_EQ(n("8/6pp/8/8/8/8/8/4K2k b - - 0 1"), n("8/8/8/8/8/8/8/4K2k b - - 0 1"));
+}
+
 // Every threat term after the terms that fill the defence counts, in the driver's order.
 Puntos Amenazas(const char *fen) {
     Delta(fen, {EvaluarTorreB, EvaluarTorreN, EvaluarReyB, EvaluarReyN});
