@@ -1,15 +1,61 @@
 // Pawn structure: passed, unstoppable, doubled, isolated, backward, phalanx and defended pawns.
 #include "eval/eval.h"
 
-// Single-precision factors, multiplied in extended precision and truncated.
-static constexpr float UN_TERCIO = 1.0f / 3.0f;
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+// Single-precision factor, multiplied in extended precision and truncated.
 static constexpr float UN_TREINTAVO = 1.0f / 30.0f;
 
-// 1 when pieza stands on any square from desde on, stepping by paso, inside the board.
-static bool HayPiezaEnRayo(const int32_t *tablero, int32_t desde, int32_t paso, int32_t pieza) {
-    for (int32_t t = desde; t >= 0 && t < 64; t += paso)
-        if (tablero[t] == pieza) return true;
-    return false;
+// Square sets of one pawn, index 1 White, 0 Black: the squares in front on its own file, in
+// front on its own and both neighbouring files, and for the candidate rule with the partner
+// on the left [0] or on the right [1], in front on the partner's file, the other neighbouring
+// file and the file beyond the partner.
+struct Mapas_Peon {
+    uint64_t Frente[2][64];
+    uint64_t Pasado[2][64];
+    uint64_t Candidato[2][64][2];
+};
+static constexpr uint64_t Columnas(int32_t f, int32_t desde, int32_t hasta) {
+    uint64_t m = 0;
+    for (int32_t g = f + desde; g <= f + hasta; g++)
+        if (g >= 0 && g <= 7) m |= COLUMNA_MAPA[g];
+    return m;
+}
+static constexpr Mapas_Peon CrearMapasPeon() {
+    Mapas_Peon m{};
+    for (int32_t c = 0; c < 2; c++) {
+        for (int32_t s = 0; s < 64; s++) {
+            const int32_t f = s & 7, fila = s >> 3;
+            uint64_t delante = 0;
+            for (int32_t t = 0; t < 64; t++)
+                if (c == 1 ? (t >> 3) < fila : (t >> 3) > fila) delante |= uint64_t(1) << t;
+            m.Frente[c][s] = delante & COLUMNA_MAPA[f];
+            m.Pasado[c][s] = delante & Columnas(f, -1, 1);
+            m.Candidato[c][s][0] = delante & (Columnas(f, -2, -1) | Columnas(f, 1, 1));
+            m.Candidato[c][s][1] = delante & (Columnas(f, 1, 2) | Columnas(f, -1, -1));
+        }
+    }
+    return m;
+}
+static constexpr Mapas_Peon MAPAS_PEON = CrearMapasPeon();
+
+// Bit f set when the count of file f is not zero.
+static inline uint32_t ColumnasConPeones(const int32_t *peones_columna) {
+#if defined(__SSE2__)
+    // Eight compares at once: zero counts give all-ones lanes, packed to one bit each.
+    const __m128i *p = reinterpret_cast<const __m128i *>(peones_columna);
+    const __m128i cero = _mm_setzero_si128();
+    const __m128i a = _mm_cmpeq_epi32(_mm_loadu_si128(p), cero);
+    const __m128i b = _mm_cmpeq_epi32(_mm_loadu_si128(p + 1), cero);
+    const int32_t vacias = _mm_movemask_epi8(_mm_packs_epi16(_mm_packs_epi32(a, b), cero));
+    return ~static_cast<uint32_t>(vacias) & 0xFF;
+#else
+    uint32_t columnas = 0;
+    for (int32_t f = 0; f < 8; f++) columnas |= uint32_t(peones_columna[f] != 0) << f;
+    return columnas;
+#endif
 }
 
 // Our rule for a candidate passed pawn. The pawn is blocked: a lone enemy pawn stands in front
@@ -17,35 +63,20 @@ static bool HayPiezaEnRayo(const int32_t *tablero, int32_t desde, int32_t paso, 
 // pawn stands in front of the pair on file g, on the pawn's other neighbouring file or on the file
 // two columns away beyond g: two own pawns face one enemy pawn, so one of them will pass.
 template <bool Blanco>
-static bool EsCandidato(const int32_t *tablero, int32_t s, int32_t f, const Tipo_Lado &rival) {
-    constexpr int32_t adelante = Blanco ? -8 : 8;
-    constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
-    constexpr int32_t peon_rival = Blanco ? PEON_N : PEON_B;
+static bool EsCandidato(int32_t s, int32_t f, const Tipo_Lado &rival, uint64_t propios,
+                        uint64_t rivales) {
+    constexpr int32_t c = Blanco ? 1 : 0;
     if (rival.Peones_Columna[f] != 1) return false;
-    for (int32_t lado = -1; lado <= 1; lado += 2) {
-        const int32_t g = f + lado;
-        if (g < 0 || g > 7 || tablero[s + lado] != peon) continue;
-        const int32_t otra = f - lado, lejana = g + lado;
-        if (rival.Peones_Columna[g] &&
-            HayPiezaEnRayo(tablero, s + lado + adelante, adelante, peon_rival))
-            continue;
-        if (otra >= 0 && otra <= 7 && rival.Peones_Columna[otra] &&
-            HayPiezaEnRayo(tablero, s - lado + adelante, adelante, peon_rival))
-            continue;
-        if (lejana >= 0 && lejana <= 7 && rival.Peones_Columna[lejana] &&
-            HayPiezaEnRayo(tablero, s + 2 * lado + adelante, adelante, peon_rival))
-            continue;
+    if (f > 0 && ((propios >> (s - 1)) & 1) && !(rivales & MAPAS_PEON.Candidato[c][s][0]))
         return true;
-    }
-    return false;
+    return f < 7 && ((propios >> (s + 1)) & 1) && !(rivales & MAPAS_PEON.Candidato[c][s][1]);
 }
 
 template <bool Blanco>
 static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
     const int32_t *tablero = TableroGlobal.Tablero;
+    constexpr int32_t c = Blanco ? 1 : 0;
     constexpr int32_t adelante = Blanco ? -8 : 8;
-    constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
-    constexpr int32_t peon_rival = Blanco ? PEON_N : PEON_B;
     constexpr int32_t mitad = Blanco ? 0 : 64;  // Black half of the square tables
     const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
     const bool rival_sin_piezas =
@@ -54,24 +85,37 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
     const int32_t tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
     int32_t op = 0, eg = 0;
 
-    for (int32_t f = 0; f < 8; f++) {
+    // Pawns on the board; the enemy ones only on files the scan has counted, as the file tests
+    // look at the count before the squares.
+    const Mapas_Tablero &m = MapasTablero;
+    const uint32_t columnas_propias = ColumnasConPeones(propio.Peones_Columna);
+    const uint64_t columnas_rivales = ColumnasConPeones(rival.Peones_Columna);
+    const uint64_t rivales = m.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
+    const uint64_t propios = m.Peones[c];
+    const uint64_t no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
+    // Squares with an own pawn beside them, and with one diagonally in front of them.
+    const uint64_t con_vecino = ((propios << 1) & no_a) | ((propios >> 1) & no_h);
+    const uint64_t con_apoyo_delante = Blanco
+                                           ? ((propios << 9) & no_a) | ((propios << 7) & no_h)
+                                           : ((propios >> 7) & no_a) | ((propios >> 9) & no_h);
+    const uint64_t defendidas = m.Ataques_Peon[c];
+    constexpr uint64_t CENTRO = Blanco ? 0x0000000018180000ull : 0x0000181800000000ull;
+
+    // Files with no pawn counted add nothing.
+    for (uint32_t resto = columnas_propias; resto != 0; resto &= resto - 1) {
+        const int32_t f = __builtin_ctz(resto);
         const int32_t num = propio.Peones_Columna[f];
+        // Isolated: no counted own pawn on a neighbouring file.
+        const bool aislado = !(columnas_propias & (((2u << f) | (1u << f >> 1)) & 0xFF));
         for (int32_t i = 0; i < num; i++) {
             const int32_t s = propio.Lista_Peones[f][i];
             if (s < 0) break;
             const int32_t r = Blanco ? 7 - (s >> 3) : (s >> 3);
-            const int32_t frente = s + adelante, detras = s - adelante;
-            const bool hay_frente = frente >= 0 && frente < 64;
-            const bool hay_detras = detras >= 0 && detras < 64;
+            const uint64_t bit = uint64_t(1) << s;
 
             // 1. File status.
-            const bool semiabierta =
-                !rival.Peones_Columna[f] || !HayPiezaEnRayo(tablero, frente, adelante, peon_rival);
-            bool pasado = semiabierta;
-            if (pasado && f > 0 && rival.Peones_Columna[f - 1])
-                pasado = !HayPiezaEnRayo(tablero, frente - 1, adelante, peon_rival);
-            if (pasado && f < 7 && rival.Peones_Columna[f + 1])
-                pasado = !HayPiezaEnRayo(tablero, frente + 1, adelante, peon_rival);
+            const bool semiabierta = !(rivales & MAPAS_PEON.Frente[c][s]);
+            bool pasado = !(rivales & MAPAS_PEON.Pasado[c][s]);
 
             // 2. Doubled: every pawn of the file but the most advanced.
             if (num >= 2 && i > 0) {
@@ -81,11 +125,8 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
             }
 
             // 3. Phalanx, or else defended.
-            const bool al_lado =
-                (f > 0 && tablero[s - 1] == peon) || (f < 7 && tablero[s + 1] == peon);
-            const bool defendido = hay_detras && ((f > 0 && tablero[detras - 1] == peon) ||
-                                                  (f < 7 && tablero[detras + 1] == peon));
-            if (al_lado) {
+            const bool defendido = (defendidas & bit) != 0;
+            if (con_vecino & bit) {
                 op += PST_BONUS_FALANGE_OP[mitad + s];
                 eg += PST_BONUS_FALANGE_EG[mitad + s];
             } else if (defendido) {
@@ -94,37 +135,39 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
             }
 
             // 4. Isolated.
-            if ((f == 0 || !propio.Peones_Columna[f - 1]) &&
-                (f == 7 || !propio.Peones_Columna[f + 1])) {
+            if (aislado) {
                 op += semiabierta ? PENALIZACION_AISLADO_ABIERTO_OP : PENALIZACION_AISLADO_OP;
                 eg += PENALIZACION_AISLADO_EG;
             }
 
             // 5. Backward: undefended, with an own pawn diagonally in front.
-            if (!defendido && hay_frente &&
-                ((f > 0 && tablero[frente - 1] == peon) ||
-                 (f < 7 && tablero[frente + 1] == peon))) {
+            if (!defendido && (con_apoyo_delante & bit)) {
                 op += PENALIZACION_PEON_RETRASADO_MALUS[f];
                 if (semiabierta) op += PENALIZACION_RETRASADO_ABIERTO_OP;
                 eg += PENALIZACION_RETRASADO_EG;
             }
 
             // 6. Candidate: a third of the passed bonus.
-            if (!semiabierta && i == 0 && EsCandidato<Blanco>(tablero, s, f, rival)) {
-                op += EscalarExtendido(BONUS_PASSED[0][r], UN_TERCIO);
-                eg += EscalarExtendido(BONUS_PASSED[1][r], UN_TERCIO);
+            if (!semiabierta && i == 0 && EsCandidato<Blanco>(s, f, rival, propios, rivales)) {
+                op += VALORES_PASADO.Tercio[0][r];
+                eg += VALORES_PASADO.Tercio[1][r];
             }
 
             // 7. Passed, 80 percent when an enemy piece blocks it; less in the endgame the
             // nearer the enemy king.
             if (pasado) {
-                const int32_t bloqueo = hay_frente ? tablero[frente] : SIN_PIEZA;
+                const int32_t frente = s + adelante;
+                const int32_t bloqueo = frente >= 0 && frente < 64 ? tablero[frente] : SIN_PIEZA;
                 const bool bloqueado = Blanco ? bloqueo > SIN_PIEZA : bloqueo < SIN_PIEZA;
-                const int32_t p = bloqueado ? 80 : 100;
-                const int32_t e = BONUS_PASSED[1][r];
-                const int32_t t = EscalarExtendido(TROPISMO_DISTANCIA[s][rey_rival] * e, UN_TREINTAVO);
-                op += Porcentaje(BONUS_PASSED[0][r], p);
-                eg += Porcentaje(e - t, p);
+                const int32_t k = bloqueado ? 1 : 0;
+                const int32_t d = TROPISMO_DISTANCIA[s][rey_rival];
+                op += VALORES_PASADO.Apertura[k][r];
+                if (d >= 0 && d < 15) {
+                    eg += VALORES_PASADO.Final[k][d][r];
+                } else {
+                    const int32_t e = BONUS_PASSED[1][r];
+                    eg += Porcentaje(e - EscalarExtendido(d * e, UN_TREINTAVO), k ? 80 : 100);
+                }
                 if (rival_sin_piezas) {
                     const int32_t coronacion = Blanco ? f : 56 + f;
                     if (7 - r + tempo < DistanciaRey(rey_rival, coronacion)) {
@@ -139,7 +182,7 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
             eg += PST_P_EG[s];
 
             // 9. Centre: d5, e5, d6, e6 for White, d4, e4, d3, e3 for Black.
-            if ((f == 3 || f == 4) && (r == 4 || r == 5)) op += BONUS_PEON_CENTRO;
+            if (CENTRO & bit) op += BONUS_PEON_CENTRO;
         }
     }
     propio.Puntos_Apertura += op;
