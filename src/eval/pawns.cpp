@@ -72,41 +72,163 @@ static bool EsCandidato(int32_t s, int32_t f, const Tipo_Lado &rival, uint64_t p
     return f < 7 && ((propios >> (s + 1)) & 1) && !(rivales & MAPAS_PEON.Candidato[c][s][1]);
 }
 
+// What every pawn of one side is measured against, taken once per call. Index 1 White, 0 Black.
+struct Contexto_Peones {
+    uint64_t propios;           // own pawns on the board
+    uint64_t rivales;           // enemy pawns on the files the scan has counted
+    uint64_t con_vecino;        // squares with an own pawn beside them
+    uint64_t con_apoyo_delante; // squares with an own pawn diagonally in front
+    uint64_t defendidas;        // squares an own pawn defends
+    uint32_t columnas_propias;  // files whose own count is not zero
+    int32_t rey_rival, tempo;
+    bool rival_sin_piezas;
+};
+
+// Squares of the centre bonus: d5, e5, d6, e6 for White, d4, e4, d3, e3 for Black.
 template <bool Blanco>
-static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
-    const int32_t *tablero = TableroGlobal.Tablero;
-    constexpr int32_t c = Blanco ? 1 : 0;
-    constexpr int32_t adelante = Blanco ? -8 : 8;
-    constexpr int32_t mitad = Blanco ? 0 : 64;  // Black half of the square tables
-    const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
-    const bool rival_sin_piezas =
-        rival.Num_Caballos + rival.Num_Alfiles + rival.Num_Torres + rival.Num_Damas == 0;
-    // The enemy gains a tempo in the pawn race when it is to move.
-    const int32_t tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
-    int32_t op = 0, eg = 0;
+static constexpr uint64_t CENTRO = Blanco ? 0x0000000018180000ull : 0x0000181800000000ull;
 
-    // Pawns on the board; the enemy ones only on files the scan has counted, as the file tests
-    // look at the count before the squares.
-    const Mapas_Tablero &m = MapasTablero;
-    const uint32_t columnas_propias = ColumnasConPeones(propio.Peones_Columna);
-    const uint64_t columnas_rivales = ColumnasConPeones(rival.Peones_Columna);
-    const uint64_t rivales = m.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
-    const uint64_t propios = m.Peones[c];
+// Passed bonus of the pawn on s, rank index r: 80 percent when an enemy piece blocks it, less
+// in the endgame the nearer the enemy king, plus the race it wins against a bare king.
+template <bool Blanco>
+static void SumarPasado(const Contexto_Peones &x, int32_t s, int32_t &op, int32_t &eg) {
+    const int32_t r = Blanco ? 7 - (s >> 3) : (s >> 3);
+    const int32_t frente = s + (Blanco ? -8 : 8);
+    const int32_t bloqueo = frente >= 0 && frente < 64 ? TableroGlobal.Tablero[frente] : SIN_PIEZA;
+    const bool bloqueado = Blanco ? bloqueo > SIN_PIEZA : bloqueo < SIN_PIEZA;
+    const int32_t k = bloqueado ? 1 : 0;
+    const int32_t d = TROPISMO_DISTANCIA[s][x.rey_rival];
+    op += VALORES_PASADO.Apertura[k][r];
+    if (d >= 0 && d < 15) {
+        eg += VALORES_PASADO.Final[k][d][r];
+    } else {
+        const int32_t e = BONUS_PASSED[1][r];
+        eg += Porcentaje(e - EscalarExtendido(d * e, UN_TREINTAVO), k ? 80 : 100);
+    }
+    if (x.rival_sin_piezas) {
+        const int32_t coronacion = Blanco ? (s & 7) : 56 + (s & 7);
+        if (7 - r + x.tempo < DistanciaRey(x.rey_rival, coronacion)) {
+            op += BONUS_PEON_IMPARABLE[r];
+            eg += BONUS_PEON_IMPARABLE[r];
+        }
+    }
+}
+
+// Squares behind the men of m on their files, seen from the side that moves towards square 0
+// (Blanco) or towards square 63: the squares that have one of them in front.
+template <bool Blanco>
+static inline uint64_t Detras(uint64_t m) {
+    uint64_t y = Blanco ? m << 8 : m >> 8;
+    y |= Blanco ? y << 8 : y >> 8;
+    y |= Blanco ? y << 16 : y >> 16;
+    y |= Blanco ? y << 32 : y >> 32;
+    return y;
+}
+
+// Members of a set that usually holds few.
+static inline int32_t Contar(uint64_t m) {
+    int32_t n = 0;
+    for (; m != 0; m &= m - 1) n++;
+    return n;
+}
+
+// The whole side at once, from square sets. Valid when the file lists hold exactly the pawns of
+// the board, most advanced first, as the scan leaves them: then a pawn is doubled when an own
+// pawn stands in front of it, and the first of its list otherwise. Returns 0, adding nothing,
+// when the board holds more pawns than the lists.
+template <bool Blanco>
+static bool PeonesPorMapas(const Contexto_Peones &x, const Tipo_Lado &propio,
+                           const Tipo_Lado &rival, int32_t &op_total, int32_t &eg_total) {
+    constexpr int32_t mitad = Blanco ? 0 : 64;
+    const uint64_t propios = x.propios;
+    int32_t en_listas = 0;
+    for (int32_t f = 0; f < 8; f++) en_listas += propio.Peones_Columna[f];
+
+    // 8. Square tables, counting the pawns on the way.
+    int32_t op = 0, eg = 0, en_tablero = 0;
+    for (uint64_t resto = propios; resto != 0; resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
+        op += PST_P_OP[mitad + s];
+        eg += PST_P_EG[s];
+        en_tablero++;
+    }
+    if (en_tablero != en_listas) return false;
+
+    // 1. File status.
     const uint64_t no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
-    // Squares with an own pawn beside them, and with one diagonally in front of them.
-    const uint64_t con_vecino = ((propios << 1) & no_a) | ((propios >> 1) & no_h);
-    const uint64_t con_apoyo_delante = Blanco
-                                           ? ((propios << 9) & no_a) | ((propios << 7) & no_h)
-                                           : ((propios >> 7) & no_a) | ((propios >> 9) & no_h);
-    const uint64_t defendidas = m.Ataques_Peon[c];
-    constexpr uint64_t CENTRO = Blanco ? 0x0000000018180000ull : 0x0000181800000000ull;
+    const uint64_t tapadas = Detras<Blanco>(x.rivales);
+    const uint64_t vigiladas = tapadas | ((tapadas << 1) & no_a) | ((tapadas >> 1) & no_h);
+    const uint64_t semiabiertas = propios & ~tapadas;
 
-    // Files with no pawn counted add nothing.
-    for (uint32_t resto = columnas_propias; resto != 0; resto &= resto - 1) {
+    // 2. Doubled.
+    const uint64_t doblados = propios & Detras<Blanco>(propios);
+    const int32_t num_doblados = Contar(doblados);
+    op += num_doblados * PENALIZACION_DOBLADO_OP;
+    eg += num_doblados * PENALIZACION_DOBLADO_EG;
+
+    // 3. Phalanx, or else defended.
+    for (uint64_t resto = propios & x.con_vecino; resto != 0; resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
+        op += PST_BONUS_FALANGE_OP[mitad + s];
+        eg += PST_BONUS_FALANGE_EG[mitad + s];
+    }
+    for (uint64_t resto = propios & x.defendidas & ~x.con_vecino; resto != 0; resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
+        op += PST_BONUS_DEFENDED_OP[mitad + s];
+        eg += PST_BONUS_DEFENDED_EG[mitad + s];
+    }
+
+    // 4. Isolated: no own pawn counted on a neighbouring file.
+    const uint32_t solas = ~((x.columnas_propias << 1) | (x.columnas_propias >> 1)) & 0xFF;
+    const uint64_t aislados = propios & (uint64_t(solas) * 0x0101010101010101ull);
+    if (aislados != 0) {
+        const int32_t abiertos = Contar(aislados & semiabiertas), todos = Contar(aislados);
+        op += abiertos * PENALIZACION_AISLADO_ABIERTO_OP +
+              (todos - abiertos) * PENALIZACION_AISLADO_OP;
+        eg += todos * PENALIZACION_AISLADO_EG;
+    }
+
+    // 5. Backward.
+    const uint64_t retrasados = propios & ~x.defendidas & x.con_apoyo_delante;
+    for (uint64_t resto = retrasados; resto != 0; resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
+        op += PENALIZACION_PEON_RETRASADO_MALUS[s & 7];
+        eg += PENALIZACION_RETRASADO_EG;
+    }
+    op += Contar(retrasados & semiabiertas) * PENALIZACION_RETRASADO_ABIERTO_OP;
+
+    // 6. Candidates: blocked, first of the file, with a partner beside.
+    for (uint64_t resto = propios & tapadas & ~doblados & x.con_vecino; resto != 0;
+         resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
+        if (EsCandidato<Blanco>(s, s & 7, rival, propios, x.rivales)) {
+            const int32_t r = Blanco ? 7 - (s >> 3) : (s >> 3);
+            op += VALORES_PASADO.Tercio[0][r];
+            eg += VALORES_PASADO.Tercio[1][r];
+        }
+    }
+
+    // 7. Passed.
+    for (uint64_t resto = propios & ~vigiladas & ~doblados; resto != 0; resto &= resto - 1)
+        SumarPasado<Blanco>(x, __builtin_ctzll(resto), op, eg);
+
+    // 9. Centre.
+    op += Contar(propios & CENTRO<Blanco>) * BONUS_PEON_CENTRO;
+    op_total += op;
+    eg_total += eg;
+    return true;
+}
+
+// Pawn by pawn from the file lists, for boards the lists do not cover.
+template <bool Blanco>
+static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
+                            const Tipo_Lado &rival, int32_t &op, int32_t &eg) {
+    constexpr int32_t c = Blanco ? 1 : 0;
+    constexpr int32_t mitad = Blanco ? 0 : 64;  // Black half of the square tables
+    for (uint32_t resto = x.columnas_propias; resto != 0; resto &= resto - 1) {
         const int32_t f = __builtin_ctz(resto);
         const int32_t num = propio.Peones_Columna[f];
-        // Isolated: no counted own pawn on a neighbouring file.
-        const bool aislado = !(columnas_propias & (((2u << f) | (1u << f >> 1)) & 0xFF));
+        const bool aislado = !(x.columnas_propias & (((2u << f) | (1u << f >> 1)) & 0xFF));
         for (int32_t i = 0; i < num; i++) {
             const int32_t s = propio.Lista_Peones[f][i];
             if (s < 0) break;
@@ -114,8 +236,8 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
             const uint64_t bit = uint64_t(1) << s;
 
             // 1. File status.
-            const bool semiabierta = !(rivales & MAPAS_PEON.Frente[c][s]);
-            bool pasado = !(rivales & MAPAS_PEON.Pasado[c][s]);
+            const bool semiabierta = !(x.rivales & MAPAS_PEON.Frente[c][s]);
+            bool pasado = !(x.rivales & MAPAS_PEON.Pasado[c][s]);
 
             // 2. Doubled: every pawn of the file but the most advanced.
             if (num >= 2 && i > 0) {
@@ -125,8 +247,8 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
             }
 
             // 3. Phalanx, or else defended.
-            const bool defendido = (defendidas & bit) != 0;
-            if (con_vecino & bit) {
+            const bool defendido = (x.defendidas & bit) != 0;
+            if (x.con_vecino & bit) {
                 op += PST_BONUS_FALANGE_OP[mitad + s];
                 eg += PST_BONUS_FALANGE_EG[mitad + s];
             } else if (defendido) {
@@ -141,50 +263,57 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
             }
 
             // 5. Backward: undefended, with an own pawn diagonally in front.
-            if (!defendido && (con_apoyo_delante & bit)) {
+            if (!defendido && (x.con_apoyo_delante & bit)) {
                 op += PENALIZACION_PEON_RETRASADO_MALUS[f];
                 if (semiabierta) op += PENALIZACION_RETRASADO_ABIERTO_OP;
                 eg += PENALIZACION_RETRASADO_EG;
             }
 
             // 6. Candidate: a third of the passed bonus.
-            if (!semiabierta && i == 0 && EsCandidato<Blanco>(s, f, rival, propios, rivales)) {
+            if (!semiabierta && i == 0 && EsCandidato<Blanco>(s, f, rival, x.propios, x.rivales)) {
                 op += VALORES_PASADO.Tercio[0][r];
                 eg += VALORES_PASADO.Tercio[1][r];
             }
 
-            // 7. Passed, 80 percent when an enemy piece blocks it; less in the endgame the
-            // nearer the enemy king.
-            if (pasado) {
-                const int32_t frente = s + adelante;
-                const int32_t bloqueo = frente >= 0 && frente < 64 ? tablero[frente] : SIN_PIEZA;
-                const bool bloqueado = Blanco ? bloqueo > SIN_PIEZA : bloqueo < SIN_PIEZA;
-                const int32_t k = bloqueado ? 1 : 0;
-                const int32_t d = TROPISMO_DISTANCIA[s][rey_rival];
-                op += VALORES_PASADO.Apertura[k][r];
-                if (d >= 0 && d < 15) {
-                    eg += VALORES_PASADO.Final[k][d][r];
-                } else {
-                    const int32_t e = BONUS_PASSED[1][r];
-                    eg += Porcentaje(e - EscalarExtendido(d * e, UN_TREINTAVO), k ? 80 : 100);
-                }
-                if (rival_sin_piezas) {
-                    const int32_t coronacion = Blanco ? f : 56 + f;
-                    if (7 - r + tempo < DistanciaRey(rey_rival, coronacion)) {
-                        op += BONUS_PEON_IMPARABLE[r];
-                        eg += BONUS_PEON_IMPARABLE[r];
-                    }
-                }
-            }
+            // 7. Passed.
+            if (pasado) SumarPasado<Blanco>(x, s, op, eg);
 
             // 8. Square tables.
             op += PST_P_OP[mitad + s];
             eg += PST_P_EG[s];
 
-            // 9. Centre: d5, e5, d6, e6 for White, d4, e4, d3, e3 for Black.
-            if (CENTRO & bit) op += BONUS_PEON_CENTRO;
+            // 9. Centre.
+            if (CENTRO<Blanco> & bit) op += BONUS_PEON_CENTRO;
         }
     }
+}
+
+template <bool Blanco>
+static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
+    constexpr int32_t c = Blanco ? 1 : 0;
+    const Mapas_Tablero &m = MapasTablero;
+    Contexto_Peones x;
+    x.rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
+    x.rival_sin_piezas =
+        rival.Num_Caballos + rival.Num_Alfiles + rival.Num_Torres + rival.Num_Damas == 0;
+    // The enemy gains a tempo in the pawn race when it is to move.
+    x.tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
+
+    // The enemy pawns only on files the scan has counted, as the file tests look at the count
+    // before the squares.
+    x.columnas_propias = ColumnasConPeones(propio.Peones_Columna);
+    const uint64_t columnas_rivales = ColumnasConPeones(rival.Peones_Columna);
+    x.rivales = m.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
+    x.propios = m.Peones[c];
+    const uint64_t p = x.propios, no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
+    x.con_vecino = ((p << 1) & no_a) | ((p >> 1) & no_h);
+    x.con_apoyo_delante = Blanco ? ((p << 9) & no_a) | ((p << 7) & no_h)
+                                 : ((p >> 7) & no_a) | ((p >> 9) & no_h);
+    x.defendidas = m.Ataques_Peon[c];
+
+    int32_t op = 0, eg = 0;
+    if (!PeonesPorMapas<Blanco>(x, propio, rival, op, eg))
+        PeonesPorListas<Blanco>(x, propio, rival, op, eg);
     propio.Puntos_Apertura += op;
     propio.Puntos_Final += eg;
 }
