@@ -41,21 +41,25 @@ static constexpr Mapas_Peon CrearMapasPeon() {
 }
 static constexpr Mapas_Peon MAPAS_PEON = CrearMapasPeon();
 
-// Bit f set when the count of file f is not zero.
-static inline uint32_t ColumnasConPeones(const int32_t *peones_columna) {
+// Bit f set when the count of file f equals valor.
+static inline uint32_t ColumnasConCuenta(const int32_t *peones_columna, int32_t valor) {
 #if defined(__SSE2__)
-    // Eight compares at once: zero counts give all-ones lanes, packed to one bit each.
+    // Eight compares at once, packed to one bit each.
     const __m128i *p = reinterpret_cast<const __m128i *>(peones_columna);
-    const __m128i cero = _mm_setzero_si128();
-    const __m128i a = _mm_cmpeq_epi32(_mm_loadu_si128(p), cero);
-    const __m128i b = _mm_cmpeq_epi32(_mm_loadu_si128(p + 1), cero);
-    const int32_t vacias = _mm_movemask_epi8(_mm_packs_epi16(_mm_packs_epi32(a, b), cero));
-    return ~static_cast<uint32_t>(vacias) & 0xFF;
+    const __m128i v = _mm_set1_epi32(valor), cero = _mm_setzero_si128();
+    const __m128i a = _mm_cmpeq_epi32(_mm_loadu_si128(p), v);
+    const __m128i b = _mm_cmpeq_epi32(_mm_loadu_si128(p + 1), v);
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(_mm_packs_epi32(a, b), cero)));
 #else
     uint32_t columnas = 0;
-    for (int32_t f = 0; f < 8; f++) columnas |= uint32_t(peones_columna[f] != 0) << f;
+    for (int32_t f = 0; f < 8; f++) columnas |= uint32_t(peones_columna[f] == valor) << f;
     return columnas;
 #endif
+}
+
+// Bit f set when the count of file f is not zero.
+static inline uint32_t ColumnasConPeones(const int32_t *peones_columna) {
+    return ~ColumnasConCuenta(peones_columna, 0) & 0xFF;
 }
 
 // Our rule for a candidate passed pawn. The pawn is blocked: a lone enemy pawn stands in front
@@ -197,11 +201,22 @@ static bool PeonesPorMapas(const Contexto_Peones &x, const Tipo_Lado &propio,
     }
     op += Contar(retrasados & semiabiertas) * PENALIZACION_RETRASADO_ABIERTO_OP;
 
-    // 6. Candidates: blocked, first of the file, with a partner beside.
-    for (uint64_t resto = propios & tapadas & ~doblados & x.con_vecino; resto != 0;
-         resto &= resto - 1) {
-        const int32_t s = __builtin_ctzll(resto);
-        if (EsCandidato<Blanco>(s, s & 7, rival, propios, x.rivales)) {
+    // 6. Candidates: blocked by the lone enemy pawn of the file, first of the file, with a
+    // partner beside and no enemy pawn in front on the partner's file, on the other
+    // neighbouring file or on the file beyond the partner.
+    const uint64_t solo_uno = ColumnasConCuenta(rival.Peones_Columna, 1) * 0x0101010101010101ull;
+    const uint64_t bloqueados = propios & tapadas & ~doblados & solo_uno;
+    if (bloqueados & x.con_vecino) {
+        const uint64_t no_ab = ~(COLUMNA_MAPA[0] | COLUMNA_MAPA[1]);
+        const uint64_t no_gh = ~(COLUMNA_MAPA[6] | COLUMNA_MAPA[7]);
+        const uint64_t a_izquierda = (tapadas << 1) & no_a, a_derecha = (tapadas >> 1) & no_h;
+        const uint64_t dos_izquierda = (tapadas << 2) & no_ab, dos_derecha = (tapadas >> 2) & no_gh;
+        const uint64_t con_izquierda = (propios << 1) & no_a, con_derecha = (propios >> 1) & no_h;
+        const uint64_t candidatos =
+            bloqueados & ((con_izquierda & ~(dos_izquierda | a_izquierda | a_derecha)) |
+                          (con_derecha & ~(dos_derecha | a_derecha | a_izquierda)));
+        for (uint64_t resto = candidatos; resto != 0; resto &= resto - 1) {
+            const int32_t s = __builtin_ctzll(resto);
             const int32_t r = Blanco ? 7 - (s >> 3) : (s >> 3);
             op += VALORES_PASADO.Tercio[0][r];
             eg += VALORES_PASADO.Tercio[1][r];
