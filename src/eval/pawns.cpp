@@ -136,27 +136,45 @@ static inline int32_t Contar(uint64_t m) {
     return n;
 }
 
-// The whole side at once, from square sets. Valid when the file lists hold exactly the pawns of
-// the board, most advanced first, as the scan leaves them: then a pawn is doubled when an own
-// pawn stands in front of it, and the first of its list otherwise. Returns 0, adding nothing,
-// when the board holds more pawns than the lists.
+// Members of any set, summed eight bits at a time.
+static inline int32_t ContarTodos(uint64_t m) {
+    m -= (m >> 1) & 0x5555555555555555ull;
+    m = (m & 0x3333333333333333ull) + ((m >> 2) & 0x3333333333333333ull);
+    m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int32_t>((m * 0x0101010101010101ull) >> 56);
+}
+
+// The part of one side's pawn term that depends on the pawns alone: every term but the passed
+// bonus, and the pawns that get that bonus. Keyed by the own pawns, the enemy pawns on the files
+// the scan has counted, the files where the enemy count is one, and the length of the own lists,
+// which an entry only holds when it equals the number of own pawns.
+struct Estructura_Peones {
+    uint64_t Propios, Rivales;
+    uint16_t Solo_Uno, En_Listas;
+    int32_t Apertura, Final;
+    uint64_t Pasados;
+};
+
+// Structures met lately, by side. An entry is a function of its key, so a found one is always
+// right; the zeroed entry is the right one for a side without pawns.
+static Estructura_Peones Estructuras[2][1024];
+
+// The structure from square sets. Valid when the file lists hold exactly the pawns of the board,
+// most advanced first, as the scan leaves them: then a pawn is doubled when an own pawn stands
+// in front of it, and the first of its list otherwise.
 template <bool Blanco>
-static bool PeonesPorMapas(const Contexto_Peones &x, const Tipo_Lado &propio,
-                           const Tipo_Lado &rival, int32_t &op_total, int32_t &eg_total) {
+static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int32_t en_listas,
+                               Estructura_Peones &e) {
     constexpr int32_t mitad = Blanco ? 0 : 64;
     const uint64_t propios = x.propios;
-    int32_t en_listas = 0;
-    for (int32_t f = 0; f < 8; f++) en_listas += propio.Peones_Columna[f];
+    int32_t op = 0, eg = 0;
 
-    // 8. Square tables, counting the pawns on the way.
-    int32_t op = 0, eg = 0, en_tablero = 0;
+    // 8. Square tables.
     for (uint64_t resto = propios; resto != 0; resto &= resto - 1) {
         const int32_t s = __builtin_ctzll(resto);
         op += PST_P_OP[mitad + s];
         eg += PST_P_EG[s];
-        en_tablero++;
     }
-    if (en_tablero != en_listas) return false;
 
     // 1. File status.
     const uint64_t no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
@@ -204,8 +222,8 @@ static bool PeonesPorMapas(const Contexto_Peones &x, const Tipo_Lado &propio,
     // 6. Candidates: blocked by the lone enemy pawn of the file, first of the file, with a
     // partner beside and no enemy pawn in front on the partner's file, on the other
     // neighbouring file or on the file beyond the partner.
-    const uint64_t solo_uno = ColumnasConCuenta(rival.Peones_Columna, 1) * 0x0101010101010101ull;
-    const uint64_t bloqueados = propios & tapadas & ~doblados & solo_uno;
+    const uint64_t bloqueados =
+        propios & tapadas & ~doblados & (uint64_t(solo_uno) * 0x0101010101010101ull);
     if (bloqueados & x.con_vecino) {
         const uint64_t no_ab = ~(COLUMNA_MAPA[0] | COLUMNA_MAPA[1]);
         const uint64_t no_gh = ~(COLUMNA_MAPA[6] | COLUMNA_MAPA[7]);
@@ -223,15 +241,17 @@ static bool PeonesPorMapas(const Contexto_Peones &x, const Tipo_Lado &propio,
         }
     }
 
-    // 7. Passed.
-    for (uint64_t resto = propios & ~vigiladas & ~doblados; resto != 0; resto &= resto - 1)
-        SumarPasado<Blanco>(x, __builtin_ctzll(resto), op, eg);
-
     // 9. Centre.
     op += Contar(propios & CENTRO<Blanco>) * BONUS_PEON_CENTRO;
-    op_total += op;
-    eg_total += eg;
-    return true;
+
+    // 7. Passed, scored by the caller.
+    e.Propios = propios;
+    e.Rivales = x.rivales;
+    e.Solo_Uno = static_cast<uint16_t>(solo_uno);
+    e.En_Listas = static_cast<uint16_t>(en_listas);
+    e.Apertura = op;
+    e.Final = eg;
+    e.Pasados = propios & ~vigiladas & ~doblados;
 }
 
 // Pawn by pawn from the file lists, for boards the lists do not cover.
@@ -303,32 +323,61 @@ static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
     }
 }
 
+// The sets a structure is worked out from: squares with an own pawn beside them, diagonally in
+// front of them, or defending them.
 template <bool Blanco>
-static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
-    constexpr int32_t c = Blanco ? 1 : 0;
-    const Mapas_Tablero &m = MapasTablero;
-    Contexto_Peones x;
-    x.rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
-    x.rival_sin_piezas =
-        rival.Num_Caballos + rival.Num_Alfiles + rival.Num_Torres + rival.Num_Damas == 0;
-    // The enemy gains a tempo in the pawn race when it is to move.
-    x.tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
-
-    // The enemy pawns only on files the scan has counted, as the file tests look at the count
-    // before the squares.
-    x.columnas_propias = ColumnasConPeones(propio.Peones_Columna);
-    const uint64_t columnas_rivales = ColumnasConPeones(rival.Peones_Columna);
-    x.rivales = m.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
-    x.propios = m.Peones[c];
+static void CompletarContexto(Contexto_Peones &x, const Tipo_Lado &propio) {
     const uint64_t p = x.propios, no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
+    x.columnas_propias = ColumnasConPeones(propio.Peones_Columna);
     x.con_vecino = ((p << 1) & no_a) | ((p >> 1) & no_h);
     x.con_apoyo_delante = Blanco ? ((p << 9) & no_a) | ((p << 7) & no_h)
                                  : ((p >> 7) & no_a) | ((p >> 9) & no_h);
-    x.defendidas = m.Ataques_Peon[c];
+    x.defendidas = MapasTablero.Ataques_Peon[Blanco ? 1 : 0];
+}
 
+template <bool Blanco>
+static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
+    constexpr int32_t c = Blanco ? 1 : 0;
+    Contexto_Peones x;
+    // The enemy pawns only on files the scan has counted, as the file tests look at the count
+    // before the squares.
+    const uint64_t columnas_rivales = ColumnasConPeones(rival.Peones_Columna);
+    x.rivales = MapasTablero.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
+    x.propios = MapasTablero.Peones[c];
+    const uint32_t solo_uno = ColumnasConCuenta(rival.Peones_Columna, 1);
+    int32_t en_listas = 0;
+    for (int32_t f = 0; f < 8; f++) en_listas += propio.Peones_Columna[f];
+
+    // A structure is looked up, or worked out and kept, when the lists hold every pawn of the
+    // board; a file with more pawns than its list takes the pawn-by-pawn walk.
+    const uint64_t clave = (x.propios * 0x9E3779B97F4A7C15ull) ^
+                           (x.rivales * 0xC2B2AE3D27D4EB4Full) ^ (uint64_t(solo_uno) << 32);
+    Estructura_Peones &e = Estructuras[c][clave >> 54];
     int32_t op = 0, eg = 0;
-    if (!PeonesPorMapas<Blanco>(x, propio, rival, op, eg))
-        PeonesPorListas<Blanco>(x, propio, rival, op, eg);
+    bool por_listas = false;
+    if (e.Propios != x.propios || e.Rivales != x.rivales || e.Solo_Uno != solo_uno ||
+        e.En_Listas != en_listas) {
+        CompletarContexto<Blanco>(x, propio);
+        if (en_listas == ContarTodos(x.propios))
+            CalcularEstructura<Blanco>(x, solo_uno, en_listas, e);
+        else
+            por_listas = true;
+    }
+    if (!por_listas) {
+        op = e.Apertura;
+        eg = e.Final;
+    }
+    const uint64_t pasados = por_listas ? 0 : e.Pasados;
+    if (pasados != 0 || por_listas) {
+        x.rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
+        x.rival_sin_piezas =
+            rival.Num_Caballos + rival.Num_Alfiles + rival.Num_Torres + rival.Num_Damas == 0;
+        // The enemy gains a tempo in the pawn race when it is to move.
+        x.tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
+        for (uint64_t resto = pasados; resto != 0; resto &= resto - 1)
+            SumarPasado<Blanco>(x, __builtin_ctzll(resto), op, eg);
+        if (por_listas) PeonesPorListas<Blanco>(x, propio, rival, op, eg);
+    }
     propio.Puntos_Apertura += op;
     propio.Puntos_Final += eg;
 }
