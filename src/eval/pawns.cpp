@@ -76,16 +76,16 @@ static bool EsCandidato(int32_t s, int32_t f, const Tipo_Lado &rival, uint64_t p
     return f < 7 && ((propios >> (s + 1)) & 1) && !(rivales & MAPAS_PEON.Candidato[c][s][1]);
 }
 
-// What every pawn of one side is measured against, taken once per call. Index 1 White, 0 Black.
+// What every pawn of one side is measured against, taken once per call.
 struct Contexto_Peones {
-    uint64_t propios;           // own pawns on the board
-    uint64_t rivales;           // enemy pawns on the files the scan has counted
-    uint64_t con_vecino;        // squares with an own pawn beside them
-    uint64_t con_apoyo_delante; // squares with an own pawn diagonally in front
-    uint64_t defendidas;        // squares an own pawn defends
-    uint32_t columnas_propias;  // files whose own count is not zero
-    int32_t rey_rival, tempo;
-    bool rival_sin_piezas;
+    uint64_t Propios;            // own pawns on the board
+    uint64_t Rivales;            // enemy pawns on the files the scan has counted
+    uint64_t Con_Vecino;         // squares with an own pawn beside them
+    uint64_t Con_Apoyo_Delante;  // squares with an own pawn diagonally in front
+    uint64_t Defendidas;         // squares an own pawn defends
+    uint32_t Columnas_Propias;   // files whose own count is not zero
+    int32_t Rey_Rival, Tempo;
+    bool Rival_Sin_Piezas;
 };
 
 // Squares of the centre bonus: d5, e5, d6, e6 for White, d4, e4, d3, e3 for Black.
@@ -101,7 +101,7 @@ static void SumarPasado(const Contexto_Peones &x, int32_t s, int32_t &op, int32_
     const int32_t bloqueo = frente >= 0 && frente < 64 ? TableroGlobal.Tablero[frente] : SIN_PIEZA;
     const bool bloqueado = Blanco ? bloqueo > SIN_PIEZA : bloqueo < SIN_PIEZA;
     const int32_t k = bloqueado ? 1 : 0;
-    const int32_t d = TROPISMO_DISTANCIA[s][x.rey_rival];
+    const int32_t d = TROPISMO_DISTANCIA[s][x.Rey_Rival];
     op += VALORES_PASADO.Apertura[k][r];
     if (d >= 0 && d < 15) {
         eg += VALORES_PASADO.Final[k][d][r];
@@ -109,9 +109,9 @@ static void SumarPasado(const Contexto_Peones &x, int32_t s, int32_t &op, int32_
         const int32_t e = BONUS_PASSED[1][r];
         eg += Porcentaje(e - EscalarExtendido(d * e, UN_TREINTAVO), k ? 80 : 100);
     }
-    if (x.rival_sin_piezas) {
+    if (x.Rival_Sin_Piezas) {
         const int32_t coronacion = Blanco ? (s & 7) : 56 + (s & 7);
-        if (7 - r + x.tempo < DistanciaRey(x.rey_rival, coronacion)) {
+        if (7 - r + x.Tempo < DistanciaRey(x.Rey_Rival, coronacion)) {
             op += BONUS_PEON_IMPARABLE[r];
             eg += BONUS_PEON_IMPARABLE[r];
         }
@@ -166,7 +166,7 @@ template <bool Blanco>
 static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int32_t en_listas,
                                Estructura_Peones &e) {
     constexpr int32_t mitad = Blanco ? 0 : 64;
-    const uint64_t propios = x.propios;
+    const uint64_t propios = x.Propios;
     int32_t op = 0, eg = 0;
 
     // 8. Square tables.
@@ -178,7 +178,7 @@ static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int3
 
     // 1. File status.
     const uint64_t no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
-    const uint64_t tapadas = Detras<Blanco>(x.rivales);
+    const uint64_t tapadas = Detras<Blanco>(x.Rivales);
     const uint64_t vigiladas = tapadas | ((tapadas << 1) & no_a) | ((tapadas >> 1) & no_h);
     const uint64_t semiabiertas = propios & ~tapadas;
 
@@ -189,19 +189,19 @@ static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int3
     eg += num_doblados * PENALIZACION_DOBLADO_EG;
 
     // 3. Phalanx, or else defended.
-    for (uint64_t resto = propios & x.con_vecino; resto != 0; resto &= resto - 1) {
+    for (uint64_t resto = propios & x.Con_Vecino; resto != 0; resto &= resto - 1) {
         const int32_t s = __builtin_ctzll(resto);
         op += PST_BONUS_FALANGE_OP[mitad + s];
         eg += PST_BONUS_FALANGE_EG[mitad + s];
     }
-    for (uint64_t resto = propios & x.defendidas & ~x.con_vecino; resto != 0; resto &= resto - 1) {
+    for (uint64_t resto = propios & x.Defendidas & ~x.Con_Vecino; resto != 0; resto &= resto - 1) {
         const int32_t s = __builtin_ctzll(resto);
         op += PST_BONUS_DEFENDED_OP[mitad + s];
         eg += PST_BONUS_DEFENDED_EG[mitad + s];
     }
 
     // 4. Isolated: no own pawn counted on a neighbouring file.
-    const uint32_t solas = ~((x.columnas_propias << 1) | (x.columnas_propias >> 1)) & 0xFF;
+    const uint32_t solas = ~((x.Columnas_Propias << 1) | (x.Columnas_Propias >> 1)) & 0xFF;
     const uint64_t aislados = propios & (uint64_t(solas) * 0x0101010101010101ull);
     if (aislados != 0) {
         const int32_t abiertos = Contar(aislados & semiabiertas), todos = Contar(aislados);
@@ -211,7 +211,7 @@ static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int3
     }
 
     // 5. Backward.
-    const uint64_t retrasados = propios & ~x.defendidas & x.con_apoyo_delante;
+    const uint64_t retrasados = propios & ~x.Defendidas & x.Con_Apoyo_Delante;
     for (uint64_t resto = retrasados; resto != 0; resto &= resto - 1) {
         const int32_t s = __builtin_ctzll(resto);
         op += PENALIZACION_PEON_RETRASADO_MALUS[s & 7];
@@ -224,7 +224,7 @@ static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int3
     // neighbouring file or on the file beyond the partner.
     const uint64_t bloqueados =
         propios & tapadas & ~doblados & (uint64_t(solo_uno) * 0x0101010101010101ull);
-    if (bloqueados & x.con_vecino) {
+    if (bloqueados & x.Con_Vecino) {
         const uint64_t no_ab = ~(COLUMNA_MAPA[0] | COLUMNA_MAPA[1]);
         const uint64_t no_gh = ~(COLUMNA_MAPA[6] | COLUMNA_MAPA[7]);
         const uint64_t a_izquierda = (tapadas << 1) & no_a, a_derecha = (tapadas >> 1) & no_h;
@@ -246,7 +246,7 @@ static void CalcularEstructura(const Contexto_Peones &x, uint32_t solo_uno, int3
 
     // 7. Passed, scored by the caller.
     e.Propios = propios;
-    e.Rivales = x.rivales;
+    e.Rivales = x.Rivales;
     e.Solo_Uno = static_cast<uint16_t>(solo_uno);
     e.En_Listas = static_cast<uint16_t>(en_listas);
     e.Apertura = op;
@@ -260,10 +260,10 @@ static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
                             const Tipo_Lado &rival, int32_t &op, int32_t &eg) {
     constexpr int32_t c = Blanco ? 1 : 0;
     constexpr int32_t mitad = Blanco ? 0 : 64;  // Black half of the square tables
-    for (uint32_t resto = x.columnas_propias; resto != 0; resto &= resto - 1) {
+    for (uint32_t resto = x.Columnas_Propias; resto != 0; resto &= resto - 1) {
         const int32_t f = __builtin_ctz(resto);
         const int32_t num = propio.Peones_Columna[f];
-        const bool aislado = !(x.columnas_propias & (((2u << f) | (1u << f >> 1)) & 0xFF));
+        const bool aislado = !(x.Columnas_Propias & (((2u << f) | (1u << f >> 1)) & 0xFF));
         for (int32_t i = 0; i < num; i++) {
             const int32_t s = propio.Lista_Peones[f][i];
             if (s < 0) break;
@@ -271,8 +271,8 @@ static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
             const uint64_t bit = uint64_t(1) << s;
 
             // 1. File status.
-            const bool semiabierta = !(x.rivales & MAPAS_PEON.Frente[c][s]);
-            bool pasado = !(x.rivales & MAPAS_PEON.Pasado[c][s]);
+            const bool semiabierta = !(x.Rivales & MAPAS_PEON.Frente[c][s]);
+            bool pasado = !(x.Rivales & MAPAS_PEON.Pasado[c][s]);
 
             // 2. Doubled: every pawn of the file but the most advanced.
             if (num >= 2 && i > 0) {
@@ -282,8 +282,8 @@ static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
             }
 
             // 3. Phalanx, or else defended.
-            const bool defendido = (x.defendidas & bit) != 0;
-            if (x.con_vecino & bit) {
+            const bool defendido = (x.Defendidas & bit) != 0;
+            if (x.Con_Vecino & bit) {
                 op += PST_BONUS_FALANGE_OP[mitad + s];
                 eg += PST_BONUS_FALANGE_EG[mitad + s];
             } else if (defendido) {
@@ -298,14 +298,14 @@ static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
             }
 
             // 5. Backward: undefended, with an own pawn diagonally in front.
-            if (!defendido && (x.con_apoyo_delante & bit)) {
+            if (!defendido && (x.Con_Apoyo_Delante & bit)) {
                 op += PENALIZACION_PEON_RETRASADO_MALUS[f];
                 if (semiabierta) op += PENALIZACION_RETRASADO_ABIERTO_OP;
                 eg += PENALIZACION_RETRASADO_EG;
             }
 
             // 6. Candidate: a third of the passed bonus.
-            if (!semiabierta && i == 0 && EsCandidato<Blanco>(s, f, rival, x.propios, x.rivales)) {
+            if (!semiabierta && i == 0 && EsCandidato<Blanco>(s, f, rival, x.Propios, x.Rivales)) {
                 op += VALORES_PASADO.Tercio[0][r];
                 eg += VALORES_PASADO.Tercio[1][r];
             }
@@ -327,12 +327,12 @@ static void PeonesPorListas(const Contexto_Peones &x, const Tipo_Lado &propio,
 // front of them, or defending them.
 template <bool Blanco>
 static void CompletarContexto(Contexto_Peones &x, const Tipo_Lado &propio) {
-    const uint64_t p = x.propios, no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
-    x.columnas_propias = ColumnasConPeones(propio.Peones_Columna);
-    x.con_vecino = ((p << 1) & no_a) | ((p >> 1) & no_h);
-    x.con_apoyo_delante = Blanco ? ((p << 9) & no_a) | ((p << 7) & no_h)
+    const uint64_t p = x.Propios, no_a = ~COLUMNA_MAPA[0], no_h = ~COLUMNA_MAPA[7];
+    x.Columnas_Propias = ColumnasConPeones(propio.Peones_Columna);
+    x.Con_Vecino = ((p << 1) & no_a) | ((p >> 1) & no_h);
+    x.Con_Apoyo_Delante = Blanco ? ((p << 9) & no_a) | ((p << 7) & no_h)
                                  : ((p >> 7) & no_a) | ((p >> 9) & no_h);
-    x.defendidas = MapasTablero.Ataques_Peon[Blanco ? 1 : 0];
+    x.Defendidas = MapasTablero.Ataques_Peon[Blanco ? 1 : 0];
 }
 
 template <bool Blanco>
@@ -342,23 +342,23 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
     // The enemy pawns only on files the scan has counted, as the file tests look at the count
     // before the squares.
     const uint64_t columnas_rivales = ColumnasConPeones(rival.Peones_Columna);
-    x.rivales = MapasTablero.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
-    x.propios = MapasTablero.Peones[c];
+    x.Rivales = MapasTablero.Peones[1 - c] & (columnas_rivales * 0x0101010101010101ull);
+    x.Propios = MapasTablero.Peones[c];
     const uint32_t solo_uno = ColumnasConCuenta(rival.Peones_Columna, 1);
     int32_t en_listas = 0;
     for (int32_t f = 0; f < 8; f++) en_listas += propio.Peones_Columna[f];
 
     // A structure is looked up, or worked out and kept, when the lists hold every pawn of the
     // board; a file with more pawns than its list takes the pawn-by-pawn walk.
-    const uint64_t clave = (x.propios * 0x9E3779B97F4A7C15ull) ^
-                           (x.rivales * 0xC2B2AE3D27D4EB4Full) ^ (uint64_t(solo_uno) << 32);
+    const uint64_t clave = (x.Propios * 0x9E3779B97F4A7C15ull) ^
+                           (x.Rivales * 0xC2B2AE3D27D4EB4Full) ^ (uint64_t(solo_uno) << 32);
     Estructura_Peones &e = Estructuras[c][clave >> 54];
     int32_t op = 0, eg = 0;
     bool por_listas = false;
-    if (e.Propios != x.propios || e.Rivales != x.rivales || e.Solo_Uno != solo_uno ||
+    if (e.Propios != x.Propios || e.Rivales != x.Rivales || e.Solo_Uno != solo_uno ||
         e.En_Listas != en_listas) {
         CompletarContexto<Blanco>(x, propio);
-        if (en_listas == ContarTodos(x.propios))
+        if (en_listas == ContarTodos(x.Propios))
             CalcularEstructura<Blanco>(x, solo_uno, en_listas, e);
         else
             por_listas = true;
@@ -369,11 +369,11 @@ static void EvaluarPeones(Tipo_Lado &propio, const Tipo_Lado &rival) {
     }
     const uint64_t pasados = por_listas ? 0 : e.Pasados;
     if (pasados != 0 || por_listas) {
-        x.rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
-        x.rival_sin_piezas =
+        x.Rey_Rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
+        x.Rival_Sin_Piezas =
             rival.Num_Caballos + rival.Num_Alfiles + rival.Num_Torres + rival.Num_Damas == 0;
         // The enemy gains a tempo in the pawn race when it is to move.
-        x.tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
+        x.Tempo = (TableroGlobal.Turno == (Blanco ? 0 : 1)) ? 1 : 0;
         for (uint64_t resto = pasados; resto != 0; resto &= resto - 1)
             SumarPasado<Blanco>(x, __builtin_ctzll(resto), op, eg);
         if (por_listas) PeonesPorListas<Blanco>(x, propio, rival, op, eg);
