@@ -157,3 +157,14 @@ uint64_t MapaDePieza(int32_t codigo);  // squares holding the code, from the las
 inline constexpr uint64_t COLUMNA_MAPA[8] = {
     0x0101010101010101ull, 0x0202020202020202ull, 0x0404040404040404ull, 0x0808080808080808ull,
     0x1010101010101010ull, 0x2020202020202020ull, 0x4040404040404040ull, 0x8080808080808080ull};
+
+// Internal to eval/: passed-pawn values by rank index, worked out once from BONUS_PASSED with
+// the truncating arithmetic of the pawn term: a third of the bonus (the candidate), the opening
+// bonus at 100 [0] and 80 [1] percent, and the endgame bonus by the enemy king's closeness
+// (TROPISMO_DISTANCIA, 0..14) at 100 and 80 percent.
+struct Valores_Pasado {
+    int32_t Tercio[2][8];
+    int32_t Apertura[2][8];
+    int32_t Final[2][15][8];
+};
+extern const Valores_Pasado VALORES_PASADO;

@@ -1,8 +1,34 @@
 // Rooks: square tables, mobility, tropism, king attack, files, seventh rank, trapped rooks.
 #include "eval/eval.h"
 
-// Rays of GEOMETRIA in the order right, left, up, down.
-static constexpr int32_t RAYOS_TORRE[4] = {7, 6, 5, 4};
+// Rook rays from each square in the order right, left, up, down, one bit per square, and
+// their lengths. Right and down run towards higher squares, left and up towards lower ones.
+struct Rayos_Torre {
+    uint64_t Rayo[64][4];
+    int32_t Largo[64][4];
+};
+static constexpr Rayos_Torre CrearRayosTorre() {
+    Rayos_Torre r{};
+    constexpr int32_t df[4] = {1, -1, 0, 0}, dr[4] = {0, 0, -1, 1};
+    for (int32_t s = 0; s < 64; s++) {
+        for (int32_t d = 0; d < 4; d++) {
+            int32_t f = (s & 7) + df[d], fila = (s >> 3) + dr[d];
+            for (; f >= 0 && f < 8 && fila >= 0 && fila < 8; f += df[d], fila += dr[d]) {
+                r.Rayo[s][d] |= uint64_t(1) << (fila * 8 + f);
+                r.Largo[s][d]++;
+            }
+        }
+    }
+    return r;
+}
+static constexpr Rayos_Torre RAYOS_TORRE = CrearRayosTorre();
+
+// Squares in a set of at most a few.
+static inline int32_t Contar(uint64_t m) {
+    int32_t n = 0;
+    for (; m != 0; m &= m - 1) n++;
+    return n;
+}
 
 // Squares at king distance 0 or 1 from each square, one bit per square.
 struct Zonas_Rey {
@@ -31,6 +57,8 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
     // An empty square is never the king's own, so distance 1 and distance 0 or 1 agree there.
     const uint64_t zona = ZONAS_REY.Zona[rey_rival];
+    const uint64_t ocupadas = MapasTablero.Ocupadas;
+    const uint64_t peones_rivales = MapasTablero.Peones[Blanco ? 0 : 1];
     // Seventh rank counts when the enemy king is on its first rank or its pawns are at home.
     const bool septima_util = (rey_rival >> 3) == (Blanco ? 0 : 7) || rival.Peones_Segunda > 0;
     int32_t op = 0, eg = 0, en_septima = 0;
@@ -46,49 +74,49 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
         int32_t peon_frente[2] = {-1, -1};  // enemy pawn seen up and down the file
         const bool buscar_peon = !propio.Peones_Columna[f] && rival.Peones_Columna[f] > 0;
 
-        // 1. Rays.
+        // 1. Rays: the first occupied square of each, then what stands there.
+        uint64_t alcanzadas = 0;
         for (int32_t d = 0; d < 4; d++) {
-            const int32_t paso = d == 2 ? -8 : 8;  // used by the vertical rays only
-            const bool vertical = d >= 2;
-            const uint8_t *rayo = GEOMETRIA.Rayo[s][RAYOS_TORRE[d]];
-            for (int32_t j = 0, largo = GEOMETRIA.Largo_Rayo[s][RAYOS_TORRE[d]]; j < largo; j++) {
-                const int32_t t = rayo[j];
-                const int32_t p = tablero[t];
-                if (p == SIN_PIEZA) {
-                    movilidad++;
-                    if ((zona >> t) & 1) unidades += 9;
-                    continue;
-                }
-                if ((zona >> t) & 1) unidades += 9;
-                if (Blanco ? p > SIN_PIEZA : p < SIN_PIEZA) {
-                    movilidad++;
-                    if (propio.Num_Objetivos_Torre < 112)
-                        propio.Objetivos_Torre[propio.Num_Objetivos_Torre++] = t;
-                    if (p == rey_rival_pieza) {
-                        unidades += 9;
-                        jaque = true;
-                    } else {
-                        capturas[num_capturas++] = t;
-                        if (p == dama_rival && vertical) {
-                            op += 5;
-                            eg += 5;
-                        }
-                    }
+            const uint64_t rayo = RAYOS_TORRE.Rayo[s][d];
+            const uint64_t piezas = rayo & ocupadas;
+            if (piezas == 0) {
+                movilidad += RAYOS_TORRE.Largo[s][d];
+                alcanzadas |= rayo;
+                continue;
+            }
+            const bool hacia_arriba = d == 0 || d == 3;  // towards higher squares
+            const int32_t t = hacia_arriba ? __builtin_ctzll(piezas) : 63 - __builtin_clzll(piezas);
+            movilidad += RAYOS_TORRE.Largo[s][d] - RAYOS_TORRE.Largo[t][d] - 1;
+            alcanzadas |= rayo & ~RAYOS_TORRE.Rayo[t][d];
+            const int32_t p = tablero[t];
+            if (Blanco ? p > SIN_PIEZA : p < SIN_PIEZA) {
+                movilidad++;
+                if (propio.Num_Objetivos_Torre < 112)
+                    propio.Objetivos_Torre[propio.Num_Objetivos_Torre++] = t;
+                if (p == rey_rival_pieza) {
+                    unidades += 9;
+                    jaque = true;
                 } else {
-                    propio.Defensa_Casilla[t]++;
-                    if (p != peon) movilidad++;
+                    capturas[num_capturas++] = t;
+                    if (p == dama_rival && d >= 2) {
+                        op += 5;
+                        eg += 5;
+                    }
                 }
-                // Half-open file: the first enemy pawn from here on, through any pieces.
-                if (vertical && buscar_peon) {
-                    for (int32_t u = t; u >= 0 && u < 64; u += paso)
-                        if (tablero[u] == peon_rival) {
-                            peon_frente[d - 2] = u;
-                            break;
-                        }
-                }
-                break;
+            } else {
+                propio.Defensa_Casilla[t]++;
+                if (p != peon) movilidad++;
+            }
+            // Half-open file: the first enemy pawn along the file, through any pieces.
+            if (d >= 2 && buscar_peon) {
+                const uint64_t vistos = rayo & peones_rivales;
+                if (vistos != 0)
+                    peon_frente[d - 2] =
+                        hacia_arriba ? __builtin_ctzll(vistos) : 63 - __builtin_clzll(vistos);
             }
         }
+        // Every square reached, empty or not, that touches the enemy king.
+        unidades += 9 * Contar(zona & alcanzadas);
 
         // 2. Square tables and mobility.
         op += PST_R_OP[mitad + s];

@@ -211,3 +211,27 @@ constexpr int32_t TORMENTA_PEON[8] = {0, 0, -32, -16, -8, 0, 0, 0};
 // Threat on an enemy piece, by its piece code; kings and empty codes are worth nothing.
 constexpr int32_t att_on_hang_mg[16] = {0, 11, 15, 15, 17, 25, 0, 0, 11, 15, 15, 17, 25, 0, 0, 0};
 constexpr int32_t att_on_hang_eg[16] = {0, 19, 23, 23, 25, 33, 0, 0, 19, 23, 23, 25, 33, 0, 0, 0};
+
+// EscalarExtendido at compile time. Every product here fits the 64-bit mantissa, so it is exact
+// and the truncation gives what the run-time call gives.
+static constexpr int32_t EscalarConstante(int32_t x, float factor) {
+    return static_cast<int32_t>(static_cast<long double>(x) * static_cast<long double>(factor));
+}
+
+static constexpr Valores_Pasado CrearValoresPasado() {
+    Valores_Pasado v{};
+    for (int32_t k = 0; k < 2; k++) {
+        const int32_t p = k == 0 ? 100 : 80;
+        for (int32_t r = 0; r < 8; r++) {
+            const int32_t e = BONUS_PASSED[1][r];
+            v.Tercio[k][r] = EscalarConstante(BONUS_PASSED[k][r], 1.0f / 3.0f);
+            v.Apertura[k][r] = EscalarConstante(BONUS_PASSED[0][r] * p, 0.01f);
+            for (int32_t d = 0; d < 15; d++) {
+                const int32_t t = EscalarConstante(d * e, 1.0f / 30.0f);
+                v.Final[k][d][r] = EscalarConstante((e - t) * p, 0.01f);
+            }
+        }
+    }
+    return v;
+}
+constexpr Valores_Pasado VALORES_PASADO = CrearValoresPasado();

@@ -1,4 +1,6 @@
 // Pawn structure terms on small hand-built positions; expected sums worked out term by term.
+#include <string>
+
 #include "eval/eval_test_util.h"
 
 using namespace eval_test;
@@ -65,6 +67,36 @@ TEST(EstructuraPeones, BlockedCandidateWithAMajorityGetsAThird) {
         const Puntos p = Peones(fen);
         EXPECT_EQ(candidato.op_b - p.op_b, 16) << fen;
         EXPECT_EQ(candidato.eg_b - p.eg_b, 33) << fen;
+    }
+}
+
+TEST(EstructuraPeones, PassedBonusFollowsTheTruncatingArithmeticForEveryKingSquare) {
+    // A lone White pawn, a Black knight to rule out the race; only the Black king moves, so
+    // apart from the passed bonus every term stays the same.
+    for (int32_t r = 1; r <= 6; r++) {
+        const int32_t s = (7 - r) * 8 + 1;  // b-file
+        bool primero = true;
+        int32_t resto_op = 0, resto_eg = 0;
+        for (int32_t k = 0; k < 64; k++) {
+            if (k == s || k == 63 || k == 7 || DistanciaRey(k, 63) <= 1) continue;
+            char filas[8][9] = {};
+            for (int32_t t = 0; t < 64; t++) {
+                const char c = t == s ? 'P' : t == k ? 'k' : t == 63 ? 'K' : t == 7 ? 'n' : '1';
+                filas[t >> 3][t & 7] = c;
+            }
+            std::string fen;
+            for (int32_t f = 0; f < 8; f++) fen += std::string(filas[f]) + (f < 7 ? "/" : "");
+            fen += " w - - 0 1";
+            const Puntos p = Peones(fen.c_str());
+            const int32_t pct = k == s - 8 ? 80 : 100;
+            const int32_t e = BONUS_PASSED[1][r];
+            const int32_t t = EscalarExtendido(TROPISMO_DISTANCIA[s][k] * e, 1.0f / 30.0f);
+            const int32_t op = p.op_b - Porcentaje(BONUS_PASSED[0][r], pct);
+            const int32_t eg = p.eg_b - Porcentaje(e - t, pct);
+            if (primero) resto_op = op, resto_eg = eg, primero = false;
+            EXPECT_EQ(op, resto_op) << fen;
+            EXPECT_EQ(eg, resto_eg) << fen;
+        }
     }
 }
 
