@@ -239,6 +239,14 @@ struct Geometria_Tablero {
     uint8_t Num_Peon_B[64];
     uint8_t Peon_N[64][2];
     uint8_t Num_Peon_N[64];
+    // The same squares as sets, bit s for square s.
+    uint64_t Mapa_Rayo[64][8];
+    uint64_t Mapa_Caballo[64];
+    uint64_t Mapa_Rey[64];
+    uint64_t Mapa_Peon_B[64];
+    uint64_t Mapa_Peon_N[64];
+    uint64_t Mapa_Alfil[64];  // the four diagonal rays together
+    uint64_t Mapa_Torre[64];  // the file and rank rays together
 };
 extern const Geometria_Tablero GEOMETRIA;
 void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
