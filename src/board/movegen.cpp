@@ -191,9 +191,8 @@ static inline void Rayo(int32_t s, int32_t ficha, int32_t modo, const Mapas_Gene
 }
 
 // Bishop rays 9, 7, -7, -9.
-static inline void GenerarAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
-                                Lista_Jugadas *lista, int32_t &n) {
-    if (modo == GENERAR_CAPTURAS && (GEOMETRIA.Mapa_Alfil[s] & m.Enemigas) == 0) return;
+static void RayosAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                       Lista_Jugadas *lista, int32_t &n) {
     Rayo<0>(s, ficha, modo, m, lista, n);
     Rayo<1>(s, ficha, modo, m, lista, n);
     Rayo<2>(s, ficha, modo, m, lista, n);
@@ -201,13 +200,25 @@ static inline void GenerarAlfil(int32_t s, int32_t ficha, int32_t modo, const Ma
 }
 
 // Rook rays 8, -8, -1, 1.
-static inline void GenerarTorre(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
-                                Lista_Jugadas *lista, int32_t &n) {
-    if (modo == GENERAR_CAPTURAS && (GEOMETRIA.Mapa_Torre[s] & m.Enemigas) == 0) return;
+static void RayosTorre(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                       Lista_Jugadas *lista, int32_t &n) {
     Rayo<4>(s, ficha, modo, m, lista, n);
     Rayo<5>(s, ficha, modo, m, lista, n);
     Rayo<6>(s, ficha, modo, m, lista, n);
     Rayo<7>(s, ficha, modo, m, lista, n);
+}
+
+// In capture mode a slider with no enemy piece on its lines has nothing to add.
+static inline void GenerarAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                                Lista_Jugadas *lista, int32_t &n) {
+    if (modo == GENERAR_CAPTURAS && (GEOMETRIA.Mapa_Alfil[s] & m.Enemigas) == 0) return;
+    RayosAlfil(s, ficha, modo, m, lista, n);
+}
+
+static inline void GenerarTorre(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                                Lista_Jugadas *lista, int32_t &n) {
+    if (modo == GENERAR_CAPTURAS && (GEOMETRIA.Mapa_Torre[s] & m.Enemigas) == 0) return;
+    RayosTorre(s, ficha, modo, m, lista, n);
 }
 
 // King: the two castlings (all moves only), then the eight steps.
