@@ -54,7 +54,9 @@ static constexpr Geometria_Tablero CrearGeometria() {
     }
     for (int32_t s = 0; s < 64; s++) {
         for (int32_t k = 0; k < 8; k++) {
-            for (int32_t i = 0; i < g.Largo_Rayo[s][k]; i++) g.Mapa_Rayo[s][k] |= 1ull << g.Rayo[s][k][i];
+            for (int32_t i = 0; i < g.Largo_Rayo[s][k]; i++) {
+                g.Mapa_Rayo[s][k] |= 1ull << g.Rayo[s][k][i];
+            }
             (k < 4 ? g.Mapa_Alfil[s] : g.Mapa_Torre[s]) |= g.Mapa_Rayo[s][k];
         }
         for (int32_t t = 0; t < 64; t++) g.Direccion[s][t] = -1;

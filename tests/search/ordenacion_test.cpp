@@ -117,7 +117,9 @@ TEST_F(OrdenMovimientos, SeleccionEmpatesAlPrimero) {
                 if (b[j].Valor_Orden > b[mejor].Valor_Orden) mejor = j;
             }
             std::swap(b[i], b[mejor]);
-            for (int32_t k = 0; k < num; k++) ASSERT_EQ(a[k].Jugada, b[k].Jugada) << num << " " << i;
+            for (int32_t k = 0; k < num; k++) {
+                ASSERT_EQ(a[k].Jugada, b[k].Jugada) << num << " " << i;
+            }
         }
     }
 }
