@@ -239,6 +239,15 @@ struct Geometria_Tablero {
     uint8_t Num_Peon_B[64];
     uint8_t Peon_N[64][2];
     uint8_t Num_Peon_N[64];
+    // The same squares as sets, bit s for square s.
+    uint64_t Mapa_Rayo[64][8];
+    uint64_t Mapa_Caballo[64];
+    uint64_t Mapa_Rey[64];
+    uint64_t Mapa_Peon_B[64];
+    uint64_t Mapa_Peon_N[64];
+    uint64_t Mapa_Alfil[64];  // the four diagonal rays together
+    uint64_t Mapa_Torre[64];  // the file and rank rays together
+    int8_t Direccion[64][64];  // ray of the first square holding the second, -1 if none
 };
 extern const Geometria_Tablero GEOMETRIA;
 void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
@@ -246,3 +255,15 @@ void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *list
 void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 void ObtenerMovimientoTorre(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 void ObtenerMovimientoRey(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
+
+// Attack tests limited to what a change on square c can decide: the ray of casilla through c
+// and a knight jump onto c. A square not attacked before the change is attacked after it
+// exactly when one of these answers 1 for a changed square.
+int32_t JaqueBlancasLinea(int32_t casilla, int32_t c);  // by Black
+int32_t JaqueNegrasLinea(int32_t casilla, int32_t c);   // by White
+// HacerMovimiento for a side whose king is not attacked before the move: the same make and
+// answer, with the safety test limited to the lines the move can open.
+int32_t HacerMovimientoSinJaque(uint32_t jugada);
+// After the make of jugada (paso: Ficha_Al_Paso before it), LadoEnJaque() for a side that was
+// not in check before that make.
+int32_t DaJaque(uint32_t jugada, int32_t paso);

@@ -55,7 +55,8 @@ static inline uint32_t TerminoEnroque(int32_t blancas, int32_t negras) {
     return zobrist_Tablero[SIN_PIEZA][63 - blancas] ^ zobrist_Tablero[SIN_PIEZA][negras];
 }
 
-int32_t HacerMovimiento(uint32_t m) {
+// The make itself; true when the mover is White.
+static inline __attribute__((always_inline)) bool Hacer(uint32_t m) {
     Tipo_Tablero &t = TableroGlobal;
     const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
     const int32_t captura = Captura(m), corona = Corona(m);
@@ -154,9 +155,33 @@ int32_t HacerMovimiento(uint32_t m) {
     const bool reinicia = ficha == PEON_B || ficha == PEON_N || captura < NINGUNA || al_paso;
     t.Regla_50 = reinicia ? 0 : t.Regla_50 + 1;
 
+    return blanco;
+}
+
+int32_t HacerMovimiento(uint32_t m) {
+    const Tipo_Tablero &t = TableroGlobal;
     // 13. Legal when the mover's king is not attacked.
-    if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+    if (Hacer(m)) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
     return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+}
+
+int32_t HacerMovimientoSinJaque(uint32_t m) {
+    const Tipo_Tablero &t = TableroGlobal;
+    const int32_t rey_b = t.Rey_Blanco, rey_n = t.Rey_Negro, paso = t.Ficha_Al_Paso;
+    const bool blanco = Hacer(m);
+    const int32_t rey = blanco ? t.Rey_Blanco : t.Rey_Negro;
+    // A king that moved gets the whole test; otherwise only the lines through the squares
+    // the move emptied can have opened onto it.
+    if (Es_Enroque(m) || rey != (blanco ? rey_b : rey_n)) {
+        if (blanco) return JaqueBlancas(rey) ? 0 : 1;
+        return JaqueNegras(rey) ? 0 : 1;
+    }
+    auto linea = [&](int32_t c) {
+        return blanco ? JaqueBlancasLinea(rey, c) : JaqueNegrasLinea(rey, c);
+    };
+    if (linea(Desde(m))) return 0;
+    if (Es_Al_Paso(m) && paso != 0 && linea(paso)) return 0;
+    return 1;
 }
 
 void DeshacerMovimiento() {

@@ -1,7 +1,69 @@
 // Pseudo-legal move generation, in a fixed scan and direction order.
 #include <initializer_list>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "board/board.h"
+
+// Square sets of one generation call, taken from Tablero at its start: the squares the scan
+// visits for the side to move, the empty squares, the enemy pieces, and the squares a piece
+// may move to in this mode.
+struct Mapas_Generacion {
+    uint64_t Propias, Vacias, Enemigas, Destinos, Peones;
+};
+
+// Codes in -128..127 after packing: the tests below against 0, 7 and 14 keep their answer.
+template <bool BLANCO>
+static inline Mapas_Generacion TomarMapas(int32_t modo) {
+    const int32_t *T = TableroGlobal.Tablero;
+    Mapas_Generacion m{};
+#if defined(__SSE2__)
+    const __m128i siete = _mm_set1_epi8(SIN_PIEZA);
+    const __m128i bajo = _mm_set1_epi8(BLANCO ? SIN_PIEZA : 0);
+    const __m128i alto = _mm_set1_epi8(BLANCO ? REY_N + 1 : SIN_PIEZA);
+    const __m128i peon = _mm_set1_epi8(BLANCO ? PEON_B : PEON_N);
+    for (int32_t i = 0; i < 4; i++) {
+        const __m128i *p = reinterpret_cast<const __m128i *>(T + 16 * i);
+        const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));
+        const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3));
+        const __m128i v = _mm_packs_epi16(a, b);
+        const __m128i propia = BLANCO ? _mm_cmplt_epi8(v, siete) : _mm_cmpgt_epi8(v, siete);
+        const __m128i enemiga = _mm_and_si128(_mm_cmpgt_epi8(v, bajo), _mm_cmplt_epi8(v, alto));
+        const int32_t k = 16 * i;
+        m.Propias |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(propia))) << k;
+        m.Vacias |= static_cast<uint64_t>(
+                        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, siete))))
+                    << k;
+        m.Enemigas |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(enemiga)))
+                      << k;
+        m.Peones |= static_cast<uint64_t>(
+                        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, peon))))
+                    << k;
+    }
+#else
+    for (int32_t s = 0; s < 64; s++) {
+        const int32_t p = T[s];
+        const uint64_t bit = 1ull << s;
+        if (BLANCO ? p < SIN_PIEZA : p > SIN_PIEZA) m.Propias |= bit;
+        if (p == SIN_PIEZA) m.Vacias |= bit;
+        if (BLANCO ? (p > SIN_PIEZA && p <= REY_N) : (p >= PEON_B && p < SIN_PIEZA)) {
+            m.Enemigas |= bit;
+        }
+        if (p == (BLANCO ? PEON_B : PEON_N)) m.Peones |= bit;
+    }
+#endif
+    m.Destinos = modo == GENERAR_CAPTURAS ? m.Enemigas : m.Enemigas | m.Vacias;
+    return m;
+}
+
+// Any s: squares off the board are in no set.
+static inline bool Tiene(uint64_t mapa, int32_t s) {
+    return static_cast<uint32_t>(s) < 64 && ((mapa >> s) & 1) != 0;
+}
+static inline int32_t Menor(uint64_t mapa) { return __builtin_ctzll(mapa); }
+static inline int32_t Mayor(uint64_t mapa) { return 63 - __builtin_clzll(mapa); }
 
 // Move lists are filled through a local count; IndexMove is written once per call.
 // Entries beyond the capacity of the list are dropped.
@@ -14,24 +76,11 @@ static inline uint32_t Palabra(int32_t desde, int32_t hasta, int32_t ficha, int3
     return CrearJugada(desde, hasta, ficha, captura, corona, banderas);
 }
 
-// True when code p belongs to the side that is not BLANCO.
-template <bool BLANCO>
-static inline bool EsEnemiga(int32_t p) {
-    return BLANCO ? (p > SIN_PIEZA && p <= REY_N) : (p >= PEON_B && p < SIN_PIEZA);
-}
-
-// One move to an empty or enemy square (the caller has checked the square); mode 2 drops
-// moves to empty squares.
-static inline void AnadirNormal(int32_t desde, int32_t hasta, int32_t modo, Lista_Jugadas *lista,
-                                int32_t &n) {
-    const int32_t *T = TableroGlobal.Tablero;
-    const int32_t p = T[hasta];
-    if (p == SIN_PIEZA) {
-        if (modo == GENERAR_CAPTURAS) return;
-        Anadir(lista, n, Palabra(desde, hasta, T[desde], NINGUNA, NINGUNA));
-    } else {
-        Anadir(lista, n, Palabra(desde, hasta, T[desde], p, NINGUNA));
-    }
+// One move of the piece on desde to a square of Destinos.
+static inline void AnadirDestino(int32_t desde, int32_t hasta, int32_t ficha,
+                                 const Mapas_Generacion &m, Lista_Jugadas *lista, int32_t &n) {
+    const int32_t captura = Tiene(m.Vacias, hasta) ? NINGUNA : TableroGlobal.Tablero[hasta];
+    Anadir(lista, n, Palabra(desde, hasta, ficha, captura, NINGUNA));
 }
 
 // The four promotions, queen first, whatever the mode.
@@ -48,11 +97,10 @@ static inline void AnadirCoronacion(int32_t desde, int32_t hasta, Lista_Jugadas 
 
 // Pawn of colour BLANCO on s: en passant, the two captures, the push, the double step.
 template <bool BLANCO>
-static inline void GenerarPeon(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
+static inline void GenerarPeon(int32_t s, int32_t modo, const Mapas_Generacion &m,
+                               Lista_Jugadas *lista, int32_t &n) {
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t *T = t.Tablero;
-    const int32_t *C = t.Color_Casilla;
-    const int32_t c = C[s];
     // Forward step, the two capture steps, and the ranks that promote and double-step.
     constexpr int32_t avance = BLANCO ? -8 : 8;
     constexpr int32_t diag1 = BLANCO ? -7 : 7, diag2 = BLANCO ? -9 : 9;
@@ -60,92 +108,123 @@ static inline void GenerarPeon(int32_t s, int32_t modo, Lista_Jugadas *lista, in
     const bool corona = BLANCO ? (s >= 8 && s <= 15) : (s >= 48 && s <= 55);
     const bool inicial = BLANCO ? (s >= 48 && s <= 55) : (s >= 8 && s <= 15);
     const int32_t a = s + diag1, b = s + diag2, f = s + avance;
+    // The capture squares on the board: where an enemy pawn attacking s would stand.
+    const uint64_t diagonales = BLANCO ? GEOMETRIA.Mapa_Peon_N[s] : GEOMETRIA.Mapa_Peon_B[s];
+    const int32_t ficha = T[s];
 
     if (t.Ficha_Al_Paso != 0) {
-        if (t.Ficha_Al_Paso == s + lado1 && a >= 0 && a < 64 && C[a] == c) {
-            Anadir(lista, n, Palabra(s, a, T[s], NINGUNA, NINGUNA, BIT_AL_PASO));
+        if (t.Ficha_Al_Paso == s + lado1 && Tiene(diagonales, a)) {
+            Anadir(lista, n, Palabra(s, a, ficha, NINGUNA, NINGUNA, BIT_AL_PASO));
         }
-        if (t.Ficha_Al_Paso == s - lado1 && b >= 0 && b < 64 && C[b] == c) {
-            Anadir(lista, n, Palabra(s, b, T[s], NINGUNA, NINGUNA, BIT_AL_PASO));
-        }
-    }
-    if (a >= 0 && a < 64 && C[a] == c && EsEnemiga<BLANCO>(T[a])) {
-        if (corona) {
-            AnadirCoronacion(s, a, lista, n);
-        } else {
-            Anadir(lista, n, Palabra(s, a, T[s], T[a], NINGUNA));
+        if (t.Ficha_Al_Paso == s - lado1 && Tiene(diagonales, b)) {
+            Anadir(lista, n, Palabra(s, b, ficha, NINGUNA, NINGUNA, BIT_AL_PASO));
         }
     }
-    if (b >= 0 && b < 64 && C[b] == c && EsEnemiga<BLANCO>(T[b])) {
-        if (corona) {
-            AnadirCoronacion(s, b, lista, n);
-        } else {
-            Anadir(lista, n, Palabra(s, b, T[s], T[b], NINGUNA));
+    const uint64_t tomas = diagonales & m.Enemigas;
+    if (tomas != 0) {
+        if (Tiene(tomas, a)) {
+            if (corona) {
+                AnadirCoronacion(s, a, lista, n);
+            } else {
+                Anadir(lista, n, Palabra(s, a, ficha, T[a], NINGUNA));
+            }
+        }
+        if (Tiene(tomas, b)) {
+            if (corona) {
+                AnadirCoronacion(s, b, lista, n);
+            } else {
+                Anadir(lista, n, Palabra(s, b, ficha, T[b], NINGUNA));
+            }
         }
     }
-    if (f >= 0 && f < 64 && T[f] == SIN_PIEZA) {
+    if (f >= 0 && f < 64 && Tiene(m.Vacias, f)) {
         if (corona) {
             AnadirCoronacion(s, f, lista, n);
         } else if (modo != GENERAR_CAPTURAS) {
-            Anadir(lista, n, Palabra(s, f, T[s], NINGUNA, NINGUNA));
+            Anadir(lista, n, Palabra(s, f, ficha, NINGUNA, NINGUNA));
             const int32_t d = f + avance;
-            if (inicial && T[d] == SIN_PIEZA) {
-                Anadir(lista, n, Palabra(s, d, T[s], NINGUNA, NINGUNA, BIT_DOBLE_PASO));
+            if (inicial && Tiene(m.Vacias, d)) {
+                Anadir(lista, n, Palabra(s, d, ficha, NINGUNA, NINGUNA, BIT_DOBLE_PASO));
             }
         }
     }
 }
 
-// Knight jumps from GEOMETRIA, in the order 10, -6, 6, -10, 17, 15, -15, -17.
-template <bool BLANCO>
-static inline void GenerarCaballo(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    const int32_t *T = TableroGlobal.Tablero;
-    const uint8_t *saltos = GEOMETRIA.Caballo[s];
-    for (int32_t i = 0, num = GEOMETRIA.Num_Caballo[s]; i < num; i++) {
+// Steps from a GEOMETRIA list (knight jumps or king steps) in list order, to Destinos only.
+static inline void GenerarSaltos(int32_t s, int32_t ficha, const uint8_t *saltos, int32_t num,
+                                 uint64_t mapa, const Mapas_Generacion &m, Lista_Jugadas *lista,
+                                 int32_t &n) {
+    if ((mapa & m.Destinos) == 0) return;
+    for (int32_t i = 0; i < num; i++) {
         const int32_t h = saltos[i];
-        const int32_t p = T[h];
-        if (p == SIN_PIEZA || EsEnemiga<BLANCO>(p)) AnadirNormal(s, h, modo, lista, n);
+        if (Tiene(m.Destinos, h)) AnadirDestino(s, h, ficha, m, lista, n);
     }
 }
 
-// One ray of GEOMETRIA from s, nearest square first, up to the first occupied square.
-template <bool BLANCO, int32_t K>
-static inline void Rayo(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    const int32_t *T = TableroGlobal.Tablero;
-    const uint8_t *rayo = GEOMETRIA.Rayo[s][K];
-    for (int32_t i = 0, largo = GEOMETRIA.Largo_Rayo[s][K]; i < largo; i++) {
-        const int32_t h = rayo[i];
-        const int32_t p = T[h];
-        if (p == SIN_PIEZA) {
-            AnadirNormal(s, h, modo, lista, n);
-            continue;
+// One ray of GEOMETRIA from s: the empty squares nearest first, then the first occupied
+// square when it holds an enemy piece. Rays with a positive step run towards higher squares.
+template <int32_t K>
+static inline void Rayo(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                        Lista_Jugadas *lista, int32_t &n) {
+    constexpr bool sube = DIRECCIONES_RAYO[K] > 0;
+    const uint64_t rayo = GEOMETRIA.Mapa_Rayo[s][K];
+    if (modo == GENERAR_CAPTURAS && (rayo & m.Enemigas) == 0) return;
+    const uint64_t bloqueo = rayo & ~m.Vacias;
+    uint64_t libres = rayo;
+    int32_t tope = -1;
+    if (bloqueo != 0) {
+        tope = sube ? Menor(bloqueo) : Mayor(bloqueo);
+        const uint64_t bit = 1ull << tope;
+        libres &= sube ? bit - 1 : ~((bit << 1) - 1);
+    }
+    if (modo != GENERAR_CAPTURAS) {
+        const uint32_t base = Palabra(s, 0, ficha, NINGUNA, NINGUNA);
+        while (libres != 0) {
+            const int32_t h = sube ? Menor(libres) : Mayor(libres);
+            libres ^= 1ull << h;
+            Anadir(lista, n, base | static_cast<uint32_t>(h) << 7);
         }
-        if (EsEnemiga<BLANCO>(p)) AnadirNormal(s, h, modo, lista, n);
-        break;
+    }
+    if (tope >= 0 && Tiene(m.Enemigas, tope)) {
+        Anadir(lista, n, Palabra(s, tope, ficha, TableroGlobal.Tablero[tope], NINGUNA));
     }
 }
 
 // Bishop rays 9, 7, -7, -9.
-template <bool BLANCO>
-static inline void GenerarAlfil(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    Rayo<BLANCO, 0>(s, modo, lista, n);
-    Rayo<BLANCO, 1>(s, modo, lista, n);
-    Rayo<BLANCO, 2>(s, modo, lista, n);
-    Rayo<BLANCO, 3>(s, modo, lista, n);
+static void RayosAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                       Lista_Jugadas *lista, int32_t &n) {
+    Rayo<0>(s, ficha, modo, m, lista, n);
+    Rayo<1>(s, ficha, modo, m, lista, n);
+    Rayo<2>(s, ficha, modo, m, lista, n);
+    Rayo<3>(s, ficha, modo, m, lista, n);
 }
 
 // Rook rays 8, -8, -1, 1.
-template <bool BLANCO>
-static inline void GenerarTorre(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
-    Rayo<BLANCO, 4>(s, modo, lista, n);
-    Rayo<BLANCO, 5>(s, modo, lista, n);
-    Rayo<BLANCO, 6>(s, modo, lista, n);
-    Rayo<BLANCO, 7>(s, modo, lista, n);
+static void RayosTorre(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                       Lista_Jugadas *lista, int32_t &n) {
+    Rayo<4>(s, ficha, modo, m, lista, n);
+    Rayo<5>(s, ficha, modo, m, lista, n);
+    Rayo<6>(s, ficha, modo, m, lista, n);
+    Rayo<7>(s, ficha, modo, m, lista, n);
+}
+
+// In capture mode a slider with no enemy piece on its lines has nothing to add.
+static inline void GenerarAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                                Lista_Jugadas *lista, int32_t &n) {
+    if (modo == GENERAR_CAPTURAS && (GEOMETRIA.Mapa_Alfil[s] & m.Enemigas) == 0) return;
+    RayosAlfil(s, ficha, modo, m, lista, n);
+}
+
+static inline void GenerarTorre(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                                Lista_Jugadas *lista, int32_t &n) {
+    if (modo == GENERAR_CAPTURAS && (GEOMETRIA.Mapa_Torre[s] & m.Enemigas) == 0) return;
+    RayosTorre(s, ficha, modo, m, lista, n);
 }
 
 // King: the two castlings (all moves only), then the eight steps.
 template <bool BLANCO>
-static inline void GenerarRey(int32_t s, int32_t modo, Lista_Jugadas *lista, int32_t &n) {
+static inline void GenerarRey(int32_t s, int32_t modo, const Mapas_Generacion &m,
+                              Lista_Jugadas *lista, int32_t &n) {
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t *T = t.Tablero;
     if (modo != GENERAR_CAPTURAS) {
@@ -163,36 +242,54 @@ static inline void GenerarRey(int32_t s, int32_t modo, Lista_Jugadas *lista, int
         }
     }
     // King steps from GEOMETRIA, in the order 8, -8, 1, -1, 9, -9, 7, -7.
-    const uint8_t *pasos = GEOMETRIA.Rey[s];
-    for (int32_t i = 0, num = GEOMETRIA.Num_Rey[s]; i < num; i++) {
-        const int32_t h = pasos[i];
-        const int32_t p = T[h];
-        if (p == SIN_PIEZA || EsEnemiga<BLANCO>(p)) AnadirNormal(s, h, modo, lista, n);
+    GenerarSaltos(s, T[s], GEOMETRIA.Rey[s], GEOMETRIA.Num_Rey[s], GEOMETRIA.Mapa_Rey[s], m, lista,
+                  n);
+}
+
+// The piece of the side to move on s.
+template <bool BLANCO>
+static inline void GenerarPieza(int32_t s, int32_t modo, const Mapas_Generacion &m,
+                                Lista_Jugadas *lista, int32_t &n) {
+    const int32_t ficha = TableroGlobal.Tablero[s];
+    switch (BLANCO ? ficha : ficha - 7) {
+        case PEON_B: GenerarPeon<BLANCO>(s, modo, m, lista, n); break;
+        case CABALLO_B:
+            // Jumps in the order 10, -6, 6, -10, 17, 15, -15, -17.
+            GenerarSaltos(s, ficha, GEOMETRIA.Caballo[s], GEOMETRIA.Num_Caballo[s],
+                          GEOMETRIA.Mapa_Caballo[s], m, lista, n);
+            break;
+        case ALFIL_B: GenerarAlfil(s, ficha, modo, m, lista, n); break;
+        case TORRE_B: GenerarTorre(s, ficha, modo, m, lista, n); break;
+        case DAMA_B:
+            // Queen: rook rays first, then bishop rays.
+            GenerarTorre(s, ficha, modo, m, lista, n);
+            GenerarAlfil(s, ficha, modo, m, lista, n);
+            break;
+        case REY_B: GenerarRey<BLANCO>(s, modo, m, lista, n); break;
+        default: Salir = 1; break;  // an impossible code on a square of this side
     }
 }
 
 // Scan of the side to move: White from h1 down to a8, Black from a8 up to h1.
 template <bool BLANCO>
 static inline int32_t Generar(int32_t modo, Lista_Jugadas *lista) {
-    const int32_t *T = TableroGlobal.Tablero;
+    const Mapas_Generacion m = TomarMapas<BLANCO>(modo);
     int32_t n = 0;
-    for (int32_t i = 0; i < 64; i++) {
-        const int32_t s = BLANCO ? 63 - i : i;
-        const int32_t p = BLANCO ? T[s] : T[s] - 7;
-        if (BLANCO ? p >= SIN_PIEZA : p <= 0) continue;
-        switch (p) {
-            case PEON_B: GenerarPeon<BLANCO>(s, modo, lista, n); break;
-            case CABALLO_B: GenerarCaballo<BLANCO>(s, modo, lista, n); break;
-            case ALFIL_B: GenerarAlfil<BLANCO>(s, modo, lista, n); break;
-            case TORRE_B: GenerarTorre<BLANCO>(s, modo, lista, n); break;
-            case DAMA_B:
-                // Queen: rook rays first, then bishop rays.
-                GenerarTorre<BLANCO>(s, modo, lista, n);
-                GenerarAlfil<BLANCO>(s, modo, lista, n);
-                break;
-            case REY_B: GenerarRey<BLANCO>(s, modo, lista, n); break;
-            default: Salir = 1; break;  // an impossible code on a square of this side
-        }
+    uint64_t resto = m.Propias;
+    if (modo == GENERAR_CAPTURAS && TableroGlobal.Ficha_Al_Paso == 0) {
+        // Pawns with nothing to take and short of the last rank add nothing: leave them out.
+        // A white pawn takes on s-7 off the h-file and on s-9 off the a-file.
+        constexpr uint64_t COL_A = 0x0101010101010101ull, COL_H = COL_A << 7;
+        const uint64_t e = m.Enemigas;
+        const uint64_t toman = BLANCO ? (((e << 7) & ~COL_H) | ((e << 9) & ~COL_A))
+                                      : (((e >> 7) & ~COL_A) | ((e >> 9) & ~COL_H));
+        constexpr uint64_t SEPTIMA = BLANCO ? 0xFFull << 8 : 0xFFull << 48;
+        resto &= ~(m.Peones & ~(toman | SEPTIMA));
+    }
+    for (; resto != 0;) {
+        const int32_t s = BLANCO ? Mayor(resto) : Menor(resto);
+        resto ^= 1ull << s;
+        GenerarPieza<BLANCO>(s, modo, m, lista, n);
     }
     return n;
 }
@@ -212,19 +309,45 @@ int32_t GenerarMovimientos(int32_t modo, Lista_Jugadas *lista) {
 }
 
 // The per-piece generators append at IndexMove and read Turno for their colour.
-#define GENERADOR_PUBLICO(nombre, generador)                           \
-    void nombre(int32_t casilla, int32_t modo, Lista_Jugadas *lista) { \
-        int32_t n = IndexMove;                                         \
-        if (TableroGlobal.Turno == 1) {                                \
-            generador<true>(casilla, modo, lista, n);                  \
-        } else if (TableroGlobal.Turno == 0) {                         \
-            generador<false>(casilla, modo, lista, n);                 \
-        }                                                              \
-        IndexMove = n;                                                 \
+template <bool BLANCO>
+static inline void GenerarUna(int32_t tipo, int32_t s, int32_t modo, Lista_Jugadas *lista,
+                              int32_t &n) {
+    const Mapas_Generacion m = TomarMapas<BLANCO>(modo);
+    const int32_t ficha = TableroGlobal.Tablero[s];
+    switch (tipo) {
+        case PEON_B: GenerarPeon<BLANCO>(s, modo, m, lista, n); break;
+        case CABALLO_B:
+            GenerarSaltos(s, ficha, GEOMETRIA.Caballo[s], GEOMETRIA.Num_Caballo[s],
+                          GEOMETRIA.Mapa_Caballo[s], m, lista, n);
+            break;
+        case ALFIL_B: GenerarAlfil(s, ficha, modo, m, lista, n); break;
+        case TORRE_B: GenerarTorre(s, ficha, modo, m, lista, n); break;
+        default: GenerarRey<BLANCO>(s, modo, m, lista, n); break;
     }
+}
 
-GENERADOR_PUBLICO(ObtenerMovimientoPeon, GenerarPeon)
-GENERADOR_PUBLICO(ObtenerMovimientoCaballo, GenerarCaballo)
-GENERADOR_PUBLICO(ObtenerMovimientoAlfil, GenerarAlfil)
-GENERADOR_PUBLICO(ObtenerMovimientoTorre, GenerarTorre)
-GENERADOR_PUBLICO(ObtenerMovimientoRey, GenerarRey)
+static void GeneradorPublico(int32_t tipo, int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
+    int32_t n = IndexMove;
+    if (TableroGlobal.Turno == 1) {
+        GenerarUna<true>(tipo, casilla, modo, lista, n);
+    } else if (TableroGlobal.Turno == 0) {
+        GenerarUna<false>(tipo, casilla, modo, lista, n);
+    }
+    IndexMove = n;
+}
+
+void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
+    GeneradorPublico(PEON_B, casilla, modo, lista);
+}
+void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
+    GeneradorPublico(CABALLO_B, casilla, modo, lista);
+}
+void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
+    GeneradorPublico(ALFIL_B, casilla, modo, lista);
+}
+void ObtenerMovimientoTorre(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
+    GeneradorPublico(TORRE_B, casilla, modo, lista);
+}
+void ObtenerMovimientoRey(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
+    GeneradorPublico(REY_B, casilla, modo, lista);
+}

@@ -35,9 +35,13 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
     // One ply above the leaves the child's own leaf test is done here, saving a call per leaf.
     const bool hojas = ply + 1 == TipoJuego.Profundidad_Maxima;
+    // Out of check, the safety test after each make needs only the lines the move opened.
+    const Tipo_Tablero &t = TableroGlobal;
+    const int32_t jaque =
+        n > 0 && (t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro));
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
-        if (HacerMovimiento(m) && !TipoJuego.Detener) {
+        if ((jaque ? HacerMovimiento(m) : HacerMovimientoSinJaque(m)) && !TipoJuego.Detener) {
             if (hojas) {
                 ContarHoja(est, m);
             } else {

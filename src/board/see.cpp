@@ -48,22 +48,14 @@ static int32_t Probar(int32_t desde, int32_t casilla, int32_t corona) {
     return 0;
 }
 
-// First occupied square along ray d from casilla; -1 when the ray leaves the board.
-// DIAGONAL: squares keep the colour; otherwise every step changes it.
-static int32_t PrimeraOcupada(int32_t casilla, int32_t d, bool diagonal) {
-    const int32_t *T = TableroGlobal.Tablero;
-    const int32_t *C = TableroGlobal.Color_Casilla;
-    int32_t previa = casilla;
-    for (int32_t s = casilla + d; s >= 0 && s < 64; previa = s, s += d) {
-        if (diagonal ? C[s] != C[casilla] : C[s] == C[previa]) return -1;
-        if (T[s] != SIN_PIEZA) return s;
-    }
-    return -1;
-}
+// Rays of GEOMETRIA by exchange direction: 9, 7, -7, -9, 8, -8, -1, 1 are rays 0 to 7.
+static constexpr int32_t RAYO_ALFIL[4] = {0, 3, 2, 1};               // 9, -9, -7, 7
+static constexpr int32_t RAYO_TORRE[4] = {7, 6, 5, 4};               // 1, -1, -8, 8
+static constexpr int32_t RAYO_DAMA[8] = {3, 0, 2, 1, 7, 6, 4, 5};    // -9, 9, -7, 7, 1, -1, 8, -8
 
 uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado) {
     const int32_t *T = TableroGlobal.Tablero;
-    const int32_t *C = TableroGlobal.Color_Casilla;
+    const Geometria_Tablero &g = GEOMETRIA;
     const bool blanco = lado == 1;
     const int32_t objetivo = T[casilla];
     if (blanco ? (objetivo < PEON_N || objetivo > REY_N)
@@ -72,48 +64,55 @@ uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado) {
     }
     if (SeeMove.Num >= 40) return 0;
     const int32_t base = blanco ? 0 : 7;
-    const int32_t c = C[casilla];
     auto hecha = [] { return SeeMove.Capturas[SeeMove.Num - 1].Jugada; };
+    // A failed try leaves the board as it was, so the squares found below stay valid.
 
     // 1. Pawns, from behind the square; onto the last rank they come in as queens.
     const bool ultima = blanco ? casilla < 8 : casilla >= 56;
     const int32_t corona = ultima ? DAMA_B + base : NINGUNA;
+    const uint64_t peones = blanco ? g.Mapa_Peon_B[casilla] : g.Mapa_Peon_N[casilla];
     for (int32_t d : {7, 9}) {
         const int32_t s = blanco ? casilla + d : casilla - d;
-        if (s < 0 || s > 63 || C[s] != c || T[s] != PEON_B + base) continue;
+        if (s < 0 || s > 63 || ((peones >> s) & 1) == 0 || T[s] != PEON_B + base) continue;
         if (Probar(s, casilla, corona)) return hecha();
     }
 
-    // 2. Knights land on the other colour.
+    // 2. Knights, by increasing jump.
     for (int32_t d : See_Mov_Ca) {
         const int32_t s = casilla + d;
-        if (s < 0 || s > 63 || C[s] == c || T[s] != CABALLO_B + base) continue;
-        if (Probar(s, casilla, NINGUNA)) return hecha();
+        if (s < 0 || s > 63 || ((g.Mapa_Caballo[casilla] >> s) & 1) == 0) continue;
+        if (T[s] == CABALLO_B + base && Probar(s, casilla, NINGUNA)) return hecha();
     }
 
-    // 3.-5. Bishops, rooks, then queens: the nearest piece on each ray.
-    for (int32_t d : See_Mov_Al) {
-        const int32_t s = PrimeraOcupada(casilla, d, true);
+    // 3.-5. Bishops, rooks, then queens: the nearest piece on each ray, -1 when none.
+    int32_t primera[8];
+    for (int32_t k = 0; k < 8; k++) {
+        primera[k] = -1;
+        for (int32_t i = 0, n = g.Largo_Rayo[casilla][k]; i < n; i++) {
+            const int32_t s = g.Rayo[casilla][k][i];
+            if (T[s] != SIN_PIEZA) {
+                primera[k] = s;
+                break;
+            }
+        }
+    }
+    for (int32_t k : RAYO_ALFIL) {
+        const int32_t s = primera[k];
         if (s >= 0 && T[s] == ALFIL_B + base && Probar(s, casilla, NINGUNA)) return hecha();
     }
-    for (int32_t d : See_Mov_To) {
-        const int32_t s = PrimeraOcupada(casilla, d, false);
+    for (int32_t k : RAYO_TORRE) {
+        const int32_t s = primera[k];
         if (s >= 0 && T[s] == TORRE_B + base && Probar(s, casilla, NINGUNA)) return hecha();
     }
-    for (int32_t d : See_Mov_Da) {
-        const bool diagonal = d == 9 || d == -9 || d == 7 || d == -7;
-        const int32_t s = PrimeraOcupada(casilla, d, diagonal);
+    for (int32_t k : RAYO_DAMA) {
+        const int32_t s = primera[k];
         if (s >= 0 && T[s] == DAMA_B + base && Probar(s, casilla, NINGUNA)) return hecha();
     }
 
-    // 6. The king, last.
-    for (int32_t d : {8, -8, 1, -1, 9, -9, 7, -7}) {
-        const int32_t s = casilla + d;
-        if (s < 0 || s > 63 || T[s] != REY_B + base) continue;
-        const bool recto = d == 8 || d == -8;
-        const bool lateral = d == 1 || d == -1;
-        if (!recto && (lateral ? C[s] == c : C[s] != c)) continue;
-        if (Probar(s, casilla, NINGUNA)) return hecha();
+    // 6. The king, last, in the order 8, -8, 1, -1, 9, -9, 7, -7.
+    for (int32_t i = 0, n = g.Num_Rey[casilla]; i < n; i++) {
+        const int32_t s = g.Rey[casilla][i];
+        if (T[s] == REY_B + base && Probar(s, casilla, NINGUNA)) return hecha();
     }
     return 0;
 }

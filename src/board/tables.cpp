@@ -52,6 +52,22 @@ static constexpr Geometria_Tablero CrearGeometria() {
             if (s - d >= 0 && ColorDe(s - d) == c) g.Peon_N[s][g.Num_Peon_N[s]++] = s - d;
         }
     }
+    for (int32_t s = 0; s < 64; s++) {
+        for (int32_t k = 0; k < 8; k++) {
+            for (int32_t i = 0; i < g.Largo_Rayo[s][k]; i++) {
+                g.Mapa_Rayo[s][k] |= 1ull << g.Rayo[s][k][i];
+            }
+            (k < 4 ? g.Mapa_Alfil[s] : g.Mapa_Torre[s]) |= g.Mapa_Rayo[s][k];
+        }
+        for (int32_t t = 0; t < 64; t++) g.Direccion[s][t] = -1;
+        for (int32_t k = 0; k < 8; k++) {
+            for (int32_t i = 0; i < g.Largo_Rayo[s][k]; i++) g.Direccion[s][g.Rayo[s][k][i]] = k;
+        }
+        for (int32_t i = 0; i < g.Num_Caballo[s]; i++) g.Mapa_Caballo[s] |= 1ull << g.Caballo[s][i];
+        for (int32_t i = 0; i < g.Num_Rey[s]; i++) g.Mapa_Rey[s] |= 1ull << g.Rey[s][i];
+        for (int32_t i = 0; i < g.Num_Peon_B[s]; i++) g.Mapa_Peon_B[s] |= 1ull << g.Peon_B[s][i];
+        for (int32_t i = 0; i < g.Num_Peon_N[s]; i++) g.Mapa_Peon_N[s] |= 1ull << g.Peon_N[s][i];
+    }
     return g;
 }
 

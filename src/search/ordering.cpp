@@ -35,30 +35,38 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
     // The refutation counts only when it is not already the first killer.
     const uint32_t rechazo = (refutacion != 0 && refutacion != k0) ? refutacion : 0;
     // Each reciprocal is read only for values of its own sign; a zero extreme is never
-    // divided by.
+    // divided by. Both wait for the first quiet move: capture lists need neither.
     const int64_t max = Max_Historico, min = Min_Historico;
-    const double inv_max = max != 0 ? 1.0 / static_cast<double>(max) : 0.0;
-    const double inv_min = min != 0 ? 1.0 / static_cast<double>(min) : 0.0;
+    double inv_max = 0.0, inv_min = 0.0;
+    bool reciprocos = false;
+    // Captura and Corona both 15 and no en passant: a quiet move.
+    constexpr uint32_t CAMPOS = 0xFFu << 18 | BIT_AL_PASO, QUIETA = 0xFFu << 18;
 
     for (int32_t i = 0; i < num; i++) {
         const uint32_t m = lista[i].Jugada;
         int32_t valor;
         if (m == hash) {
             valor = 6000000;
-        } else if (Es_Al_Paso(m)) {
-            valor = 5000063;
-        } else if (Captura(m) != NINGUNA) {
-            valor = Corona(m) == NINGUNA ? valor_captura[Ficha(m)][Captura(m)]
-                                         : valor_captura_coronacion[Corona(m)][Captura(m)];
-        } else if (Corona(m) != NINGUNA) {
-            valor = valor_coronacion[Corona(m)];
-        } else {
+        } else if ((m & CAMPOS) == QUIETA) {
+            if (!reciprocos) {
+                inv_max = max != 0 ? 1.0 / static_cast<double>(max) : 0.0;
+                inv_min = min != 0 ? 1.0 / static_cast<double>(min) : 0.0;
+                reciprocos = true;
+            }
             const int32_t hp = PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max,
                                                    inv_min, max, min);
             if (m == m0 || m == m1) valor = 2000000 - hp;
             else if (m == k0 || m == k1) valor = 1000000 - hp;
             else if (m == rechazo) valor = 500000 + hp;
             else valor = hp;
+        } else if (Es_Al_Paso(m)) {
+            valor = 5000063;
+        } else if (Captura(m) != NINGUNA) {
+            valor = Corona(m) == NINGUNA ? valor_captura[Ficha(m)][Captura(m)]
+                                         : valor_captura_coronacion[Corona(m)][Captura(m)];
+        } else {
+            // Captura is 15 here, so Corona is not.
+            valor = valor_coronacion[Corona(m)];
         }
         lista[i].Valor_Orden = valor;
     }

@@ -282,11 +282,17 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
     const int32_t base_futilidad = eval + 50;
     int32_t mejor = -SIN_PUNTUACION, legales = 0, quietos = 0;
     uint32_t mejor_jugada = 0;
+    // Kings attacked before any move: when neither is, the safety and check tests after a
+    // make look only at the lines the move changed.
+    const int32_t propio_atacado = num > 0 ? LadoEnJaque() : 0;
+    const int32_t rival_atacado =
+        num > 0 ? (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco)) : 0;
 
     for (int32_t i = 0; i < num; i++) {
         SeleccionarJugada(lista, i, num);
         const uint32_t m = lista[i].Jugada;
-        if (!HacerMovimiento(m)) {
+        const int32_t paso = t.Ficha_Al_Paso;
+        if (!(propio_atacado ? HacerMovimiento(m) : HacerMovimientoSinJaque(m))) {
             DeshacerMovimiento();
             continue;
         }
@@ -297,7 +303,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
         const bool especial = m == hash || m == k0 || m == k1 || m == m0 || m == m1;
         if (quieta && !especial) quietos++;
         if (legales < 256) legales++;
-        const int32_t da_jaque = LadoEnJaque();
+        const int32_t da_jaque = rival_atacado ? LadoEnJaque() : DaJaque(m, paso);
 
         // Extensions: checks, and at PV nodes a pawn reaching its seventh rank.
         int32_t nueva = profundidad - 1;

@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "board/board.h"
 
 // Scores.
@@ -149,8 +153,43 @@ inline constexpr int32_t PLY_MAXIMO = 62;
 // Internal to search/: moves the entry with the greatest score among i..num-1 into place i;
 // ties keep the earliest.
 inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
-    int32_t mejor = i;
-    for (int32_t j = i + 1; j < num; j++) {
+    int32_t mejor = i, j = i + 1;
+#if defined(__SSE2__)
+    if (num - i >= 8) {
+        // Four lanes, each keeping the first entry of its greatest score; then the greatest
+        // score of the lanes at the lowest index, then the rest one by one.
+        static_assert(sizeof(Lista_Jugadas) == 8);
+        auto puntos = [lista](int32_t k) {
+            const __m128 a = _mm_castsi128_ps(
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(lista + k)));
+            const __m128 b = _mm_castsi128_ps(
+                _mm_loadu_si128(reinterpret_cast<const __m128i *>(lista + k + 2)));
+            return _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1)));
+        };
+        __m128i indice = _mm_setr_epi32(i, i + 1, i + 2, i + 3), actual = indice;
+        __m128i valor = puntos(i);
+        const __m128i cuatro = _mm_set1_epi32(4);
+        for (j = i + 4; j + 4 <= num; j += 4) {
+            const __m128i v = puntos(j);
+            actual = _mm_add_epi32(actual, cuatro);
+            const __m128i mayor = _mm_cmpgt_epi32(v, valor);
+            valor = _mm_or_si128(_mm_and_si128(mayor, v), _mm_andnot_si128(mayor, valor));
+            indice = _mm_or_si128(_mm_and_si128(mayor, actual), _mm_andnot_si128(mayor, indice));
+        }
+        alignas(16) int32_t vs[4], is[4];
+        _mm_store_si128(reinterpret_cast<__m128i *>(vs), valor);
+        _mm_store_si128(reinterpret_cast<__m128i *>(is), indice);
+        mejor = is[0];
+        int32_t vm = vs[0];
+        for (int32_t k = 1; k < 4; k++) {
+            if (vs[k] > vm || (vs[k] == vm && is[k] < mejor)) {
+                vm = vs[k];
+                mejor = is[k];
+            }
+        }
+    }
+#endif
+    for (; j < num; j++) {
         if (lista[j].Valor_Orden > lista[mejor].Valor_Orden) mejor = j;
     }
     if (mejor != i) {

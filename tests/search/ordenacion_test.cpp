@@ -1,6 +1,9 @@
 // Ordering scores of fresh lists and the cut-off updates of history, killers and refutations.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
+
 #include "search/busqueda_test_util.h"
 #include "uci/uci.h"
 
@@ -95,6 +98,29 @@ TEST_F(OrdenMovimientos, SeleccionEmpatesAlPrimero) {
     for (uint32_t i = 0; i < 3; i++) {
         SeleccionarJugada(l, i, 4);
         EXPECT_EQ(l[i].Jugada, i + 2);
+    }
+    // Long lists with many ties and extreme scores: every step, the whole list, matches a
+    // plain first-greatest selection with the same swap.
+    uint32_t estado = 31;
+    for (int32_t num = 1; num <= 120; num++) {
+        Lista_Jugadas a[MAX_JUGADAS], b[MAX_JUGADAS];
+        for (int32_t k = 0; k < num; k++) {
+            estado = estado * 1664525u + 1013904223u;
+            const int32_t r = static_cast<int32_t>(estado >> 24) % 7;
+            const int32_t v = r == 0 ? INT32_MIN : r == 1 ? INT32_MAX : r - 4;
+            a[k] = b[k] = {static_cast<uint32_t>(k + 1), v};
+        }
+        for (int32_t i = 0; i < num; i++) {
+            SeleccionarJugada(a, i, num);
+            int32_t mejor = i;
+            for (int32_t j = i + 1; j < num; j++) {
+                if (b[j].Valor_Orden > b[mejor].Valor_Orden) mejor = j;
+            }
+            std::swap(b[i], b[mejor]);
+            for (int32_t k = 0; k < num; k++) {
+                ASSERT_EQ(a[k].Jugada, b[k].Jugada) << num << " " << i;
+            }
+        }
     }
 }
 
