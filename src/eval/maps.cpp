@@ -25,26 +25,61 @@ static inline uint64_t MapaDeCodigo(const int8_t *codigos, int32_t codigo) {
 #endif
 }
 
-uint64_t MapaDePieza(int32_t codigo) { return MapaDeCodigo(MapasTablero.Codigos, codigo); }
+uint64_t MapaDePieza(int32_t codigo) {
+    if (codigo >= 1 && codigo <= 13) return MapasTablero.Piezas[codigo];
+    return MapaDeCodigo(MapasTablero.Codigos, codigo);
+}
 
 void CalcularMapas() {
     Mapas_Tablero &m = MapasTablero;
     const int32_t *t = TableroGlobal.Tablero;
 #if defined(__SSE2__)
     // Codes fit a byte: pack 64 words into 64 bytes, four lanes at a time.
+    __m128i v[4];
     for (int32_t i = 0; i < 4; i++) {
         const __m128i *p = reinterpret_cast<const __m128i *>(t + 16 * i);
         const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));
         const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(m.Codigos + 16 * i), _mm_packs_epi16(a, b));
+        v[i] = _mm_packs_epi16(a, b);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(m.Codigos + 16 * i), v[i]);
+    }
+    // One compare per code and lane, on the packed lanes still in registers.
+    for (int32_t codigo = 1; codigo <= 13; codigo++) {
+        const __m128i c = _mm_set1_epi8(static_cast<char>(codigo));
+        uint64_t mapa = 0;
+        for (int32_t i = 0; i < 4; i++)
+            mapa |= static_cast<uint64_t>(static_cast<uint32_t>(
+                        _mm_movemask_epi8(_mm_cmpeq_epi8(v[i], c))))
+                    << (16 * i);
+        m.Piezas[codigo] = mapa;
     }
 #else
     for (int32_t s = 0; s < 64; s++)
         m.Codigos[s] = static_cast<int8_t>(t[s] < -128 ? -128 : (t[s] > 127 ? 127 : t[s]));
+    for (int32_t codigo = 1; codigo <= 13; codigo++)
+        m.Piezas[codigo] = MapaDeCodigo(m.Codigos, codigo);
 #endif
-    m.Peones[1] = MapaDeCodigo(m.Codigos, PEON_B);
-    m.Peones[0] = MapaDeCodigo(m.Codigos, PEON_N);
-    m.Ocupadas = ~MapaDeCodigo(m.Codigos, SIN_PIEZA);
+    m.Piezas[0] = 0;
+    m.Peones[1] = m.Piezas[PEON_B];
+    m.Peones[0] = m.Piezas[PEON_N];
+    m.Ocupadas = ~m.Piezas[SIN_PIEZA];
+
+    // Own sets by code; a code outside 1..13 (it ends the scan) still sides by its value.
+    uint64_t blancas = 0, negras = 0;
+    for (int32_t codigo = PEON_B; codigo < SIN_PIEZA; codigo++) blancas |= m.Piezas[codigo];
+    for (int32_t codigo = SIN_PIEZA + 1; codigo <= REY_N; codigo++) negras |= m.Piezas[codigo];
+    const uint64_t invalidas = m.Ocupadas & ~(blancas | negras);
+    m.Antes_Invalida = invalidas ? (invalidas & (0 - invalidas)) - 1 : ~0ull;
+    for (uint64_t resto = invalidas; resto != 0; resto &= resto - 1) {
+        const int32_t s = __builtin_ctzll(resto);
+        if (m.Codigos[s] < SIN_PIEZA)
+            blancas |= uint64_t(1) << s;
+        else
+            negras |= uint64_t(1) << s;
+    }
+    m.Propias[1] = blancas;
+    m.Propias[0] = negras;
+
     // White pawns take towards square 0, Black pawns towards square 63; a step that wraps
     // round the board edge lands on the far file and is dropped.
     const uint64_t b = m.Peones[1], n = m.Peones[0];
