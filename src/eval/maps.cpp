@@ -43,16 +43,27 @@ void CalcularMapas() {
         v[i] = _mm_packs_epi16(a, b);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(m.Codigos + 16 * i), v[i]);
     }
-    // One compare per code and lane, on the packed lanes still in registers.
-    for (int32_t codigo = 1; codigo <= 13; codigo++) {
-        const __m128i c = _mm_set1_epi8(static_cast<char>(codigo));
-        uint64_t mapa = 0;
-        for (int32_t i = 0; i < 4; i++)
-            mapa |= static_cast<uint64_t>(static_cast<uint32_t>(
-                        _mm_movemask_epi8(_mm_cmpeq_epi8(v[i], c))))
-                    << (16 * i);
-        m.Piezas[codigo] = mapa;
+    // The four low bits of every code as four square sets, and the squares whose code lies
+    // outside 1..13; a shift brings bit k of each byte to the top, where movemask reads it.
+    uint64_t bit[4] = {0, 0, 0, 0}, fuera = 0;
+    const __m128i uno = _mm_set1_epi8(1), trece = _mm_set1_epi8(13);
+    for (int32_t i = 0; i < 4; i++) {
+        const auto mascara = [&](__m128i x) {
+            return static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(x))) << (16 * i);
+        };
+        bit[0] |= mascara(_mm_slli_epi16(v[i], 7));
+        bit[1] |= mascara(_mm_slli_epi16(v[i], 6));
+        bit[2] |= mascara(_mm_slli_epi16(v[i], 5));
+        bit[3] |= mascara(_mm_slli_epi16(v[i], 4));
+        fuera |= mascara(_mm_or_si128(_mm_cmplt_epi8(v[i], uno), _mm_cmpgt_epi8(v[i], trece)));
     }
+    // Code c is the high pair c >> 2 with the low pair c & 3.
+    const uint64_t bajo[4] = {~bit[1] & ~bit[0], ~bit[1] & bit[0], bit[1] & ~bit[0],
+                              bit[1] & bit[0]};
+    const uint64_t alto[4] = {~bit[3] & ~bit[2] & ~fuera, ~bit[3] & bit[2] & ~fuera,
+                              bit[3] & ~bit[2] & ~fuera, bit[3] & bit[2] & ~fuera};
+    for (int32_t codigo = 1; codigo <= 13; codigo++)
+        m.Piezas[codigo] = alto[codigo >> 2] & bajo[codigo & 3];
 #else
     for (int32_t s = 0; s < 64; s++)
         m.Codigos[s] = static_cast<int8_t>(t[s] < -128 ? -128 : (t[s] > 127 ? 127 : t[s]));
