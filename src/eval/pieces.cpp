@@ -108,6 +108,7 @@ struct Vista_Lado {
     uint64_t rivales;      // squares holding enemy pieces
     uint64_t libres;       // squares no enemy pawn attacks
     uint64_t rey_codigo;   // squares holding the enemy king's code
+    uint64_t alcance_rey;  // either of the two above
     uint64_t peones;       // own pawns
 };
 
@@ -123,6 +124,7 @@ static inline Vista_Lado CrearVista(Tipo_Lado &propio, int32_t rey_rival) {
     v.rivales = m.Ocupadas & ~m.Propias[C];
     v.libres = ~m.Ataques_Peon[!C];
     v.rey_codigo = m.Piezas[C ? REY_N : REY_B];
+    v.alcance_rey = v.zona_rey | v.rey_codigo;
     v.peones = m.Peones[C];
     return v;
 }
@@ -130,7 +132,7 @@ static inline Vista_Lado CrearVista(Tipo_Lado &propio, int32_t rey_rival) {
 // King-attack units: per square in the enemy king's zone, and per enemy king hit.
 EN_LINEA static int32_t Unidades(const Vista_Lado &v, uint64_t ataques, int32_t zona,
                                  int32_t rey) {
-    if (!(ataques & (v.zona_rey | v.rey_codigo))) return 0;
+    if (!(ataques & v.alcance_rey)) return 0;
     return zona * Contar(ataques & v.zona_rey) + rey * Contar(ataques & v.rey_codigo);
 }
 
@@ -238,9 +240,11 @@ EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) 
     const uint64_t ataques = Rayo<1>(s, ocupadas, topes[0]) | Rayo<0>(s, ocupadas, topes[1]) |
                              Rayo<2>(s, ocupadas, topes[2]) | Rayo<3>(s, ocupadas, topes[3]);
     Defender(p, ataques & v.propias);
-    for (int32_t d : topes)
-        if (d >= 0 && ((v.rivales >> d) & 1) && p.Num_Objetivos_Alfil < 112)
-            p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = d;
+    if (ataques & v.rivales) {
+        for (int32_t d : topes)
+            if (d >= 0 && ((v.rivales >> d) & 1) && p.Num_Objetivos_Alfil < 112)
+                p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = d;
+    }
 
     // Own pawns never count; anything else counts when no enemy pawn covers it.
     SumarPieza(v, s, ALFIL_B, Unidades(v, ataques, 6, 4), BONUS_ALFIL_MOVILIDAD,
@@ -303,10 +307,12 @@ EN_LINEA static void EvaluarDama(const Vista_Lado &v, int32_t s, int32_t &num) {
 
     // Enemy men in ray order; those other than the king are the capture targets.
     int32_t objetivos[8], num_objetivos = 0;
-    for (int32_t d : topes) {
-        if (d < 0 || !((v.rivales >> d) & 1)) continue;
-        if (p.Num_Objetivos_Dama < 224) p.Objetivos_Dama[p.Num_Objetivos_Dama++] = d;
-        if (!((v.rey_codigo >> d) & 1)) objetivos[num_objetivos++] = d;
+    if (ataques & v.rivales) {
+        for (int32_t d : topes) {
+            if (d < 0 || !((v.rivales >> d) & 1)) continue;
+            if (p.Num_Objetivos_Dama < 224) p.Objetivos_Dama[p.Num_Objetivos_Dama++] = d;
+            if (!((v.rey_codigo >> d) & 1)) objetivos[num_objetivos++] = d;
+        }
     }
 
     // A check that also wins a piece safely is worth 36 more units.
