@@ -84,19 +84,19 @@ static constexpr uint64_t SEGUNDA[2] = {0x000000000000ff00ull, 0x00ff00000000000
 static constexpr uint64_t FLANCO_DAMA = COLUMNA_MAPA[0] | COLUMNA_MAPA[1] | COLUMNA_MAPA[2];
 static constexpr uint64_t FLANCO_REY = COLUMNA_MAPA[5] | COLUMNA_MAPA[6] | COLUMNA_MAPA[7];
 
-// Ray squares from s up to and including the first occupied one, which goes to tope (-1 when
-// the ray runs to the edge).
+// Ray squares from s up to and including the first occupied one. With no occupied square the
+// search stops at square 63 or 0, whose ray in that direction is empty.
 template <int32_t K>
-EN_LINEA static uint64_t Rayo(int32_t s, uint64_t ocupadas, int32_t &tope) {
-    uint64_t rayo = MAPAS_ESCANEO.Rayo[K][s];
+EN_LINEA static uint64_t Rayo(int32_t s, uint64_t ocupadas) {
+    const uint64_t rayo = MAPAS_ESCANEO.Rayo[K][s];
     const uint64_t bloqueo = rayo & ocupadas;
-    tope = -1;
-    if (bloqueo) {
-        tope = PASOS[K] < 0 ? Ultima(bloqueo) : Primera(bloqueo);
-        rayo ^= MAPAS_ESCANEO.Rayo[K][tope];
-    }
-    return rayo;
+    const int32_t tope = PASOS[K] < 0 ? Ultima(bloqueo | 1) : Primera(bloqueo | (1ull << 63));
+    return rayo ^ MAPAS_ESCANEO.Rayo[K][tope];
 }
+static_assert(MAPAS_ESCANEO.Rayo[0][0] == 0 && MAPAS_ESCANEO.Rayo[1][0] == 0 &&
+              MAPAS_ESCANEO.Rayo[4][0] == 0 && MAPAS_ESCANEO.Rayo[6][0] == 0);
+static_assert(MAPAS_ESCANEO.Rayo[2][63] == 0 && MAPAS_ESCANEO.Rayo[3][63] == 0 &&
+              MAPAS_ESCANEO.Rayo[5][63] == 0 && MAPAS_ESCANEO.Rayo[7][63] == 0);
 
 // Per-colour view of the scan: own record and the square sets the terms test against.
 struct Vista_Lado {
@@ -236,14 +236,15 @@ EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) 
     if (num < 8) p.Lista_Alfiles[num++] = s;
 
     // Rays -7, -9, +7, +9, each up to its first occupied square.
-    int32_t topes[4];
-    const uint64_t ataques = Rayo<1>(s, ocupadas, topes[0]) | Rayo<0>(s, ocupadas, topes[1]) |
-                             Rayo<2>(s, ocupadas, topes[2]) | Rayo<3>(s, ocupadas, topes[3]);
+    const uint64_t rayos[4] = {Rayo<1>(s, ocupadas), Rayo<0>(s, ocupadas), Rayo<2>(s, ocupadas),
+                               Rayo<3>(s, ocupadas)};
+    const uint64_t ataques = rayos[0] | rayos[1] | rayos[2] | rayos[3];
     Defender(p, ataques & v.propias);
     if (ataques & v.rivales) {
-        for (int32_t d : topes)
-            if (d >= 0 && ((v.rivales >> d) & 1) && p.Num_Objetivos_Alfil < 112)
-                p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = d;
+        // At most one enemy man per ray: the one that ends it.
+        for (uint64_t rayo : rayos)
+            if ((rayo & v.rivales) && p.Num_Objetivos_Alfil < 112)
+                p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = Primera(rayo & v.rivales);
     }
 
     // Own pawns never count; anything else counts when no enemy pawn covers it.
@@ -256,18 +257,23 @@ EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) 
     const uint64_t alfiles = MapasTablero.Piezas[C ? ALFIL_B : ALFIL_N];
     extra += 4 * Contar(alfiles & (MAPAS_ESCANEO.Columna[C][s] | MAPAS_ESCANEO.Fila[s]));
 
-    // Bishops shut in behind enemy pawns on the rim.
-    const int32_t *b = t.Tablero;
-    if (C) {
-        if (s == 15 && b[13] == PEON_N && b[22] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 23 && b[21] == PEON_N && b[30] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO2;
-        if (s == 8 && b[10] == PEON_N && b[17] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 16 && b[18] == PEON_N && b[25] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO2;
-    } else {
-        if (s == 55 && b[53] == PEON_B && b[46] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 47 && b[45] == PEON_B && b[38] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO2;
-        if (s == 48 && b[50] == PEON_B && b[41] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 40 && b[42] == PEON_B && b[33] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO2;
+    // Bishops shut in behind enemy pawns on the rim: h7, h6, a7, a6 (Black: h2, h3, a2, a3).
+    constexpr uint64_t RINCONES = C ? (1ull << 15) | (1ull << 23) | (1ull << 8) | (1ull << 16)
+                                    : (1ull << 55) | (1ull << 47) | (1ull << 48) | (1ull << 40);
+    if ((RINCONES >> s) & 1) {
+        const int32_t *b = t.Tablero;
+        constexpr int32_t a7 = PENALIZACION_ALFIL_ATRAPADO, a6 = PENALIZACION_ALFIL_ATRAPADO2;
+        if (C) {
+            if (s == 15 && b[13] == PEON_N && b[22] == PEON_N) extra += a7;
+            if (s == 23 && b[21] == PEON_N && b[30] == PEON_N) extra += a6;
+            if (s == 8 && b[10] == PEON_N && b[17] == PEON_N) extra += a7;
+            if (s == 16 && b[18] == PEON_N && b[25] == PEON_N) extra += a6;
+        } else {
+            if (s == 55 && b[53] == PEON_B && b[46] == PEON_B) extra += a7;
+            if (s == 47 && b[45] == PEON_B && b[38] == PEON_B) extra += a6;
+            if (s == 48 && b[50] == PEON_B && b[41] == PEON_B) extra += a7;
+            if (s == 40 && b[42] == PEON_B && b[33] == PEON_B) extra += a6;
+        }
     }
     p.Puntos_Apertura += extra;
     p.Puntos_Final += extra;
@@ -297,19 +303,19 @@ EN_LINEA static void EvaluarDama(const Vista_Lado &v, int32_t s, int32_t &num) {
     const uint64_t ocupadas = MapasTablero.Ocupadas;
 
     // Rays -9, +9, -7, +7, +1, -1, +8, -8, each up to its first occupied square.
-    int32_t topes[8];
-    const uint64_t ataques =
-        Rayo<0>(s, ocupadas, topes[0]) | Rayo<3>(s, ocupadas, topes[1]) |
-        Rayo<1>(s, ocupadas, topes[2]) | Rayo<2>(s, ocupadas, topes[3]) |
-        Rayo<7>(s, ocupadas, topes[4]) | Rayo<6>(s, ocupadas, topes[5]) |
-        Rayo<5>(s, ocupadas, topes[6]) | Rayo<4>(s, ocupadas, topes[7]);
+    const uint64_t rayos[8] = {Rayo<0>(s, ocupadas), Rayo<3>(s, ocupadas), Rayo<1>(s, ocupadas),
+                               Rayo<2>(s, ocupadas), Rayo<7>(s, ocupadas), Rayo<6>(s, ocupadas),
+                               Rayo<5>(s, ocupadas), Rayo<4>(s, ocupadas)};
+    uint64_t ataques = 0;
+    for (uint64_t rayo : rayos) ataques |= rayo;
     Defender(p, ataques & v.propias);
 
     // Enemy men in ray order; those other than the king are the capture targets.
     int32_t objetivos[8], num_objetivos = 0;
     if (ataques & v.rivales) {
-        for (int32_t d : topes) {
-            if (d < 0 || !((v.rivales >> d) & 1)) continue;
+        for (uint64_t rayo : rayos) {
+            if (!(rayo & v.rivales)) continue;
+            const int32_t d = Primera(rayo & v.rivales);
             if (p.Num_Objetivos_Dama < 224) p.Objetivos_Dama[p.Num_Objetivos_Dama++] = d;
             if (!((v.rey_codigo >> d) & 1)) objetivos[num_objetivos++] = d;
         }
