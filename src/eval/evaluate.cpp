@@ -23,9 +23,8 @@ TRUNCADO_SIN_MODO int32_t EscalarExtendido(int32_t x, float factor) {
 // any 32-bit x is exact in 64 bits, as it is in extended precision, so this equals
 // EscalarExtendido for the single-precision factor mantisa / 2^exponente.
 static inline int32_t EscalarExacto(int32_t x, int64_t mantisa, int32_t exponente) {
-    const int64_t producto = static_cast<int64_t>(x) * mantisa;
-    return static_cast<int32_t>(producto >= 0 ? producto >> exponente
-                                              : -((-producto) >> exponente));
+    // Integer division truncates toward zero, as the conversion of the product does.
+    return static_cast<int32_t>(static_cast<int64_t>(x) * mantisa / (int64_t{1} << exponente));
 }
 
 // Single-precision 0.01 is 5368709 / 2^29, slightly below 0.01, so exact multiples of 100
