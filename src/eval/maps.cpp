@@ -34,28 +34,25 @@ void CalcularMapas() {
     Mapas_Tablero &m = MapasTablero;
     const int32_t *t = TableroGlobal.Tablero;
 #if defined(__SSE2__)
-    // Codes fit a byte: pack 64 words into 64 bytes, four lanes at a time.
-    __m128i v[4];
+    // Codes fit a byte: pack 64 words into 64 bytes, sixteen at a time. Of each lane take the
+    // four low bits of every code as four square sets, and the squares whose code lies outside
+    // 1..13; a shift brings bit k of each byte to the top, where movemask reads it.
+    uint64_t bit[4] = {0, 0, 0, 0}, fuera = 0;
+    const __m128i uno = _mm_set1_epi8(1), trece = _mm_set1_epi8(13);
     for (int32_t i = 0; i < 4; i++) {
         const __m128i *p = reinterpret_cast<const __m128i *>(t + 16 * i);
         const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));
         const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3));
-        v[i] = _mm_packs_epi16(a, b);
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(m.Codigos + 16 * i), v[i]);
-    }
-    // The four low bits of every code as four square sets, and the squares whose code lies
-    // outside 1..13; a shift brings bit k of each byte to the top, where movemask reads it.
-    uint64_t bit[4] = {0, 0, 0, 0}, fuera = 0;
-    const __m128i uno = _mm_set1_epi8(1), trece = _mm_set1_epi8(13);
-    for (int32_t i = 0; i < 4; i++) {
+        const __m128i v = _mm_packs_epi16(a, b);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(m.Codigos + 16 * i), v);
         const auto mascara = [&](__m128i x) {
             return static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(x))) << (16 * i);
         };
-        bit[0] |= mascara(_mm_slli_epi16(v[i], 7));
-        bit[1] |= mascara(_mm_slli_epi16(v[i], 6));
-        bit[2] |= mascara(_mm_slli_epi16(v[i], 5));
-        bit[3] |= mascara(_mm_slli_epi16(v[i], 4));
-        fuera |= mascara(_mm_or_si128(_mm_cmplt_epi8(v[i], uno), _mm_cmpgt_epi8(v[i], trece)));
+        bit[0] |= mascara(_mm_slli_epi16(v, 7));
+        bit[1] |= mascara(_mm_slli_epi16(v, 6));
+        bit[2] |= mascara(_mm_slli_epi16(v, 5));
+        bit[3] |= mascara(_mm_slli_epi16(v, 4));
+        fuera |= mascara(_mm_or_si128(_mm_cmplt_epi8(v, uno), _mm_cmpgt_epi8(v, trece)));
     }
     // Code c is the high pair c >> 2 with the low pair c & 3.
     const uint64_t bajo[4] = {~bit[1] & ~bit[0], ~bit[1] & bit[0], bit[1] & ~bit[0],
