@@ -1,17 +1,19 @@
 // Reset of the evaluation work fields of the side records.
+#include <cstring>
+
 #include "eval/eval.h"
 
-static void LimpiarLado(Tipo_Lado &lado, int32_t limpiar_material) {
+static inline void LimpiarLado(Tipo_Lado &lado, int32_t limpiar_material) {
     for (int32_t &v : lado.Peones_Columna) v = 0;
 
-    // Square lists and defence map: -1 marks an empty slot or an unowned square.
-    for (auto &columna : lado.Lista_Peones)
-        for (int32_t &v : columna) v = -1;
-    for (int32_t &v : lado.Lista_Caballos) v = -1;
-    for (int32_t &v : lado.Lista_Alfiles) v = -1;
-    for (int32_t &v : lado.Lista_Torres) v = -1;
-    for (int32_t &v : lado.Lista_Damas) v = -1;
-    for (int32_t &v : lado.Defensa_Casilla) v = -1;
+    // Square lists and defence map: -1 (every byte 0xFF) marks an empty slot or an unowned
+    // square.
+    std::memset(lado.Lista_Peones, 0xFF, sizeof(lado.Lista_Peones));
+    std::memset(lado.Lista_Caballos, 0xFF, sizeof(lado.Lista_Caballos));
+    std::memset(lado.Lista_Alfiles, 0xFF, sizeof(lado.Lista_Alfiles));
+    std::memset(lado.Lista_Torres, 0xFF, sizeof(lado.Lista_Torres));
+    std::memset(lado.Lista_Damas, 0xFF, sizeof(lado.Lista_Damas));
+    std::memset(lado.Defensa_Casilla, 0xFF, sizeof(lado.Defensa_Casilla));
 
     // Target lists are emptied by their counts only; stale contents are never read.
     lado.Num_Amenazas_Peon = 0;

@@ -148,6 +148,9 @@ struct Mapas_Tablero {
     uint64_t Peones[2];        // pawns of each colour
     uint64_t Ataques_Peon[2];  // squares those pawns attack
     uint64_t Ocupadas;         // every occupied square
+    uint64_t Piezas[14];       // squares holding each code 1..13 (7: the empty squares)
+    uint64_t Propias[2];       // own to a side's pieces: codes below 7 White, above 7 Black
+    uint64_t Antes_Invalida;   // squares before the first code outside 1..13 (all when none)
 };
 extern Mapas_Tablero MapasTablero;
 void CalcularMapas();

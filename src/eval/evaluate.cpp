@@ -19,8 +19,18 @@ TRUNCADO_SIN_MODO int32_t EscalarExtendido(int32_t x, float factor) {
     return static_cast<int32_t>(static_cast<long double>(x) * static_cast<long double>(factor));
 }
 
-// Single-precision 0.01 is slightly below 0.01, so exact multiples of 100 lose one point.
-int32_t Porcentaje(int32_t x, int32_t p) { return EscalarExtendido(x * p, 0.01f); }
+// x times mantisa / 2^exponente truncated toward zero. With a 24-bit mantissa the product of
+// any 32-bit x is exact in 64 bits, as it is in extended precision, so this equals
+// EscalarExtendido for the single-precision factor mantisa / 2^exponente.
+static inline int32_t EscalarExacto(int32_t x, int64_t mantisa, int32_t exponente) {
+    // Integer division truncates toward zero, as the conversion of the product does.
+    return static_cast<int32_t>(static_cast<int64_t>(x) * mantisa / (int64_t{1} << exponente));
+}
+
+// Single-precision 0.01 is 5368709 / 2^29, slightly below 0.01, so exact multiples of 100
+// lose one point.
+static_assert(0.01f == 5368709.0f / 536870912.0f);
+int32_t Porcentaje(int32_t x, int32_t p) { return EscalarExacto(x * p, 5368709, 29); }
 
 // Material and its adjustments for one side.
 static void Material(Tipo_Lado &p, const Tipo_Lado &r) {
@@ -94,10 +104,11 @@ int32_t CerrarEvaluacion() {
     mueve.Puntos_Apertura += 5;
     mueve.Puntos_Final += 10;
 
-    // 13. Blend by phase; single-precision 1/24 is slightly above 1/24.
+    // 13. Blend by phase; single-precision 1/24 is 11184811 / 2^28, slightly above 1/24.
+    static_assert(1.0f / 24.0f == 11184811.0f / 268435456.0f);
     int32_t mezcla = (b.Puntos_Apertura - n.Puntos_Apertura) * t.Fase +
                      (b.Puntos_Final - n.Puntos_Final) * (24 - t.Fase);
-    int32_t puntos = EscalarExtendido(mezcla, 1.0f / 24.0f);
+    int32_t puntos = EscalarExacto(mezcla, 11184811, 28);
 
     // 14. Imbalance of major against minor pieces.
     int32_t mayor = (b.Num_Torres - n.Num_Torres) + 2 * (b.Num_Damas - n.Num_Damas);

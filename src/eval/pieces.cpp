@@ -22,89 +22,136 @@ int32_t AmenazadoPorPeonB(int32_t casilla) {
 // view and loses the colour tests.
 #define EN_LINEA __attribute__((always_inline)) inline
 
-// Knight targets in the scan's jump order (-17, -15, -10, -6, 6, 10, 15, 17): a jump that
-// keeps the square colour has wrapped round the board.
-struct Saltos_Caballo {
-    uint8_t Destino[64][8];
-    uint8_t Num[64];
+// Bits set in x: one instruction in the copy of the scan built for processors with popcnt.
+EN_LINEA static int32_t Contar(uint64_t x) { return __builtin_popcountll(x); }
+
+static inline int32_t Primera(uint64_t x) { return __builtin_ctzll(x); }
+static inline int32_t Ultima(uint64_t x) { return 63 - __builtin_clzll(x); }
+
+// Steps of the rays; a diagonal step must keep the square colour, a sideways one the rank.
+static constexpr int32_t PASOS[8] = {-9, -7, 7, 9, -8, 8, -1, 1};
+
+static constexpr bool Claro(int32_t s) { return ((s & 7) + (s >> 3)) % 2 == 0; }
+
+static constexpr bool PasoValido(int32_t desde, int32_t paso) {
+    const int32_t d = desde + paso;
+    if (d < 0 || d > 63) return false;
+    if (paso == 1 || paso == -1) return (d >> 3) == (desde >> 3);
+    if (paso == 8 || paso == -8) return true;
+    return Claro(d) == Claro(desde);
+}
+
+// Square sets of the scan, one bit per square.
+struct Mapas_Escaneo {
+    uint64_t Caballo[64];          // knight targets
+    uint64_t Rayo[8][64];          // [step of PASOS][s]: the ray from s to the edge, s excluded
+    uint64_t Columna[2][64];       // [colour][s]: the file toward the enemy, short of its last rank
+    uint64_t Fila[64];             // same rank to the right, short of the h-file
+    uint64_t Zona[64];             // king distance 0 or 1
+    uint64_t Claras;               // light squares
 };
-static constexpr Saltos_Caballo CrearSaltos() {
-    Saltos_Caballo c{};
+
+static constexpr Mapas_Escaneo CrearMapasEscaneo() {
+    Mapas_Escaneo m{};
     const int32_t saltos[8] = {-17, -15, -10, -6, 6, 10, 15, 17};
     for (int32_t s = 0; s < 64; s++) {
+        // A jump that keeps the square colour has wrapped round the board.
         for (int32_t salto : saltos) {
             const int32_t d = s + salto;
-            if (d < 0 || d > 63 || ((d & 7) + (d >> 3)) % 2 == ((s & 7) + (s >> 3)) % 2) continue;
-            c.Destino[s][c.Num[s]++] = static_cast<uint8_t>(d);
+            if (d >= 0 && d <= 63 && Claro(d) != Claro(s)) m.Caballo[s] |= uint64_t(1) << d;
         }
-    }
-    return c;
-}
-static constexpr Saltos_Caballo SALTOS_CABALLO = CrearSaltos();
-
-// Rays of GEOMETRIA in the scan's order: bishop -7, -9, 7, 9; queen -9, 9, -7, 7, 1, -1, 8, -8.
-static constexpr int32_t RAYOS_ALFIL[4] = {2, 3, 1, 0};
-static constexpr int32_t RAYOS_DAMA[8] = {3, 0, 2, 1, 7, 6, 4, 5};
-
-// Per-colour view of the scan: own record, enemy record and the colour-dependent numbers.
-struct Vista_Lado {
-    Tipo_Lado *propio;
-    Tipo_Lado *rival;
-    int32_t blanco;        // 1 White, 0 Black
-    int32_t rey_rival;     // square of the enemy king
-    uint64_t zona_rey;     // the enemy king's square and its neighbours, one bit per square
-    int32_t mitad;         // offset of the colour's half of the opening tables
-    int32_t num_caballos;  // places used in the piece lists
-    int32_t num_alfiles;
-    int32_t num_torres;
-    int32_t num_damas;
-};
-
-// Squares at king distance 0 or 1 from each square, one bit per square.
-struct Zonas_Rey {
-    uint64_t Zona[64];
-};
-static constexpr Zonas_Rey CrearZonas() {
-    Zonas_Rey z{};
-    for (int32_t rey = 0; rey < 64; rey++) {
-        const int32_t f = rey & 7, r = rey >> 3;
+        for (int32_t k = 0; k < 8; k++)
+            for (int32_t d = s; PasoValido(d, PASOS[k]); d += PASOS[k])
+                m.Rayo[k][s] |= uint64_t(1) << (d + PASOS[k]);
+        for (int32_t d = s - 8; d >= 8; d -= 8) m.Columna[1][s] |= uint64_t(1) << d;
+        for (int32_t d = s + 8; d <= 55; d += 8) m.Columna[0][s] |= uint64_t(1) << d;
+        for (int32_t d = s + 1; (d & 7) != 7 && (d & 7) != 0; d++) m.Fila[s] |= uint64_t(1) << d;
+        const int32_t f = s & 7, r = s >> 3;
         for (int32_t dr = -1; dr <= 1; dr++)
             for (int32_t df = -1; df <= 1; df++)
                 if (f + df >= 0 && f + df < 8 && r + dr >= 0 && r + dr < 8)
-                    z.Zona[rey] |= uint64_t(1) << ((r + dr) * 8 + f + df);
+                    m.Zona[s] |= uint64_t(1) << ((r + dr) * 8 + f + df);
+        if (Claro(s)) m.Claras |= uint64_t(1) << s;
     }
-    return z;
+    return m;
 }
-static constexpr Zonas_Rey ZONAS_REY = CrearZonas();
+static constexpr Mapas_Escaneo MAPAS_ESCANEO = CrearMapasEscaneo();
 
-// King distance 0 or 1 from the enemy king; an empty square is never the king's own.
-static inline int32_t EnZonaRey(const Vista_Lado &v, int32_t casilla) {
-    return static_cast<int32_t>((v.zona_rey >> casilla) & 1);
+// Rank 5 or higher for White, rank 4 or lower for Black; index 1 White, 0 Black.
+static constexpr uint64_t MITAD_RIVAL[2] = {0xffffffff00000000ull, 0x00000000ffffffffull};
+// Second rank of each colour (White: squares 48..55, Black: 8..15).
+static constexpr uint64_t SEGUNDA[2] = {0x000000000000ff00ull, 0x00ff000000000000ull};
+static constexpr uint64_t FLANCO_DAMA = COLUMNA_MAPA[0] | COLUMNA_MAPA[1] | COLUMNA_MAPA[2];
+static constexpr uint64_t FLANCO_REY = COLUMNA_MAPA[5] | COLUMNA_MAPA[6] | COLUMNA_MAPA[7];
+
+// Ray squares from s up to and including the first occupied one. With no occupied square the
+// search stops at square 63 or 0, whose ray in that direction is empty.
+template <int32_t K>
+EN_LINEA static uint64_t Rayo(int32_t s, uint64_t ocupadas) {
+    const uint64_t rayo = MAPAS_ESCANEO.Rayo[K][s];
+    const uint64_t bloqueo = rayo & ocupadas;
+    const int32_t tope = PASOS[K] < 0 ? Ultima(bloqueo | 1) : Primera(bloqueo | (1ull << 63));
+    return rayo ^ MAPAS_ESCANEO.Rayo[K][tope];
+}
+static_assert(MAPAS_ESCANEO.Rayo[0][0] == 0 && MAPAS_ESCANEO.Rayo[1][0] == 0 &&
+              MAPAS_ESCANEO.Rayo[4][0] == 0 && MAPAS_ESCANEO.Rayo[6][0] == 0);
+static_assert(MAPAS_ESCANEO.Rayo[2][63] == 0 && MAPAS_ESCANEO.Rayo[3][63] == 0 &&
+              MAPAS_ESCANEO.Rayo[5][63] == 0 && MAPAS_ESCANEO.Rayo[7][63] == 0);
+
+// Per-colour view of the scan: own record and the square sets the terms test against.
+struct Vista_Lado {
+    Tipo_Lado *propio;
+    int32_t rey_rival;     // square of the enemy king
+    int32_t mitad;         // offset of the colour's half of the opening tables
+    uint64_t zona_rey;     // the enemy king's square and its neighbours
+    uint64_t propias;      // squares holding own pieces
+    uint64_t rivales;      // squares holding enemy pieces
+    uint64_t libres;       // squares no enemy pawn attacks
+    uint64_t rey_codigo;   // squares holding the enemy king's code
+    uint64_t alcance_rey;  // either of the two above
+    uint64_t peones;       // own pawns
+};
+
+template <int32_t C>
+static inline Vista_Lado CrearVista(Tipo_Lado &propio, int32_t rey_rival) {
+    const Mapas_Tablero &m = MapasTablero;
+    Vista_Lado v;
+    v.propio = &propio;
+    v.rey_rival = rey_rival;
+    v.mitad = C ? 0 : 64;
+    v.zona_rey = MAPAS_ESCANEO.Zona[rey_rival & 63];
+    v.propias = m.Propias[C];
+    v.rivales = m.Ocupadas & ~m.Propias[C];
+    v.libres = ~m.Ataques_Peon[!C];
+    v.rey_codigo = m.Piezas[C ? REY_N : REY_B];
+    v.alcance_rey = v.zona_rey | v.rey_codigo;
+    v.peones = m.Peones[C];
+    return v;
 }
 
-static inline int32_t EsPropia(const Vista_Lado &v, int32_t pieza) {
-    return v.blanco ? pieza < SIN_PIEZA : pieza > SIN_PIEZA;
+// King-attack units: per square in the enemy king's zone, and per enemy king hit.
+EN_LINEA static int32_t Unidades(const Vista_Lado &v, uint64_t ataques, int32_t zona,
+                                 int32_t rey) {
+    if (!(ataques & v.alcance_rey)) return 0;
+    return zona * Contar(ataques & v.zona_rey) + rey * Contar(ataques & v.rey_codigo);
 }
 
-static inline int32_t AtacadaPorPeonRival(const Vista_Lado &v, int32_t casilla) {
-    return static_cast<int32_t>((MapasTablero.Ataques_Peon[!v.blanco] >> casilla) & 1);
+// Defended own men get one more in Defensa_Casilla.
+EN_LINEA static void Defender(Tipo_Lado &p, uint64_t defendidas) {
+    for (; defendidas != 0; defendidas &= defendidas - 1) p.Defensa_Casilla[Primera(defendidas)]++;
 }
 
-// Rank 5 or higher for White, rank 4 or lower for Black.
-static inline int32_t EnMitadRival(const Vista_Lado &v, int32_t casilla) {
-    return v.blanco ? casilla < 32 : casilla >= 32;
-}
-
-EN_LINEA static void EvaluarPeon(Vista_Lado &v, int32_t s) {
-    const Tipo_Tablero &t = TableroGlobal;
+template <int32_t C>
+EN_LINEA static void EvaluarPeones(const Vista_Lado &v, uint64_t peones) {
     Tipo_Lado &p = *v.propio;
-    int32_t f = s & 7;
 
-    // 1. File list, most advanced pawn first; a sixth pawn on a file is dropped.
-    int32_t n = p.Peones_Columna[f];
-    if (n < 5) {
+    // 1. File lists in scan order, most advanced pawn first; a sixth pawn on a file is dropped.
+    for (uint64_t resto = peones; resto != 0; resto &= resto - 1) {
+        const int32_t s = Primera(resto), f = s & 7;
+        const int32_t n = p.Peones_Columna[f];
+        if (n >= 5) continue;
         int32_t *col = p.Lista_Peones[f];
-        if (v.blanco) {
+        if (C) {
             col[n] = s;
         } else {
             // Black pawns arrive rearmost first: the new one goes in front.
@@ -115,32 +162,28 @@ EN_LINEA static void EvaluarPeon(Vista_Lado &v, int32_t s) {
     }
 
     // 2. Counts by rank, wing and square colour.
-    if (v.blanco ? (s >= 48 && s < 56) : (s >= 8 && s < 16)) p.Peones_Segunda++;
-    if (f <= 2) p.Peones_Flanco_Dama++;
-    if (f >= 5) p.Peones_Flanco_Rey++;
-    if (t.Color_Casilla[s] == 1)
-        p.Peones_Claras++;
-    else
-        p.Peones_Oscuras++;
+    const int32_t claras = Contar(peones & MAPAS_ESCANEO.Claras);
+    p.Peones_Segunda += Contar(peones & SEGUNDA[C]);
+    p.Peones_Flanco_Dama += Contar(peones & FLANCO_DAMA);
+    p.Peones_Flanco_Rey += Contar(peones & FLANCO_REY);
+    p.Peones_Claras += claras;
+    p.Peones_Oscuras += Contar(peones) - claras;
 
-    // 3. Capture squares: defended own men and attacked enemy men.
-    int32_t capturas[2];
-    if (v.blanco) {
-        capturas[0] = s - 9;
-        capturas[1] = s - 7;
-    } else {
-        capturas[0] = s + 7;
-        capturas[1] = s + 9;
-    }
-    for (int32_t c : capturas) {
-        if (c < 0 || c > 63 || t.Color_Casilla[c] != t.Color_Casilla[s]) continue;
-        int32_t pieza = t.Tablero[c];
-        if (pieza == SIN_PIEZA) continue;
-        if (EsPropia(v, pieza)) {
-            p.Defensa_Casilla[c]++;
-        } else if (p.Num_Amenazas_Peon < 16) {
-            p.Amenazas_Peon[p.Num_Amenazas_Peon++] = c;
-        }
+    // 3. Capture squares toward the a-file and toward the h-file; a wrapped step is dropped.
+    const uint64_t izquierda = (C ? peones >> 9 : peones << 7) & ~COLUMNA_MAPA[7];
+    const uint64_t derecha = (C ? peones >> 7 : peones << 9) & ~COLUMNA_MAPA[0];
+    Defender(p, izquierda & v.propias);
+    Defender(p, derecha & v.propias);
+    const uint64_t ai = izquierda & v.rivales, ad = derecha & v.rivales;
+    if (!(ai | ad)) return;
+    // Attacked men by pawn in scan order, the a-file side first.
+    const uint64_t atacantes = C ? (ai << 9) | (ad << 7) : (ai >> 7) | (ad >> 9);
+    for (uint64_t resto = atacantes; resto != 0 && p.Num_Amenazas_Peon < 16; resto &= resto - 1) {
+        const int32_t s = Primera(resto);
+        const int32_t ci = C ? s - 9 : s + 7, cd = C ? s - 7 : s + 9;
+        if ((ai >> (ci & 63)) & 1) p.Amenazas_Peon[p.Num_Amenazas_Peon++] = ci;
+        if (((ad >> (cd & 63)) & 1) && p.Num_Amenazas_Peon < 16)
+            p.Amenazas_Peon[p.Num_Amenazas_Peon++] = cd;
     }
 }
 
@@ -163,107 +206,74 @@ EN_LINEA static void SumarPieza(const Vista_Lado &v, int32_t s, int32_t tipo, in
     p.Tropismo_Final += tropismFactorEg[tipo] * cercania;
 }
 
-EN_LINEA static void EvaluarCaballo(Vista_Lado &v, int32_t s) {
-    const Tipo_Tablero &t = TableroGlobal;
+template <int32_t C>
+EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, int32_t s, int32_t &num) {
     Tipo_Lado &p = *v.propio;
-    const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
-    int32_t movilidad = 0, ataque = 0, mitad_rival = 0;
+    const uint64_t saltos = MAPAS_ESCANEO.Caballo[s];
+    // Empty or enemy targets no enemy pawn covers: mobility and the enemy-half test.
+    const uint64_t libres = saltos & ~v.propias & v.libres;
 
-    for (int32_t i = 0; i < SALTOS_CABALLO.Num[s]; i++) {
-        const int32_t d = SALTOS_CABALLO.Destino[s][i];
-        int32_t pieza = t.Tablero[d];
-        if (pieza == SIN_PIEZA) {
-            int32_t libre = !AtacadaPorPeonRival(v, d);
-            movilidad += libre;
-            if (EnZonaRey(v, d)) ataque += 6;
-            if (libre && EnMitadRival(v, d)) mitad_rival = 1;
-            continue;
-        }
-        if (EnZonaRey(v, d)) ataque += 6;
-        if (EsPropia(v, pieza)) {
-            p.Defensa_Casilla[d]++;
-            continue;
-        }
-        if (pieza == codigo_rey_rival) ataque += 4;
-        int32_t libre = !AtacadaPorPeonRival(v, d);
-        movilidad += libre;
-        if (p.Num_Objetivos_Caballo < 64) p.Objetivos_Caballo[p.Num_Objetivos_Caballo++] = d;
-        if (libre && EnMitadRival(v, d)) mitad_rival = 1;
-    }
+    Defender(p, saltos & v.propias);
+    for (uint64_t resto = saltos & v.rivales; resto != 0; resto &= resto - 1)
+        if (p.Num_Objetivos_Caballo < 64)
+            p.Objetivos_Caballo[p.Num_Objetivos_Caballo++] = Primera(resto);
 
-    SumarPieza(v, s, CABALLO_B, ataque, BONUS_CABALLO_MOVILIDAD, movilidad, 9, PST_N_OP,
-               PST_N_EG);
-    if (!mitad_rival) {
+    SumarPieza(v, s, CABALLO_B, Unidades(v, saltos, 6, 4), BONUS_CABALLO_MOVILIDAD,
+               Contar(libres), 9, PST_N_OP, PST_N_EG);
+    if (!(libres & MITAD_RIVAL[C])) {
         p.Puntos_Apertura -= 5;
         p.Puntos_Final -= 5;
     }
-    if (v.num_caballos < 8) p.Lista_Caballos[v.num_caballos++] = s;
+    if (num < 8) p.Lista_Caballos[num++] = s;
 }
 
-EN_LINEA static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
+template <int32_t C>
+EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
-    const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
-    const int32_t peon_propio = v.blanco ? PEON_B : PEON_N;
-    const int32_t alfil_propio = v.blanco ? ALFIL_B : ALFIL_N;
-    int32_t movilidad = 0, ataque = 0, mitad_rival = 0;
+    const uint64_t ocupadas = MapasTablero.Ocupadas;
 
-    if (v.num_alfiles < 8) p.Lista_Alfiles[v.num_alfiles++] = s;
+    if (num < 8) p.Lista_Alfiles[num++] = s;
 
-    for (int32_t k : RAYOS_ALFIL) {
-        const uint8_t *rayo = GEOMETRIA.Rayo[s][k];
-        for (int32_t i = 0, largo = GEOMETRIA.Largo_Rayo[s][k]; i < largo; i++) {
-            const int32_t d = rayo[i];
-            int32_t pieza = t.Tablero[d];
-            if (pieza == SIN_PIEZA) {
-                movilidad += !AtacadaPorPeonRival(v, d);
-                if (EnZonaRey(v, d)) ataque += 6;
-                if (EnMitadRival(v, d)) mitad_rival = 1;
-                continue;
-            }
-            // The first occupied square ends the ray.
-            if (EnZonaRey(v, d)) ataque += 6;
-            if (EsPropia(v, pieza)) {
-                p.Defensa_Casilla[d]++;
-                if (pieza != peon_propio && !AtacadaPorPeonRival(v, d)) movilidad++;
-            } else {
-                if (pieza == codigo_rey_rival) ataque += 4;
-                movilidad += !AtacadaPorPeonRival(v, d);
-                if (p.Num_Objetivos_Alfil < 112) p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = d;
-            }
-            if (EnMitadRival(v, d)) mitad_rival = 1;
-            break;
-        }
+    // Rays -7, -9, +7, +9, each up to its first occupied square.
+    const uint64_t rayos[4] = {Rayo<1>(s, ocupadas), Rayo<0>(s, ocupadas), Rayo<2>(s, ocupadas),
+                               Rayo<3>(s, ocupadas)};
+    const uint64_t ataques = rayos[0] | rayos[1] | rayos[2] | rayos[3];
+    Defender(p, ataques & v.propias);
+    if (ataques & v.rivales) {
+        // At most one enemy man per ray: the one that ends it.
+        for (uint64_t rayo : rayos)
+            if ((rayo & v.rivales) && p.Num_Objetivos_Alfil < 112)
+                p.Objetivos_Alfil[p.Num_Objetivos_Alfil++] = Primera(rayo & v.rivales);
     }
 
-    SumarPieza(v, s, ALFIL_B, ataque, BONUS_ALFIL_MOVILIDAD, movilidad, 16, PST_B_OP,
-               PST_B_EG);
-    int32_t extra = mitad_rival ? 0 : -5;
+    // Own pawns never count; anything else counts when no enemy pawn covers it.
+    SumarPieza(v, s, ALFIL_B, Unidades(v, ataques, 6, 4), BONUS_ALFIL_MOVILIDAD,
+               Contar(ataques & v.libres & ~v.peones), 16, PST_B_OP, PST_B_EG);
+    int32_t extra = (ataques & MITAD_RIVAL[C]) ? 0 : -5;
 
     // Other own bishops further up the file (short of the last rank) and further right on
     // the rank (short of the h-file).
-    if (v.blanco) {
-        for (int32_t d = s - 8; d >= 8; d -= 8)
-            if (t.Tablero[d] == alfil_propio) extra += 4;
-    } else {
-        for (int32_t d = s + 8; d <= 55; d += 8)
-            if (t.Tablero[d] == alfil_propio) extra += 4;
-    }
-    for (int32_t d = s + 1; (d & 7) != 7 && (d & 7) != 0; d++)
-        if (t.Tablero[d] == alfil_propio) extra += 4;
+    const uint64_t alfiles = MapasTablero.Piezas[C ? ALFIL_B : ALFIL_N];
+    extra += 4 * Contar(alfiles & (MAPAS_ESCANEO.Columna[C][s] | MAPAS_ESCANEO.Fila[s]));
 
-    // Bishops shut in behind enemy pawns on the rim.
-    const int32_t *b = t.Tablero;
-    if (v.blanco) {
-        if (s == 15 && b[13] == PEON_N && b[22] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 23 && b[21] == PEON_N && b[30] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO2;
-        if (s == 8 && b[10] == PEON_N && b[17] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 16 && b[18] == PEON_N && b[25] == PEON_N) extra += PENALIZACION_ALFIL_ATRAPADO2;
-    } else {
-        if (s == 55 && b[53] == PEON_B && b[46] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 47 && b[45] == PEON_B && b[38] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO2;
-        if (s == 48 && b[50] == PEON_B && b[41] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO;
-        if (s == 40 && b[42] == PEON_B && b[33] == PEON_B) extra += PENALIZACION_ALFIL_ATRAPADO2;
+    // Bishops shut in behind enemy pawns on the rim: h7, h6, a7, a6 (Black: h2, h3, a2, a3).
+    constexpr uint64_t RINCONES = C ? (1ull << 15) | (1ull << 23) | (1ull << 8) | (1ull << 16)
+                                    : (1ull << 55) | (1ull << 47) | (1ull << 48) | (1ull << 40);
+    if ((RINCONES >> s) & 1) {
+        const int32_t *b = t.Tablero;
+        constexpr int32_t a7 = PENALIZACION_ALFIL_ATRAPADO, a6 = PENALIZACION_ALFIL_ATRAPADO2;
+        if (C) {
+            if (s == 15 && b[13] == PEON_N && b[22] == PEON_N) extra += a7;
+            if (s == 23 && b[21] == PEON_N && b[30] == PEON_N) extra += a6;
+            if (s == 8 && b[10] == PEON_N && b[17] == PEON_N) extra += a7;
+            if (s == 16 && b[18] == PEON_N && b[25] == PEON_N) extra += a6;
+        } else {
+            if (s == 55 && b[53] == PEON_B && b[46] == PEON_B) extra += a7;
+            if (s == 47 && b[45] == PEON_B && b[38] == PEON_B) extra += a6;
+            if (s == 48 && b[50] == PEON_B && b[41] == PEON_B) extra += a7;
+            if (s == 40 && b[42] == PEON_B && b[33] == PEON_B) extra += a6;
+        }
     }
     p.Puntos_Apertura += extra;
     p.Puntos_Final += extra;
@@ -271,14 +281,13 @@ EN_LINEA static void EvaluarAlfil(Vista_Lado &v, int32_t s) {
 
 // Tries the queen's captures in the order found, with the queen's side to move; 1 when one
 // of them is legal and holds in the exchange.
-static int32_t CapturaConJaque(const Vista_Lado &v, int32_t s, const int32_t *objetivos,
-                               int32_t num) {
+static int32_t CapturaConJaque(int32_t blanco, int32_t s, const int32_t *objetivos, int32_t num) {
     Tipo_Tablero &t = TableroGlobal;
     const int32_t turno = t.Turno;
     const int32_t dama = t.Tablero[s];
     int32_t exito = 0;
     for (int32_t i = 0; i < num && !exito; i++) {
-        t.Turno = v.blanco;
+        t.Turno = blanco;
         uint32_t jugada = CrearJugada(s, objetivos[i], dama, t.Tablero[objetivos[i]], NINGUNA);
         if (HacerMovimiento(jugada) && See(jugada, t.Turno) >= 0) exito = 1;
         // Taken back whatever the make reported.
@@ -288,90 +297,142 @@ static int32_t CapturaConJaque(const Vista_Lado &v, int32_t s, const int32_t *ob
     return exito;
 }
 
-EN_LINEA static void EvaluarDama(Vista_Lado &v, int32_t s) {
-    const Tipo_Tablero &t = TableroGlobal;
+template <int32_t C>
+EN_LINEA static void EvaluarDama(const Vista_Lado &v, int32_t s, int32_t &num) {
     Tipo_Lado &p = *v.propio;
-    const int32_t rey_rival = v.rey_rival;
-    const int32_t codigo_rey_rival = v.blanco ? REY_N : REY_B;
-    const int32_t peon_propio = v.blanco ? PEON_B : PEON_N;
-    int32_t movilidad = 0, ataque = 0, jaque = 0;
-    int32_t objetivos[8], num_objetivos = 0;
+    const uint64_t ocupadas = MapasTablero.Ocupadas;
 
-    for (int32_t k : RAYOS_DAMA) {
-        const uint8_t *rayo = GEOMETRIA.Rayo[s][k];
-        for (int32_t i = 0, largo = GEOMETRIA.Largo_Rayo[s][k]; i < largo; i++) {
-            const int32_t d = rayo[i];
-            int32_t pieza = t.Tablero[d];
-            if (pieza == SIN_PIEZA) {
-                movilidad++;
-                if (EnZonaRey(v, d)) ataque += 15;
-                continue;
-            }
-            if (EnZonaRey(v, d)) ataque += 15;
-            if (EsPropia(v, pieza)) {
-                p.Defensa_Casilla[d]++;
-                if (pieza != peon_propio) movilidad++;
-            } else {
-                movilidad++;
-                if (p.Num_Objetivos_Dama < 224) p.Objetivos_Dama[p.Num_Objetivos_Dama++] = d;
-                if (pieza == codigo_rey_rival) {
-                    ataque += 12;
-                    jaque = 1;
-                } else {
-                    objetivos[num_objetivos++] = d;
-                }
-            }
-            break;
+    // Rays -9, +9, -7, +7, +1, -1, +8, -8, each up to its first occupied square.
+    const uint64_t rayos[8] = {Rayo<0>(s, ocupadas), Rayo<3>(s, ocupadas), Rayo<1>(s, ocupadas),
+                               Rayo<2>(s, ocupadas), Rayo<7>(s, ocupadas), Rayo<6>(s, ocupadas),
+                               Rayo<5>(s, ocupadas), Rayo<4>(s, ocupadas)};
+    uint64_t ataques = 0;
+    for (uint64_t rayo : rayos) ataques |= rayo;
+    Defender(p, ataques & v.propias);
+
+    // Enemy men in ray order; those other than the king are the capture targets.
+    int32_t objetivos[8], num_objetivos = 0;
+    if (ataques & v.rivales) {
+        for (uint64_t rayo : rayos) {
+            if (!(rayo & v.rivales)) continue;
+            const int32_t d = Primera(rayo & v.rivales);
+            if (p.Num_Objetivos_Dama < 224) p.Objetivos_Dama[p.Num_Objetivos_Dama++] = d;
+            if (!((v.rey_codigo >> d) & 1)) objetivos[num_objetivos++] = d;
         }
     }
 
     // A check that also wins a piece safely is worth 36 more units.
-    if (jaque && num_objetivos > 0 && CabeJugadaDePrueba() &&
-        CapturaConJaque(v, s, objetivos, num_objetivos))
+    int32_t ataque = Unidades(v, ataques, 15, 12);
+    if ((ataques & v.rey_codigo) && num_objetivos > 0 && CabeJugadaDePrueba() &&
+        CapturaConJaque(C, s, objetivos, num_objetivos))
         ataque += 36;
 
-    SumarPieza(v, s, DAMA_B, ataque, BONUS_DAMA_MOVILIDAD, movilidad, 32, PST_Q_OP,
-               PST_Q_EG);
+    // Every square counts for mobility except own pawns.
+    SumarPieza(v, s, DAMA_B, ataque, BONUS_DAMA_MOVILIDAD, Contar(ataques & ~v.peones), 32,
+               PST_Q_OP, PST_Q_EG);
 
-    // Seventh rank. Deliberately reads the enemy's second-rank count as the scan has built
-    // it so far: only enemy pawns on squares before this one are counted yet.
-    int32_t septima = v.blanco ? (s >= 8 && s < 16) : (s >= 48 && s < 56);
-    int32_t rey_en_primera = v.blanco ? rey_rival < 8 : rey_rival >= 56;
-    if (septima && (rey_en_primera || v.rival->Peones_Segunda > 0)) {
+    // Seventh rank. Deliberately counts only the enemy pawns on their second rank that come
+    // before this square in the scan.
+    const int32_t septima = C ? (s >= 8 && s < 16) : (s >= 48 && s < 56);
+    const int32_t rey_en_primera = C ? v.rey_rival < 8 : v.rey_rival >= 56;
+    const uint64_t antes = (uint64_t(1) << s) - 1;
+    if (septima && (rey_en_primera || (MapasTablero.Peones[!C] & SEGUNDA[!C] & antes))) {
         p.Puntos_Apertura += 4;
         p.Puntos_Final += 8;
     }
-    if (v.num_damas < 8) p.Lista_Damas[v.num_damas++] = s;
+    if (num < 8) p.Lista_Damas[num++] = s;
 }
 
+// One colour's pawns, knights, bishops and rooks, each kind in scan order.
+template <int32_t C>
+EN_LINEA static void EscanearLado(const Vista_Lado &v) {
+    const Mapas_Tablero &m = MapasTablero;
+    Tipo_Lado &p = *v.propio;
+    EvaluarPeones<C>(v, m.Peones[C]);
+    int32_t num = 0;
+    for (uint64_t resto = m.Piezas[C ? CABALLO_B : CABALLO_N]; resto; resto &= resto - 1)
+        EvaluarCaballo<C>(v, Primera(resto), num);
+    num = 0;
+    for (uint64_t resto = m.Piezas[C ? ALFIL_B : ALFIL_N]; resto; resto &= resto - 1)
+        EvaluarAlfil<C>(v, Primera(resto), num);
+    num = 0;
+    for (uint64_t resto = m.Piezas[C ? TORRE_B : TORRE_N]; resto && num < 8;
+         resto &= resto - 1)
+        p.Lista_Torres[num++] = Primera(resto);
+}
+
+// A board holding an impossible code, square by square up to it. A queen's trial capture of
+// such a code puts back a different one, so the piece sets are taken again after every queen;
+// the terms after the scan still see the sets of the board as it came in.
+static void EscanearHastaCodigoInvalido() {
+    const Tipo_Tablero &t = TableroGlobal;
+    const Mapas_Tablero entrada = MapasTablero;
+    Vista_Lado blancas = CrearVista<1>(Blancas, t.Rey_Negro);
+    Vista_Lado negras = CrearVista<0>(Negras, t.Rey_Blanco);
+    int32_t num[2][4] = {};
+    for (int32_t s = 0; s < 64; s++) {
+        const int32_t pieza = t.Tablero[s];
+        if (pieza == SIN_PIEZA) continue;
+        if (pieza < 1 || pieza > 13) break;
+        const uint64_t casilla = uint64_t(1) << s;
+        switch (pieza) {
+            case PEON_B: EvaluarPeones<1>(blancas, casilla); break;
+            case CABALLO_B: EvaluarCaballo<1>(blancas, s, num[1][0]); break;
+            case ALFIL_B: EvaluarAlfil<1>(blancas, s, num[1][1]); break;
+            case TORRE_B:
+                if (num[1][2] < 8) Blancas.Lista_Torres[num[1][2]++] = s;
+                break;
+            case PEON_N: EvaluarPeones<0>(negras, casilla); break;
+            case CABALLO_N: EvaluarCaballo<0>(negras, s, num[0][0]); break;
+            case ALFIL_N: EvaluarAlfil<0>(negras, s, num[0][1]); break;
+            case TORRE_N:
+                if (num[0][2] < 8) Negras.Lista_Torres[num[0][2]++] = s;
+                break;
+            case DAMA_B:
+            case DAMA_N:
+                if (pieza == DAMA_B)
+                    EvaluarDama<1>(blancas, s, num[1][3]);
+                else
+                    EvaluarDama<0>(negras, s, num[0][3]);
+                CalcularMapas();
+                // The enemy-pawn tests keep the sets of the board as it came in.
+                MapasTablero.Ataques_Peon[0] = entrada.Ataques_Peon[0];
+                MapasTablero.Ataques_Peon[1] = entrada.Ataques_Peon[1];
+                blancas = CrearVista<1>(Blancas, t.Rey_Negro);
+                negras = CrearVista<0>(Negras, t.Rey_Blanco);
+                break;
+            default: break;  // kings
+        }
+    }
+    MapasTablero = entrada;
+}
+
+// Two copies, chosen once at load time: with and without the popcnt instruction.
+#if defined(__x86_64__) && !defined(__POPCNT__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
 void EvaluarPiezasTableroJuego() {
     const Tipo_Tablero &t = TableroGlobal;
     CalcularMapas();
-    Vista_Lado blancas = {&Blancas, &Negras, 1, t.Rey_Negro, ZONAS_REY.Zona[t.Rey_Negro & 63], 0, 0, 0, 0, 0};
-    Vista_Lado negras = {&Negras, &Blancas, 0, t.Rey_Blanco, ZONAS_REY.Zona[t.Rey_Blanco & 63], 64, 0, 0, 0, 0};
+    const Mapas_Tablero &m = MapasTablero;
+    if (m.Antes_Invalida != ~0ull) {
+        EscanearHastaCodigoInvalido();
+        return;
+    }
+    const Vista_Lado blancas = CrearVista<1>(Blancas, t.Rey_Negro);
+    const Vista_Lado negras = CrearVista<0>(Negras, t.Rey_Blanco);
+    EscanearLado<1>(blancas);
+    EscanearLado<0>(negras);
 
-    // Occupied squares in scan order (a8 first); empty squares add nothing.
-    for (uint64_t resto = MapasTablero.Ocupadas; resto != 0; resto &= resto - 1) {
-        const int32_t s = __builtin_ctzll(resto);
-        int32_t pieza = t.Tablero[s];
-        // An impossible code ends the scan here.
-        if (pieza < 1 || pieza > 13) return;
-        switch (pieza) {
-            case PEON_B: EvaluarPeon(blancas, s); break;
-            case CABALLO_B: EvaluarCaballo(blancas, s); break;
-            case ALFIL_B: EvaluarAlfil(blancas, s); break;
-            case TORRE_B:
-                if (blancas.num_torres < 8) Blancas.Lista_Torres[blancas.num_torres++] = s;
-                break;
-            case DAMA_B: EvaluarDama(blancas, s); break;
-            case PEON_N: EvaluarPeon(negras, s); break;
-            case CABALLO_N: EvaluarCaballo(negras, s); break;
-            case ALFIL_N: EvaluarAlfil(negras, s); break;
-            case TORRE_N:
-                if (negras.num_torres < 8) Negras.Lista_Torres[negras.num_torres++] = s;
-                break;
-            case DAMA_N: EvaluarDama(negras, s); break;
-            default: break;  // empty squares and kings
-        }
+    // Queens last and in scan order across both colours: their trial captures make and
+    // unmake moves, which leaves the same traces as a square-by-square scan.
+    const uint64_t damas_b = m.Piezas[DAMA_B], damas_n = m.Piezas[DAMA_N];
+    int32_t num_b = 0, num_n = 0;
+    for (uint64_t resto = damas_b | damas_n; resto != 0; resto &= resto - 1) {
+        const int32_t s = Primera(resto);
+        if ((damas_b >> s) & 1)
+            EvaluarDama<1>(blancas, s, num_b);
+        else
+            EvaluarDama<0>(negras, s, num_n);
     }
 }

@@ -1,5 +1,6 @@
 // The evaluation driver: material, phase, cache, endgame gate, the closing steps and the reset.
 #include <cstring>
+#include <vector>
 
 #include "eval/eval_test_util.h"
 
@@ -24,6 +25,34 @@ TEST_F(EvaluacionDriver, PercentScalingLosesOnePointOnExactMultiplesOfHundred) {
     const int32_t casos[][3] = {{3000, 1, 29},   {-3000, 1, -29}, {30, 100, 29},  {-30, 100, -29},
                                 {31, 100, 30},   {100, 20, 19},   {150, -1, -1},  {0, 104, 0}};
     for (const auto &c : casos) EXPECT_EQ(Porcentaje(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
+}
+
+// Percentages and the phase blend agree with the extended-precision product everywhere: around
+// every multiple of the divisors, on both signs and up to the 32-bit limits.
+TEST_F(EvaluacionDriver, PercentAndBlendEqualTheExtendedPrecisionProduct) {
+    std::vector<int32_t> valores = {INT32_MAX, INT32_MIN + 1, 2147483600, -2147483600};
+    for (int32_t x = -30000; x <= 30000; x++) valores.push_back(x);
+    for (int64_t x = 100; x < INT32_MAX; x = x * 3 + 1) {
+        for (int32_t d : {-1, 0, 1}) {
+            valores.push_back(static_cast<int32_t>(x + d));
+            valores.push_back(static_cast<int32_t>(-x - d));
+        }
+    }
+    for (int32_t x : valores) {
+        ASSERT_EQ(Porcentaje(x, 1), EscalarExtendido(x, 0.01f)) << x;
+        if (x > -20000000 && x < 20000000) {
+            ASSERT_EQ(Porcentaje(x, 104), EscalarExtendido(x * 104, 0.01f)) << x;
+        }
+    }
+    // The blend at phase 0: the endgame difference times 24, scaled by 1/24.
+    for (int32_t eg : {0, 1, -1, 23, -23, 24, -24, 4159, -4159, 30000, -30000, 80000, -80000}) {
+        Vacios(0, 1);
+        Blancas.Puntos_Final = eg - 10;  // the tempo brings it back to eg
+        const int32_t esperado = EscalarExtendido(24 * eg, 1.0f / 24.0f);
+        const int32_t acotado = esperado > UMBRAL_MATE ? UMBRAL_MATE
+                                : esperado < -UMBRAL_MATE ? -UMBRAL_MATE : esperado;
+        EXPECT_EQ(CerrarEvaluacion(), acotado) << eg;
+    }
 }
 
 TEST_F(EvaluacionDriver, CacheHitsReturnAfterMaterialWithTheMoversSignAndStoresAreWhites) {

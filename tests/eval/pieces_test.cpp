@@ -62,6 +62,42 @@ TEST(EvaluacionPiezas, PawnAttacksRejectWrappedDiagonals) {
         EXPECT_EQ(c[1] ? AmenazadoPorPeonB(c[0]) : AmenazadoPorPeonN(c[0]), c[2]) << c[0];
 }
 
+// Enemy men at the ends of the rays, listed ray by ray (not by square): bishop -7, -9, +7,
+// +9; queen -9, +9, -7, +7, +1, -1, +8, -8. Nothing beyond the first man of a ray counts.
+TEST(EvaluacionPiezas, TargetsFollowTheRayOrderAndStopAtTheFirstMan) {
+    Escanear("7k/3p4/1n3n2/8/b2B2r1/4b3/Kr6/3q4 w - - 0 1");
+    const int32_t alfil[] = {21, 17, 49, 44};
+    ASSERT_EQ(Blancas.Num_Objetivos_Alfil, 4);
+    for (int32_t i = 0; i < 4; i++) EXPECT_EQ(Blancas.Objetivos_Alfil[i], alfil[i]) << i;
+    Escanear("7k/3p4/1n3n2/8/b2Q2r1/4b3/Kr6/3q4 w - - 0 1");
+    const int32_t dama[] = {17, 44, 21, 49, 38, 32, 59, 11};
+    ASSERT_EQ(Blancas.Num_Objetivos_Dama, 8);
+    for (int32_t i = 0; i < 8; i++) EXPECT_EQ(Blancas.Objetivos_Dama[i], dama[i]) << i;
+}
+
+// e4 is guarded by the d3 pawn, the f2 knight, the g2 bishop and the e1 queen; h1 by the
+// bishop, the knight and the queen along the first rank; the king itself guards nothing here.
+TEST(EvaluacionPiezas, DefenceCountsEveryGuardOfAnOwnMan) {
+    Escanear("k7/8/8/8/4P3/3P4/5NB1/4Q2K w - - 0 1");
+    const int32_t *d = Blancas.Defensa_Casilla;
+    EXPECT_EQ(d[36], 3);
+    EXPECT_EQ(d[63], 2);
+    EXPECT_EQ(d[53], 0);   // f2 by the queen
+    EXPECT_EQ(d[43], 0);   // d3 by the knight
+    EXPECT_EQ(d[54], -1);  // g2: nobody
+    EXPECT_EQ(d[60], -1);  // e1: nobody
+}
+
+// Threats are listed pawn by pawn in scan order, each pawn's a-file side first, a man hit
+// twice is listed twice, and the list stops at sixteen. The h3 pawn does not wrap round to a3.
+TEST(EvaluacionPiezas, PawnThreatsListPawnByPawnUpToSixteen) {
+    Escanear("r1r1k3/1P1P4/8/8/nnnnnnnn/PPPPPPPP/8/7K w - - 0 1");
+    const int32_t esperadas[] = {0, 2, 2, 4, 33, 32, 34, 33, 35, 34, 36, 35, 37, 36, 38, 37};
+    ASSERT_EQ(Blancas.Num_Amenazas_Peon, 16);
+    for (int32_t i = 0; i < 16; i++) EXPECT_EQ(Blancas.Amenazas_Peon[i], esperadas[i]) << i;
+    EXPECT_EQ(Blancas.Defensa_Casilla[40], -1);
+}
+
 TEST(EvaluacionPiezas, BishopPatternsTrapsAndFileMates) {
     const struct {
         const char *fen;
