@@ -235,8 +235,9 @@ static Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
         }
 
         // 4. The clock, then the move itself.
+        // A clock at zero has run out too: "go wtime 0" would set no time limit.
         reloj[turno] -= usado;
-        if (reloj[turno] < 0) {
+        if (reloj[turno] <= 0) {
             char texto[80];
             snprintf(texto, sizeof(texto), "engine %c lost on time (%d ms over)", m.nombre,
                      -reloj[turno]);
