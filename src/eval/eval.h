@@ -138,8 +138,12 @@ inline constexpr int32_t BONUS_PEON_CENTRO = 5;
 inline constexpr int32_t ESCUDO_SIN_PEON = -36;
 inline constexpr int32_t PEON_SHIELD_VALOR = 100;
 inline constexpr int32_t PEON_STORM_VALOR = 100;
-// The pawn-storm term of the king shield; off until a measurement says otherwise.
-inline constexpr bool USAR_TORMENTA_PEONES = false;
+// The pawn-storm term of the king shield; off until a measurement says otherwise. A build
+// may switch it with -DVANTOR_TORMENTA_PEONES=1.
+#ifndef VANTOR_TORMENTA_PEONES
+#define VANTOR_TORMENTA_PEONES 0
+#endif
+inline constexpr bool USAR_TORMENTA_PEONES = VANTOR_TORMENTA_PEONES != 0;
 
 // Internal to eval/: square sets of the position, one bit per square (bit 0 = a8), taken by
 // CalcularMapas at the start of the board scan. Index 1 White, 0 Black.
