@@ -1,5 +1,6 @@
 // Move ordering: scores for a fresh list, the history/killer updates and their clearing.
 #include <cstring>
+#include <initializer_list>
 
 #include "search/search.h"
 
@@ -39,6 +40,8 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
     const int64_t max = Max_Historico, min = Min_Historico;
     double inv_max = 0.0, inv_min = 0.0;
     bool reciprocos = false;
+    // To squares of the killers and the refutation: a quiet move going elsewhere is none of them.
+    uint64_t especiales = 0;
     // Captura and Corona both 15 and no en passant: a quiet move.
     constexpr uint32_t CAMPOS = 0xFFu << 18 | BIT_AL_PASO, QUIETA = 0xFFu << 18;
 
@@ -52,10 +55,13 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
                 inv_max = max != 0 ? 1.0 / static_cast<double>(max) : 0.0;
                 inv_min = min != 0 ? 1.0 / static_cast<double>(min) : 0.0;
                 reciprocos = true;
+                for (const uint32_t e : {m0, m1, k0, k1, rechazo})
+                    especiales |= uint64_t(1) << (Hasta(e) & 63);
             }
             const int32_t hp = PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max,
                                                    inv_min, max, min);
-            if (m == m0 || m == m1) valor = 2000000 - hp;
+            if (((especiales >> (Hasta(m) & 63)) & 1) == 0) valor = hp;
+            else if (m == m0 || m == m1) valor = 2000000 - hp;
             else if (m == k0 || m == k1) valor = 1000000 - hp;
             else if (m == rechazo) valor = 500000 + hp;
             else valor = hp;
