@@ -62,6 +62,8 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     // Seventh rank counts when the enemy king is on its first rank or its pawns are at home.
     const bool septima_util = (rey_rival >> 3) == (Blanco ? 0 : 7) || rival.Peones_Segunda > 0;
     int32_t op = 0, eg = 0, en_septima = 0;
+    // Sums kept in registers and added to the side's record once, after the last rook.
+    int32_t mov_op = 0, mov_eg = 0, tropismo = 0, ataque = 0, atacantes = 0;
     const int32_t num = propio.Num_Torres < 8 ? propio.Num_Torres : 8;
 
     for (int32_t i = 0; i < num; i++) {
@@ -121,8 +123,8 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
         // 2. Square tables and mobility.
         op += PST_R_OP[mitad + s];
         eg += PST_R_EG[s];
-        propio.Movilidad_Apertura += BONUS_TORRE_MOVILIDAD[movilidad];
-        propio.Movilidad_Final += BONUS_TORRE_MOVILIDAD[16 + movilidad];
+        mov_op += BONUS_TORRE_MOVILIDAD[movilidad];
+        mov_eg += BONUS_TORRE_MOVILIDAD[16 + movilidad];
 
         // 3. A checking rook that can take a piece safely is a stronger attack.
         if (jaque && num_capturas > 0 && propio.Num_Damas > 0 &&
@@ -142,13 +144,12 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
             TableroGlobal.Turno = turno;
         }
         if (unidades > 0) {
-            propio.Ataque_Rey += unidades;
-            propio.Atacantes_Rey++;
+            ataque += unidades;
+            atacantes++;
         }
 
         // 4. Tropism.
-        propio.Tropismo_Apertura += 2 * TROPISMO_DISTANCIA[s][rey_rival];
-        propio.Tropismo_Final += TROPISMO_DISTANCIA[s][rey_rival];
+        tropismo += TROPISMO_DISTANCIA[s][rey_rival];
 
         // 5. Seventh rank.
         if ((s >> 3) == (Blanco ? 1 : 6) && septima_util) {
@@ -192,6 +193,12 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     }
     propio.Puntos_Apertura += op;
     propio.Puntos_Final += eg;
+    propio.Movilidad_Apertura += mov_op;
+    propio.Movilidad_Final += mov_eg;
+    propio.Tropismo_Apertura += 2 * tropismo;
+    propio.Tropismo_Final += tropismo;
+    propio.Ataque_Rey += ataque;
+    propio.Atacantes_Rey += atacantes;
 }
 
 void EvaluarTorreB() { EvaluarTorres<true>(Blancas, Negras); }
