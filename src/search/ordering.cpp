@@ -4,27 +4,25 @@
 
 #include "search/search.h"
 
+// Whole part of num / d for 0 < num < 100 d, d < 2^32, from inv = 1 / d. The product is
+// within 4e-14 of the quotient, and a quotient that is not whole lies at least 1 / d > 2e-10
+// from the next integer: adding 1e-12 lifts a whole one that fell short and moves no other.
+static inline int32_t Cociente(int64_t num, double inv) {
+    return static_cast<int32_t>(static_cast<double>(num) * inv + 1e-12);
+}
+
 // Percentage of a history value against the extreme of its own sign:
 // 0..100 for h > 0, -102 for h = 0, -101..-1 for h < 0.
 static inline int32_t PorcentajeHistorico(int32_t h, double inv_max, double inv_min,
                                           int64_t max, int64_t min) {
     if (h > 0) {
         if (h >= max) return 100;
-        // Estimate through the reciprocal, then settle the truncation exactly.
-        int64_t num = 100 * static_cast<int64_t>(h);
-        int64_t k = static_cast<int64_t>(static_cast<double>(num) * inv_max);
-        if ((k + 1) * max <= num) k++;
-        else if (k * max > num) k--;
-        return static_cast<int32_t>(k);
+        return Cociente(100 * static_cast<int64_t>(h), inv_max);
     }
     if (h == 0) return -102;
     int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
     if (abs_h >= abs_min) return -101;
-    int64_t num = 100 * abs_h;
-    int64_t k = static_cast<int64_t>(static_cast<double>(num) * -inv_min);
-    if ((k + 1) * abs_min <= num) k++;
-    else if (k * abs_min > num) k--;
-    return static_cast<int32_t>(-k - 1);
+    return -Cociente(100 * abs_h, -inv_min) - 1;
 }
 
 void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *lista,
