@@ -40,7 +40,8 @@ static constexpr Zonas_Rey CrearZonas() {
 static constexpr Zonas_Rey ZONAS_REY = CrearZonas();
 
 template <bool Blanco>
-__attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
+__attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propio,
+                                                                  const Tipo_Lado &rival) {
     if (propio.Num_Torres == 0) return;
     const int32_t *tablero = TableroGlobal.Tablero;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
