@@ -15,14 +15,15 @@ static inline int32_t Cociente(int64_t num, double inv) {
 // 0..100 for h > 0, -102 for h = 0, -101..-1 for h < 0.
 static inline int32_t PorcentajeHistorico(int32_t h, double inv_max, double inv_min,
                                           int64_t max, int64_t min) {
-    if (h > 0) {
-        if (h >= max) return 100;
-        return Cociente(100 * static_cast<int64_t>(h), inv_max);
+    // Negative values are the common case in a search.
+    if (h < 0) {
+        const int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
+        if (abs_h >= abs_min) return -101;
+        return -Cociente(100 * abs_h, -inv_min) - 1;
     }
     if (h == 0) return -102;
-    int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
-    if (abs_h >= abs_min) return -101;
-    return -Cociente(100 * abs_h, -inv_min) - 1;
+    if (h >= max) return 100;
+    return Cociente(100 * static_cast<int64_t>(h), inv_max);
 }
 
 // Score of a move that is not quiet: en passant, a capture or a promotion.
