@@ -1,11 +1,10 @@
 // Rooks: square tables, mobility, tropism, king attack, files, seventh rank, trapped rooks.
 #include "eval/eval.h"
 
-// Rook rays from each square in the order right, left, up, down, one bit per square, and
-// their lengths. Right and down run towards higher squares, left and up towards lower ones.
+// Rook rays from each square in the order right, left, up, down, one bit per square. Right
+// and down run towards higher squares, left and up towards lower ones.
 struct Rayos_Torre {
     uint64_t Rayo[64][4];
-    int32_t Largo[64][4];
 };
 static constexpr Rayos_Torre CrearRayosTorre() {
     Rayos_Torre r{};
@@ -15,7 +14,6 @@ static constexpr Rayos_Torre CrearRayosTorre() {
             int32_t f = (s & 7) + df[d], fila = (s >> 3) + dr[d];
             for (; f >= 0 && f < 8 && fila >= 0 && fila < 8; f += df[d], fila += dr[d]) {
                 r.Rayo[s][d] |= uint64_t(1) << (fila * 8 + f);
-                r.Largo[s][d]++;
             }
         }
     }
@@ -23,11 +21,9 @@ static constexpr Rayos_Torre CrearRayosTorre() {
 }
 static constexpr Rayos_Torre RAYOS_TORRE = CrearRayosTorre();
 
-// Squares in a set of at most a few.
-static inline int32_t Contar(uint64_t m) {
-    int32_t n = 0;
-    for (; m != 0; m &= m - 1) n++;
-    return n;
+// Squares in a set: one instruction in the copies built for processors with popcnt.
+__attribute__((always_inline)) static inline int32_t Contar(uint64_t m) {
+    return __builtin_popcountll(m);
 }
 
 // Squares at king distance 0 or 1 from each square, one bit per square.
@@ -44,11 +40,11 @@ static constexpr Zonas_Rey CrearZonas() {
 static constexpr Zonas_Rey ZONAS_REY = CrearZonas();
 
 template <bool Blanco>
-static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
+__attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propio,
+                                                                  const Tipo_Lado &rival) {
     if (propio.Num_Torres == 0) return;
     const int32_t *tablero = TableroGlobal.Tablero;
     constexpr int32_t torre = Blanco ? TORRE_B : TORRE_N;
-    constexpr int32_t peon = Blanco ? PEON_B : PEON_N;
     constexpr int32_t peon_rival = Blanco ? PEON_N : PEON_B;
     constexpr int32_t alfil_rival = Blanco ? ALFIL_N : ALFIL_B;
     constexpr int32_t dama_rival = Blanco ? DAMA_N : DAMA_B;
@@ -59,16 +55,19 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     const uint64_t zona = ZONAS_REY.Zona[rey_rival];
     const uint64_t ocupadas = MapasTablero.Ocupadas;
     const uint64_t peones_rivales = MapasTablero.Peones[Blanco ? 0 : 1];
+    const uint64_t no_peones_propios = ~MapasTablero.Peones[Blanco ? 1 : 0];
     // Seventh rank counts when the enemy king is on its first rank or its pawns are at home.
     const bool septima_util = (rey_rival >> 3) == (Blanco ? 0 : 7) || rival.Peones_Segunda > 0;
     int32_t op = 0, eg = 0, en_septima = 0;
+    // Sums kept in registers and added to the side's record once, after the last rook.
+    int32_t mov_op = 0, mov_eg = 0, tropismo = 0, ataque = 0, atacantes = 0;
     const int32_t num = propio.Num_Torres < 8 ? propio.Num_Torres : 8;
 
     for (int32_t i = 0; i < num; i++) {
         const int32_t s = propio.Lista_Torres[i];
         if (s < 0) break;
         const int32_t f = s & 7;
-        int32_t movilidad = 0, unidades = 0, num_capturas = 0;
+        int32_t unidades = 0, num_capturas = 0;
         int32_t capturas[4];
         bool jaque = false;
         int32_t peon_frente[2] = {-1, -1};  // enemy pawn seen up and down the file
@@ -80,17 +79,14 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
             const uint64_t rayo = RAYOS_TORRE.Rayo[s][d];
             const uint64_t piezas = rayo & ocupadas;
             if (piezas == 0) {
-                movilidad += RAYOS_TORRE.Largo[s][d];
                 alcanzadas |= rayo;
                 continue;
             }
             const bool hacia_arriba = d == 0 || d == 3;  // towards higher squares
             const int32_t t = hacia_arriba ? __builtin_ctzll(piezas) : 63 - __builtin_clzll(piezas);
-            movilidad += RAYOS_TORRE.Largo[s][d] - RAYOS_TORRE.Largo[t][d] - 1;
             alcanzadas |= rayo & ~RAYOS_TORRE.Rayo[t][d];
             const int32_t p = tablero[t];
             if (Blanco ? p > SIN_PIEZA : p < SIN_PIEZA) {
-                movilidad++;
                 if (propio.Num_Objetivos_Torre < 112)
                     propio.Objetivos_Torre[propio.Num_Objetivos_Torre++] = t;
                 if (p == rey_rival_pieza) {
@@ -105,7 +101,6 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
                 }
             } else {
                 propio.Defensa_Casilla[t]++;
-                if (p != peon) movilidad++;
             }
             // Half-open file: the first enemy pawn along the file, through any pieces.
             if (d >= 2 && buscar_peon) {
@@ -117,12 +112,14 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
         }
         // Every square reached, empty or not, that touches the enemy king.
         unidades += 9 * Contar(zona & alcanzadas);
+        // Mobility: the squares reached but those of own pawns.
+        const int32_t movilidad = Contar(alcanzadas & no_peones_propios);
 
         // 2. Square tables and mobility.
         op += PST_R_OP[mitad + s];
         eg += PST_R_EG[s];
-        propio.Movilidad_Apertura += BONUS_TORRE_MOVILIDAD[movilidad];
-        propio.Movilidad_Final += BONUS_TORRE_MOVILIDAD[16 + movilidad];
+        mov_op += BONUS_TORRE_MOVILIDAD[movilidad];
+        mov_eg += BONUS_TORRE_MOVILIDAD[16 + movilidad];
 
         // 3. A checking rook that can take a piece safely is a stronger attack.
         if (jaque && num_capturas > 0 && propio.Num_Damas > 0 &&
@@ -142,13 +139,12 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
             TableroGlobal.Turno = turno;
         }
         if (unidades > 0) {
-            propio.Ataque_Rey += unidades;
-            propio.Atacantes_Rey++;
+            ataque += unidades;
+            atacantes++;
         }
 
         // 4. Tropism.
-        propio.Tropismo_Apertura += 2 * TROPISMO_DISTANCIA[s][rey_rival];
-        propio.Tropismo_Final += TROPISMO_DISTANCIA[s][rey_rival];
+        tropismo += TROPISMO_DISTANCIA[s][rey_rival];
 
         // 5. Seventh rank.
         if ((s >> 3) == (Blanco ? 1 : 6) && septima_util) {
@@ -192,8 +188,21 @@ static void EvaluarTorres(Tipo_Lado &propio, const Tipo_Lado &rival) {
     }
     propio.Puntos_Apertura += op;
     propio.Puntos_Final += eg;
+    propio.Movilidad_Apertura += mov_op;
+    propio.Movilidad_Final += mov_eg;
+    propio.Tropismo_Apertura += 2 * tropismo;
+    propio.Tropismo_Final += tropismo;
+    propio.Ataque_Rey += ataque;
+    propio.Atacantes_Rey += atacantes;
 }
 
+// Two copies of each, chosen once at load time: with and without the popcnt instruction.
+#if defined(__x86_64__) && !defined(__POPCNT__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
 void EvaluarTorreB() { EvaluarTorres<true>(Blancas, Negras); }
 
+#if defined(__x86_64__) && !defined(__POPCNT__)
+__attribute__((target_clones("popcnt", "default")))
+#endif
 void EvaluarTorreN() { EvaluarTorres<false>(Negras, Blancas); }

@@ -1,72 +1,87 @@
 // Move ordering: scores for a fresh list, the history/killer updates and their clearing.
 #include <cstring>
+#include <initializer_list>
 
 #include "search/search.h"
+
+// Whole part of num / d for 0 < num < 100 d, d < 2^32, from inv = 1 / d. The product is
+// within 4e-14 of the quotient, and a quotient that is not whole lies at least 1 / d > 2e-10
+// from the next integer: adding 1e-12 lifts a whole one that fell short and moves no other.
+static inline int32_t Cociente(int64_t num, double inv) {
+    return static_cast<int32_t>(static_cast<double>(num) * inv + 1e-12);
+}
 
 // Percentage of a history value against the extreme of its own sign:
 // 0..100 for h > 0, -102 for h = 0, -101..-1 for h < 0.
 static inline int32_t PorcentajeHistorico(int32_t h, double inv_max, double inv_min,
                                           int64_t max, int64_t min) {
-    if (h > 0) {
-        if (h >= max) return 100;
-        // Estimate through the reciprocal, then settle the truncation exactly.
-        int64_t num = 100 * static_cast<int64_t>(h);
-        int64_t k = static_cast<int64_t>(static_cast<double>(num) * inv_max);
-        if ((k + 1) * max <= num) k++;
-        else if (k * max > num) k--;
-        return static_cast<int32_t>(k);
+    // Negative values are the common case in a search.
+    if (h < 0) {
+        const int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
+        if (abs_h >= abs_min) return -101;
+        return -Cociente(100 * abs_h, -inv_min) - 1;
     }
     if (h == 0) return -102;
-    int64_t abs_h = -static_cast<int64_t>(h), abs_min = -min;
-    if (abs_h >= abs_min) return -101;
-    int64_t num = 100 * abs_h;
-    int64_t k = static_cast<int64_t>(static_cast<double>(num) * -inv_min);
-    if ((k + 1) * abs_min <= num) k++;
-    else if (k * abs_min > num) k--;
-    return static_cast<int32_t>(-k - 1);
+    if (h >= max) return 100;
+    return Cociente(100 * static_cast<int64_t>(h), inv_max);
+}
+
+// Score of a move that is not quiet: en passant, a capture or a promotion.
+static inline int32_t ValorNoQuieta(uint32_t m) {
+    if (Es_Al_Paso(m)) return 5000063;
+    if (Captura(m) != NINGUNA) {
+        return Corona(m) == NINGUNA ? valor_captura[Ficha(m)][Captura(m)]
+                                    : valor_captura_coronacion[Corona(m)][Captura(m)];
+    }
+    // Captura is 15 here, so Corona is not.
+    return valor_coronacion[Corona(m)];
 }
 
 void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *lista,
                              uint32_t refutacion) {
     const uint32_t hash = *jugada_hash;
+    // Captura and Corona both 15 and no en passant: a quiet move.
+    constexpr uint32_t CAMPOS = 0xFFu << 18 | BIT_AL_PASO, QUIETA = 0xFFu << 18;
+
+    // Up to the first quiet move nothing of the history is needed: capture lists stop here.
+    int32_t i = 0;
+    for (; i < num; i++) {
+        const uint32_t m = lista[i].Jugada;
+        if (m == hash) lista[i].Valor_Orden = 6000000;
+        else if ((m & CAMPOS) == QUIETA) break;
+        else lista[i].Valor_Orden = ValorNoQuieta(m);
+    }
+    if (i == num) return;
+
     const int32_t ply = TableroGlobal.Indice_Deshacer;
     const uint32_t k0 = Historico_Killer[ply][0], k1 = Historico_Killer[ply][1];
     const uint32_t m0 = Historico_Killer_Mate[ply][0], m1 = Historico_Killer_Mate[ply][1];
     // The refutation counts only when it is not already the first killer.
     const uint32_t rechazo = (refutacion != 0 && refutacion != k0) ? refutacion : 0;
     // Each reciprocal is read only for values of its own sign; a zero extreme is never
-    // divided by. Both wait for the first quiet move: capture lists need neither.
+    // divided by.
     const int64_t max = Max_Historico, min = Min_Historico;
-    double inv_max = 0.0, inv_min = 0.0;
-    bool reciprocos = false;
-    // Captura and Corona both 15 and no en passant: a quiet move.
-    constexpr uint32_t CAMPOS = 0xFFu << 18 | BIT_AL_PASO, QUIETA = 0xFFu << 18;
+    const double inv_max = max != 0 ? 1.0 / static_cast<double>(max) : 0.0;
+    const double inv_min = min != 0 ? 1.0 / static_cast<double>(min) : 0.0;
+    // To squares of the killers and the refutation: a quiet move going elsewhere is none of them.
+    uint64_t especiales = 0;
+    for (const uint32_t e : {m0, m1, k0, k1, rechazo}) especiales |= uint64_t(1) << (Hasta(e) & 63);
 
-    for (int32_t i = 0; i < num; i++) {
+    for (; i < num; i++) {
         const uint32_t m = lista[i].Jugada;
         int32_t valor;
         if (m == hash) {
             valor = 6000000;
         } else if ((m & CAMPOS) == QUIETA) {
-            if (!reciprocos) {
-                inv_max = max != 0 ? 1.0 / static_cast<double>(max) : 0.0;
-                inv_min = min != 0 ? 1.0 / static_cast<double>(min) : 0.0;
-                reciprocos = true;
-            }
             const int32_t hp = PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max,
                                                    inv_min, max, min);
-            if (m == m0 || m == m1) valor = 2000000 - hp;
+            if (((especiales >> (Hasta(m) & 63)) & 1) == 0) valor = hp;
+            else if (m == m0 || m == m1) valor = 2000000 - hp;
             else if (m == k0 || m == k1) valor = 1000000 - hp;
             else if (m == rechazo) valor = 500000 + hp;
             else valor = hp;
-        } else if (Es_Al_Paso(m)) {
-            valor = 5000063;
-        } else if (Captura(m) != NINGUNA) {
-            valor = Corona(m) == NINGUNA ? valor_captura[Ficha(m)][Captura(m)]
-                                         : valor_captura_coronacion[Corona(m)][Captura(m)];
         } else {
-            // Captura is 15 here, so Corona is not.
-            valor = valor_coronacion[Corona(m)];
+            valor = ValorNoQuieta(m);
         }
         lista[i].Valor_Orden = valor;
     }

@@ -76,16 +76,26 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     // Delta pruning needs more than one piece on the other side.
     const int32_t delta = PiezasRival() > 1 ? 1 : 0;
     uint32_t mejor_jugada = 0;
+    // Below the root every node was reached by a legal move or a null move: en_jaque is
+    // exact and the other king is not attacked, so the safety and check tests after a make
+    // look only at the lines the move changed.
+    const int32_t propio_atacado = ply > 0 ? en_jaque : LadoEnJaque();
+    const int32_t rival_atacado =
+        ply > 0 ? 0 : (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco));
+    auto hacer = [propio_atacado](uint32_t m) {
+        return propio_atacado ? HacerMovimiento(m) : HacerMovimientoSinJaque(m);
+    };
 
     // 7. Move loop.
     for (int32_t i = 0; i < num; i++) {
         SeleccionarJugada(lista, i, num);
         const uint32_t m = lista[i].Jugada;
+        const int32_t paso = t.Ficha_Al_Paso;
         if (!en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m))) {
             // Deliberately the value one code below the captured piece: a white pawn counts
             // 0, a queen as a rook, en passant (code 15) as 0.
             if (delta && alpha > estatica + Valor_See[Captura(m) - 1] + 150) continue;
-            if (!HacerMovimiento(m)) {
+            if (!hacer(m)) {
                 DeshacerMovimiento();
                 continue;
             }
@@ -93,13 +103,14 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
                 DeshacerMovimiento();
                 continue;
             }
-        } else if (!HacerMovimiento(m)) {
+        } else if (!hacer(m)) {
             DeshacerMovimiento();
             continue;
         }
 
         PrecargarTablas();
-        const int32_t v = -AlphaBeta_Qs(-beta, -alpha_q, LadoEnJaque(), ventana_nula, 0);
+        const int32_t jaque = rival_atacado ? LadoEnJaque() : DaJaque(m, paso);
+        const int32_t v = -AlphaBeta_Qs(-beta, -alpha_q, jaque, ventana_nula, 0);
         DeshacerMovimiento();
         if (TipoJuego.Detener == 1) return 0;
 

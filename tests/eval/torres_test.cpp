@@ -39,6 +39,31 @@ TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
     }
 }
 
+TEST(EvaluacionTorres, MobilityCountsEmptySquaresAndEveryStopButOwnPawns) {
+    const struct {
+        const char *fen;
+        int32_t casillas, torres;  // squares of each rook
+    } casos[] = {
+        // f1 and the own king g1, d1 to a1; the own pawn on e2 stops the file.
+        {"4k3/8/8/8/8/8/4P3/4R1K1 w - - 0 1", 6, 1},
+        // An enemy pawn there is one more square; so is an own knight.
+        {"4k3/8/8/8/8/8/4p3/4R1K1 w - - 0 1", 7, 1},
+        {"4k3/8/8/8/8/8/4N3/4R1K1 w - - 0 1", 7, 1},
+        // In the open, and with two rooks seeing each other along the rank.
+        {"4k3/8/8/8/3R4/8/8/6K1 w - - 0 1", 14, 1},
+        {"4k3/8/8/8/R6R/8/8/6K1 w - - 0 1", 14, 2},
+    };
+    for (const auto &c : casos) {
+        Escanear(c.fen);
+        const int32_t op = Blancas.Movilidad_Apertura, eg = Blancas.Movilidad_Final;
+        EvaluarTorreB();
+        EXPECT_EQ(Blancas.Movilidad_Apertura - op, c.torres * BONUS_TORRE_MOVILIDAD[c.casillas])
+            << c.fen;
+        EXPECT_EQ(Blancas.Movilidad_Final - eg, c.torres * BONUS_TORRE_MOVILIDAD[16 + c.casillas])
+            << c.fen;
+    }
+}
+
 // King-attack units that White's rooks add; the position must come back unchanged.
 int32_t UnidadesTorre(const char *fen) {
     Escanear(fen);

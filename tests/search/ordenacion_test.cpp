@@ -93,6 +93,28 @@ TEST_F(OrdenMovimientos, PorcentajeDeHistoriaTruncadoExacto) {
     }
 }
 
+TEST_F(OrdenMovimientos, PorcentajeDeHistoriaComoLaDivisionEntera) {
+    const uint32_t e4 = JugadaSan("e4");
+    int32_t &h = Historico_Bueno[PEON_B][Hasta(e4)];
+    // Large extremes, where a reciprocal is least exact, at whole ratios and one either side.
+    const int64_t extremos[] = {2147483647, 2147483600, 2147483500, 1999999999, 1000003, 4700};
+    for (const int64_t e : extremos) {
+        Max_Historico = static_cast<int32_t>(e);
+        Min_Historico = static_cast<int32_t>(-e - (e == 2147483647 ? 1 : 0));
+        const int64_t abs_min = -static_cast<int64_t>(Min_Historico);
+        for (int64_t k = 1; k < 100; k++) {
+            for (int64_t ajuste = -1; ajuste <= 1; ajuste++) {
+                const int64_t v = k * e / 100 + ajuste, w = k * abs_min / 100 + ajuste;
+                h = static_cast<int32_t>(v);
+                EXPECT_EQ(ValorDe("e4"), static_cast<int32_t>(100 * v / e)) << v << "/" << e;
+                h = static_cast<int32_t>(-w);
+                EXPECT_EQ(ValorDe("e4"), static_cast<int32_t>(-(100 * w / abs_min) - 1))
+                    << -w << "/" << -abs_min;
+            }
+        }
+    }
+}
+
 TEST_F(OrdenMovimientos, SeleccionEmpatesAlPrimero) {
     Lista_Jugadas l[4] = {{1, 5}, {2, 9}, {3, 9}, {4, 7}};
     for (uint32_t i = 0; i < 3; i++) {

@@ -97,3 +97,21 @@ TEST_F(Quiescencia, SoloLaEntradaGuardaExactoOCotaSuperior) {
     Qs(e - 50, e + 3000, 0);
     EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &v, &jugada), 0);
 }
+
+TEST_F(Quiescencia, CapturasIlegalesYJaquesDescubiertosDesdeCualquierPly) {
+    for (const int32_t ply : {0, 2}) {
+        // Nxf3 by the pinned knight and the en passant capture that opens the fifth rank are
+        // both illegal: the node only stands pat.
+        for (const char *fen : {"7k/8/8/8/1b6/5q2/3N4/4K3 w - - 0 1",
+                                "4k3/8/8/KPp4r/8/8/8/8 w - c6 0 1"}) {
+            const int32_t e = Cargar(fen);
+            TableroGlobal.Indice_Deshacer = ply;
+            EXPECT_EQ(Qs(-SIN_PUNTUACION, SIN_PUNTUACION), e) << fen << " ply " << ply;
+            EXPECT_EQ(TipoJuego.Nodos, 1u) << fen << " ply " << ply;
+        }
+        // Nxd7 uncovers the bishop's check, and Black has no evasion: mate one ply below.
+        Cargar("7k/3q3p/8/4N3/8/8/1B6/2K3R1 w - - 0 1");
+        TableroGlobal.Indice_Deshacer = ply;
+        EXPECT_EQ(Qs(-SIN_PUNTUACION, SIN_PUNTUACION), MATE - ply - 1) << "ply " << ply;
+    }
+}
