@@ -25,8 +25,9 @@ int32_t AmenazadoPorPeonB(int32_t casilla) {
 // Bits set in x: one instruction in the copy of the scan built for processors with popcnt.
 EN_LINEA static int32_t Contar(uint64_t x) { return __builtin_popcountll(x); }
 
-static inline int32_t Primera(uint64_t x) { return __builtin_ctzll(x); }
-static inline int32_t Ultima(uint64_t x) { return 63 - __builtin_clzll(x); }
+// Unsigned and 64 bits wide, so an index needs no sign extension.
+static inline uint64_t Primera(uint64_t x) { return static_cast<uint64_t>(__builtin_ctzll(x)); }
+static inline uint64_t Ultima(uint64_t x) { return 63 ^ static_cast<uint64_t>(__builtin_clzll(x)); }
 
 // Steps of the rays; a diagonal step must keep the square colour, a sideways one the rank.
 static constexpr int32_t PASOS[8] = {-9, -7, 7, 9, -8, 8, -1, 1};
@@ -87,10 +88,10 @@ static constexpr uint64_t FLANCO_REY = COLUMNA_MAPA[5] | COLUMNA_MAPA[6] | COLUM
 // Ray squares from s up to and including the first occupied one. With no occupied square the
 // search stops at square 63 or 0, whose ray in that direction is empty.
 template <int32_t K>
-EN_LINEA static uint64_t Rayo(int32_t s, uint64_t ocupadas) {
+EN_LINEA static uint64_t Rayo(uint64_t s, uint64_t ocupadas) {
     const uint64_t rayo = MAPAS_ESCANEO.Rayo[K][s];
     const uint64_t bloqueo = rayo & ocupadas;
-    const int32_t tope = PASOS[K] < 0 ? Ultima(bloqueo | 1) : Primera(bloqueo | (1ull << 63));
+    const uint64_t tope = PASOS[K] < 0 ? Ultima(bloqueo | 1) : Primera(bloqueo | (1ull << 63));
     return rayo ^ MAPAS_ESCANEO.Rayo[K][tope];
 }
 static_assert(MAPAS_ESCANEO.Rayo[0][0] == 0 && MAPAS_ESCANEO.Rayo[1][0] == 0 &&
@@ -216,7 +217,7 @@ EN_LINEA static void Volcar(Tipo_Lado &p, const Suma_Piezas &a) {
 
 // What every piece of the scan adds the same way: king-attack units, mobility (endgame half
 // of the bonus table from index final), square tables and tropism.
-EN_LINEA static void SumarPieza(const Vista_Lado &v, Suma_Piezas &a, int32_t s, int32_t tipo,
+EN_LINEA static void SumarPieza(const Vista_Lado &v, Suma_Piezas &a, uint64_t s, int32_t tipo,
                                 int32_t ataque, const int32_t *bonus, int32_t movilidad,
                                 int32_t final, const int32_t *pst_op, const int32_t *pst_eg) {
     if (ataque > 0) {
@@ -231,7 +232,7 @@ EN_LINEA static void SumarPieza(const Vista_Lado &v, Suma_Piezas &a, int32_t s, 
 }
 
 template <int32_t C>
-EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, Suma_Piezas &a, int32_t s,
+EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, Suma_Piezas &a, uint64_t s,
                                     int32_t &num) {
     Tipo_Lado &p = *v.propio;
     const uint64_t saltos = MAPAS_ESCANEO.Caballo[s];
@@ -253,7 +254,8 @@ EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, Suma_Piezas &a, int32_t
 }
 
 template <int32_t C>
-EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, Suma_Piezas &a, int32_t s, int32_t &num) {
+EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, Suma_Piezas &a, uint64_t s,
+                                  int32_t &num) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
     const uint64_t ocupadas = MapasTablero.Ocupadas;
@@ -323,7 +325,7 @@ static int32_t CapturaConJaque(int32_t blanco, int32_t s, const int32_t *objetiv
 }
 
 template <int32_t C>
-EN_LINEA static void EvaluarDama(const Vista_Lado &v, int32_t s, int32_t &num) {
+EN_LINEA static void EvaluarDama(const Vista_Lado &v, uint64_t s, int32_t &num) {
     Tipo_Lado &p = *v.propio;
     const uint64_t ocupadas = MapasTablero.Ocupadas;
 
