@@ -104,6 +104,7 @@ struct Vista_Lado {
     Tipo_Lado *propio;
     int32_t rey_rival;     // square of the enemy king
     int32_t mitad;         // offset of the colour's half of the opening tables
+    const int16_t *cercania;  // TROPISMO_DISTANCIA's column of the enemy king, rows 64 apart
     uint64_t zona_rey;     // the enemy king's square and its neighbours
     uint64_t propias;      // squares holding own pieces
     uint64_t rivales;      // squares holding enemy pieces
@@ -120,6 +121,7 @@ static inline Vista_Lado CrearVista(Tipo_Lado &propio, int32_t rey_rival) {
     v.propio = &propio;
     v.rey_rival = rey_rival;
     v.mitad = C ? 0 : 64;
+    v.cercania = &TROPISMO_DISTANCIA[0][0] + rey_rival;
     v.zona_rey = MAPAS_ESCANEO.Zona[rey_rival & 63];
     v.propias = m.Propias[C];
     v.rivales = m.Ocupadas & ~m.Propias[C];
@@ -228,7 +230,7 @@ EN_LINEA static void SumarPieza(const Vista_Lado &v, Suma_Piezas &a, uint64_t s,
     a.movilidad_final += bonus[final + movilidad];
     a.apertura += pst_op[v.mitad + s];
     a.final += pst_eg[s];
-    a.cercania[tipo] += TROPISMO_DISTANCIA[s][v.rey_rival];
+    a.cercania[tipo] += v.cercania[64 * s];
 }
 
 template <int32_t C>
