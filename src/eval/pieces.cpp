@@ -200,6 +200,8 @@ struct Suma_Piezas {
     int32_t cercania[7] = {};
 };
 
+// Tropism only from the kinds the run can hold: knights and bishops, or a queen.
+template <bool DAMA>
 EN_LINEA static void Volcar(Tipo_Lado &p, const Suma_Piezas &a) {
     p.Ataque_Rey += a.ataque;
     p.Atacantes_Rey += a.atacantes;
@@ -209,7 +211,8 @@ EN_LINEA static void Volcar(Tipo_Lado &p, const Suma_Piezas &a) {
     p.Puntos_Final += a.final;
     int32_t tropismo_apertura = 0, tropismo_final = 0;
     constexpr int32_t TIPOS[3] = {CABALLO_B, ALFIL_B, DAMA_B};
-    for (int32_t tipo : TIPOS) {
+    for (int32_t k = DAMA ? 2 : 0; k < (DAMA ? 3 : 2); k++) {
+        const int32_t tipo = TIPOS[k];
         tropismo_apertura += tropismFactorMg[tipo] * a.cercania[tipo];
         tropismo_final += tropismFactorEg[tipo] * a.cercania[tipo];
     }
@@ -360,7 +363,7 @@ EN_LINEA static void EvaluarDama(const Vista_Lado &v, uint64_t s, int32_t &num) 
     Suma_Piezas a;
     SumarPieza(v, a, s, DAMA_B, ataque, BONUS_DAMA_MOVILIDAD, Contar(ataques & ~v.peones), 32,
                PST_Q_OP, PST_Q_EG);
-    Volcar(p, a);
+    Volcar<true>(p, a);
 
     // Seventh rank. Deliberately counts only the enemy pawns on their second rank that come
     // before this square in the scan.
@@ -387,7 +390,7 @@ EN_LINEA static void EscanearLado(const Vista_Lado &v) {
     num = 0;
     for (uint64_t resto = m.Piezas[C ? ALFIL_B : ALFIL_N]; resto; resto &= resto - 1)
         EvaluarAlfil<C>(v, a, Primera(resto), num);
-    Volcar(p, a);
+    Volcar<false>(p, a);
     num = 0;
     for (uint64_t resto = m.Piezas[C ? TORRE_B : TORRE_N]; resto && num < 8;
          resto &= resto - 1)
@@ -437,7 +440,7 @@ static void EscanearHastaCodigoInvalido() {
                 break;
             default: break;  // kings
         }
-        Volcar(pieza < SIN_PIEZA ? Blancas : Negras, a);
+        Volcar<false>(pieza < SIN_PIEZA ? Blancas : Negras, a);
     }
     MapasTablero = entrada;
 }
