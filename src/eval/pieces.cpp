@@ -25,8 +25,9 @@ int32_t AmenazadoPorPeonB(int32_t casilla) {
 // Bits set in x: one instruction in the copy of the scan built for processors with popcnt.
 EN_LINEA static int32_t Contar(uint64_t x) { return __builtin_popcountll(x); }
 
-static inline int32_t Primera(uint64_t x) { return __builtin_ctzll(x); }
-static inline int32_t Ultima(uint64_t x) { return 63 - __builtin_clzll(x); }
+// Unsigned and 64 bits wide, so an index needs no sign extension.
+static inline uint64_t Primera(uint64_t x) { return static_cast<uint64_t>(__builtin_ctzll(x)); }
+static inline uint64_t Ultima(uint64_t x) { return 63 ^ static_cast<uint64_t>(__builtin_clzll(x)); }
 
 // Steps of the rays; a diagonal step must keep the square colour, a sideways one the rank.
 static constexpr int32_t PASOS[8] = {-9, -7, 7, 9, -8, 8, -1, 1};
@@ -87,10 +88,10 @@ static constexpr uint64_t FLANCO_REY = COLUMNA_MAPA[5] | COLUMNA_MAPA[6] | COLUM
 // Ray squares from s up to and including the first occupied one. With no occupied square the
 // search stops at square 63 or 0, whose ray in that direction is empty.
 template <int32_t K>
-EN_LINEA static uint64_t Rayo(int32_t s, uint64_t ocupadas) {
+EN_LINEA static uint64_t Rayo(uint64_t s, uint64_t ocupadas) {
     const uint64_t rayo = MAPAS_ESCANEO.Rayo[K][s];
     const uint64_t bloqueo = rayo & ocupadas;
-    const int32_t tope = PASOS[K] < 0 ? Ultima(bloqueo | 1) : Primera(bloqueo | (1ull << 63));
+    const uint64_t tope = PASOS[K] < 0 ? Ultima(bloqueo | 1) : Primera(bloqueo | (1ull << 63));
     return rayo ^ MAPAS_ESCANEO.Rayo[K][tope];
 }
 static_assert(MAPAS_ESCANEO.Rayo[0][0] == 0 && MAPAS_ESCANEO.Rayo[1][0] == 0 &&
@@ -103,6 +104,7 @@ struct Vista_Lado {
     Tipo_Lado *propio;
     int32_t rey_rival;     // square of the enemy king
     int32_t mitad;         // offset of the colour's half of the opening tables
+    const int16_t *cercania;  // TROPISMO_DISTANCIA's column of the enemy king, rows 64 apart
     uint64_t zona_rey;     // the enemy king's square and its neighbours
     uint64_t propias;      // squares holding own pieces
     uint64_t rivales;      // squares holding enemy pieces
@@ -119,6 +121,7 @@ static inline Vista_Lado CrearVista(Tipo_Lado &propio, int32_t rey_rival) {
     v.propio = &propio;
     v.rey_rival = rey_rival;
     v.mitad = C ? 0 : 64;
+    v.cercania = &TROPISMO_DISTANCIA[0][0] + rey_rival;
     v.zona_rey = MAPAS_ESCANEO.Zona[rey_rival & 63];
     v.propias = m.Propias[C];
     v.rivales = m.Ocupadas & ~m.Propias[C];
@@ -187,27 +190,55 @@ EN_LINEA static void EvaluarPeones(const Vista_Lado &v, uint64_t peones) {
     }
 }
 
+// Sums a run of the scan's pieces adds to the side record, kept out of memory until the run
+// ends (the Defensa_Casilla stores would otherwise force them back each time). Tropism adds
+// the enemy king's closeness per kind; the factors multiply in once.
+struct Suma_Piezas {
+    int32_t ataque = 0, atacantes = 0;
+    int32_t movilidad_apertura = 0, movilidad_final = 0;
+    int32_t apertura = 0, final = 0;
+    int32_t cercania[7] = {};
+};
+
+// Tropism only from the kinds the run can hold: knights and bishops, or a queen.
+template <bool DAMA>
+EN_LINEA static void Volcar(Tipo_Lado &p, const Suma_Piezas &a) {
+    p.Ataque_Rey += a.ataque;
+    p.Atacantes_Rey += a.atacantes;
+    p.Movilidad_Apertura += a.movilidad_apertura;
+    p.Movilidad_Final += a.movilidad_final;
+    p.Puntos_Apertura += a.apertura;
+    p.Puntos_Final += a.final;
+    int32_t tropismo_apertura = 0, tropismo_final = 0;
+    constexpr int32_t TIPOS[3] = {CABALLO_B, ALFIL_B, DAMA_B};
+    for (int32_t k = DAMA ? 2 : 0; k < (DAMA ? 3 : 2); k++) {
+        const int32_t tipo = TIPOS[k];
+        tropismo_apertura += tropismFactorMg[tipo] * a.cercania[tipo];
+        tropismo_final += tropismFactorEg[tipo] * a.cercania[tipo];
+    }
+    p.Tropismo_Apertura += tropismo_apertura;
+    p.Tropismo_Final += tropismo_final;
+}
+
 // What every piece of the scan adds the same way: king-attack units, mobility (endgame half
 // of the bonus table from index final), square tables and tropism.
-EN_LINEA static void SumarPieza(const Vista_Lado &v, int32_t s, int32_t tipo, int32_t ataque,
-                                const int32_t *bonus, int32_t movilidad, int32_t final,
-                                const int32_t *pst_op, const int32_t *pst_eg) {
-    Tipo_Lado &p = *v.propio;
+EN_LINEA static void SumarPieza(const Vista_Lado &v, Suma_Piezas &a, uint64_t s, int32_t tipo,
+                                int32_t ataque, const int32_t *bonus, int32_t movilidad,
+                                int32_t final, const int32_t *pst_op, const int32_t *pst_eg) {
     if (ataque > 0) {
-        p.Ataque_Rey += ataque;
-        p.Atacantes_Rey++;
+        a.ataque += ataque;
+        a.atacantes++;
     }
-    p.Movilidad_Apertura += bonus[movilidad];
-    p.Movilidad_Final += bonus[final + movilidad];
-    p.Puntos_Apertura += pst_op[v.mitad + s];
-    p.Puntos_Final += pst_eg[s];
-    const int32_t cercania = TROPISMO_DISTANCIA[s][v.rey_rival];
-    p.Tropismo_Apertura += tropismFactorMg[tipo] * cercania;
-    p.Tropismo_Final += tropismFactorEg[tipo] * cercania;
+    a.movilidad_apertura += bonus[movilidad];
+    a.movilidad_final += bonus[final + movilidad];
+    a.apertura += pst_op[v.mitad + s];
+    a.final += pst_eg[s];
+    a.cercania[tipo] += v.cercania[64 * s];
 }
 
 template <int32_t C>
-EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, int32_t s, int32_t &num) {
+EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, Suma_Piezas &a, uint64_t s,
+                                    int32_t &num) {
     Tipo_Lado &p = *v.propio;
     const uint64_t saltos = MAPAS_ESCANEO.Caballo[s];
     // Empty or enemy targets no enemy pawn covers: mobility and the enemy-half test.
@@ -218,17 +249,18 @@ EN_LINEA static void EvaluarCaballo(const Vista_Lado &v, int32_t s, int32_t &num
         if (p.Num_Objetivos_Caballo < 64)
             p.Objetivos_Caballo[p.Num_Objetivos_Caballo++] = Primera(resto);
 
-    SumarPieza(v, s, CABALLO_B, Unidades(v, saltos, 6, 4), BONUS_CABALLO_MOVILIDAD,
+    SumarPieza(v, a, s, CABALLO_B, Unidades(v, saltos, 6, 4), BONUS_CABALLO_MOVILIDAD,
                Contar(libres), 9, PST_N_OP, PST_N_EG);
     if (!(libres & MITAD_RIVAL[C])) {
-        p.Puntos_Apertura -= 5;
-        p.Puntos_Final -= 5;
+        a.apertura -= 5;
+        a.final -= 5;
     }
     if (num < 8) p.Lista_Caballos[num++] = s;
 }
 
 template <int32_t C>
-EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) {
+EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, Suma_Piezas &a, uint64_t s,
+                                  int32_t &num) {
     const Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &p = *v.propio;
     const uint64_t ocupadas = MapasTablero.Ocupadas;
@@ -248,7 +280,7 @@ EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) 
     }
 
     // Own pawns never count; anything else counts when no enemy pawn covers it.
-    SumarPieza(v, s, ALFIL_B, Unidades(v, ataques, 6, 4), BONUS_ALFIL_MOVILIDAD,
+    SumarPieza(v, a, s, ALFIL_B, Unidades(v, ataques, 6, 4), BONUS_ALFIL_MOVILIDAD,
                Contar(ataques & v.libres & ~v.peones), 16, PST_B_OP, PST_B_EG);
     int32_t extra = (ataques & MITAD_RIVAL[C]) ? 0 : -5;
 
@@ -275,8 +307,8 @@ EN_LINEA static void EvaluarAlfil(const Vista_Lado &v, int32_t s, int32_t &num) 
             if (s == 40 && b[42] == PEON_B && b[33] == PEON_B) extra += a6;
         }
     }
-    p.Puntos_Apertura += extra;
-    p.Puntos_Final += extra;
+    a.apertura += extra;
+    a.final += extra;
 }
 
 // Tries the queen's captures in the order found, with the queen's side to move; 1 when one
@@ -298,7 +330,7 @@ static int32_t CapturaConJaque(int32_t blanco, int32_t s, const int32_t *objetiv
 }
 
 template <int32_t C>
-EN_LINEA static void EvaluarDama(const Vista_Lado &v, int32_t s, int32_t &num) {
+EN_LINEA static void EvaluarDama(const Vista_Lado &v, uint64_t s, int32_t &num) {
     Tipo_Lado &p = *v.propio;
     const uint64_t ocupadas = MapasTablero.Ocupadas;
 
@@ -328,8 +360,10 @@ EN_LINEA static void EvaluarDama(const Vista_Lado &v, int32_t s, int32_t &num) {
         ataque += 36;
 
     // Every square counts for mobility except own pawns.
-    SumarPieza(v, s, DAMA_B, ataque, BONUS_DAMA_MOVILIDAD, Contar(ataques & ~v.peones), 32,
+    Suma_Piezas a;
+    SumarPieza(v, a, s, DAMA_B, ataque, BONUS_DAMA_MOVILIDAD, Contar(ataques & ~v.peones), 32,
                PST_Q_OP, PST_Q_EG);
+    Volcar<true>(p, a);
 
     // Seventh rank. Deliberately counts only the enemy pawns on their second rank that come
     // before this square in the scan.
@@ -349,12 +383,14 @@ EN_LINEA static void EscanearLado(const Vista_Lado &v) {
     const Mapas_Tablero &m = MapasTablero;
     Tipo_Lado &p = *v.propio;
     EvaluarPeones<C>(v, m.Peones[C]);
+    Suma_Piezas a;
     int32_t num = 0;
     for (uint64_t resto = m.Piezas[C ? CABALLO_B : CABALLO_N]; resto; resto &= resto - 1)
-        EvaluarCaballo<C>(v, Primera(resto), num);
+        EvaluarCaballo<C>(v, a, Primera(resto), num);
     num = 0;
     for (uint64_t resto = m.Piezas[C ? ALFIL_B : ALFIL_N]; resto; resto &= resto - 1)
-        EvaluarAlfil<C>(v, Primera(resto), num);
+        EvaluarAlfil<C>(v, a, Primera(resto), num);
+    Volcar<false>(p, a);
     num = 0;
     for (uint64_t resto = m.Piezas[C ? TORRE_B : TORRE_N]; resto && num < 8;
          resto &= resto - 1)
@@ -375,16 +411,17 @@ static void EscanearHastaCodigoInvalido() {
         if (pieza == SIN_PIEZA) continue;
         if (pieza < 1 || pieza > 13) break;
         const uint64_t casilla = uint64_t(1) << s;
+        Suma_Piezas a;
         switch (pieza) {
             case PEON_B: EvaluarPeones<1>(blancas, casilla); break;
-            case CABALLO_B: EvaluarCaballo<1>(blancas, s, num[1][0]); break;
-            case ALFIL_B: EvaluarAlfil<1>(blancas, s, num[1][1]); break;
+            case CABALLO_B: EvaluarCaballo<1>(blancas, a, s, num[1][0]); break;
+            case ALFIL_B: EvaluarAlfil<1>(blancas, a, s, num[1][1]); break;
             case TORRE_B:
                 if (num[1][2] < 8) Blancas.Lista_Torres[num[1][2]++] = s;
                 break;
             case PEON_N: EvaluarPeones<0>(negras, casilla); break;
-            case CABALLO_N: EvaluarCaballo<0>(negras, s, num[0][0]); break;
-            case ALFIL_N: EvaluarAlfil<0>(negras, s, num[0][1]); break;
+            case CABALLO_N: EvaluarCaballo<0>(negras, a, s, num[0][0]); break;
+            case ALFIL_N: EvaluarAlfil<0>(negras, a, s, num[0][1]); break;
             case TORRE_N:
                 if (num[0][2] < 8) Negras.Lista_Torres[num[0][2]++] = s;
                 break;
@@ -403,6 +440,7 @@ static void EscanearHastaCodigoInvalido() {
                 break;
             default: break;  // kings
         }
+        Volcar<false>(pieza < SIN_PIEZA ? Blancas : Negras, a);
     }
     MapasTablero = entrada;
 }
