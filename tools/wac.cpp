@@ -50,9 +50,13 @@ static std::string TextoCoordenadas(uint32_t m) {
 }
 
 int main(int argc, char **argv) {
-    const char *fichero = argc > 1 ? argv[1] : "../shared/testsuites/wac.epd";
-    std::string limite = argc > 3 ? std::string(argv[2]) + " " + argv[3] : "depth 8";
-    const bool lista = argc > 4 && std::strcmp(argv[4], "lista") == 0;
+    // The suite file may be left out: then the first word is the limit.
+    const bool con_fichero = argc > 1 && std::strcmp(argv[1], "depth") != 0 &&
+                             std::strcmp(argv[1], "movetime") != 0;
+    const int a = con_fichero ? 2 : 1;
+    const char *fichero = con_fichero ? argv[1] : "../shared/testsuites/wac.epd";
+    std::string limite = argc > a + 1 ? std::string(argv[a]) + " " + argv[a + 1] : "depth 8";
+    const bool lista = argc > a + 2 && std::strcmp(argv[a + 2], "lista") == 0;
 
     FILE *f = std::fopen(fichero, "r");
     if (f == nullptr) {
