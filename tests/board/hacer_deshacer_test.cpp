@@ -68,39 +68,33 @@ class HacerDeshacer : public ::testing::Test {
 // Random walks over legal moves: every pair restores everything, legal or not, and after
 // each make the incremental key, the counts and the kings agree with a rebuild.
 TEST_F(HacerDeshacer, RestauraTodoTrasCadaParEnPaseosAleatorios) {
-    uint32_t estado = 12345;
-    int pasos = 0;
-    for (const char *fen : {FEN_INICIAL, FEN_KIWIPETE, "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -",
-                            "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
-                            "r3k2r/1P4P1/8/3pP3/8/8/1p4p1/R3K2R w KQkq d6 37 40"}) {
-        for (int paseo = 0; paseo < 12; paseo++) {
-            ASSERT_EQ(CargarPosicionPrueba(fen), 1);
-            std::vector<Foto> camino;
-            for (int ply = 0; ply < 60; ply++) {
-                const Foto antes = Foto::Tomar();
-                Lista_Jugadas lista[MAX_JUGADAS];
-                std::vector<uint32_t> legales;
-                for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
-                    if (HacerMovimiento(lista[i].Jugada)) legales.push_back(lista[i].Jugada);
-                    ASSERT_EQ(TableroGlobal.Clave, CalcularClave());
-                    DeshacerMovimiento();
-                    ASSERT_TRUE(Foto::Tomar() == antes) << fen << " ply " << ply;
+    std::vector<Foto> camino;
+    const int pasos = PaseosAleatorios(
+        {FEN_INICIAL, FEN_KIWIPETE, "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -",
+         "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+         "r3k2r/1P4P1/8/3pP3/8/8/1p4p1/R3K2R w KQkq d6 37 40"},
+        12, 60, 12345, [&camino](const char *fen, int ply) {
+            if (ply < 0) {  // take the whole walk back
+                for (; !camino.empty(); camino.pop_back()) {
+                    ASSERT_TRUE(Foto::Tomar() == camino.back()) << fen;
+                    if (camino.size() > 1) DeshacerMovimiento();
                 }
-                if (legales.empty()) break;
-                estado = estado * 1664525u + 1013904223u;
-                camino.push_back(antes);
-                ASSERT_EQ(HacerMovimiento(legales[(estado >> 8) % legales.size()]), 1);
-                ComprobarDesdeCero();
-                ASSERT_EQ(TableroGlobal.Historial_Claves[TableroGlobal.Num_Historial - 1],
-                          TableroGlobal.Clave);
-                pasos++;
+                return;
             }
-            for (; !camino.empty(); camino.pop_back()) {
+            ComprobarDesdeCero();
+            const Tipo_Tablero &t = TableroGlobal;
+            if (ply > 0) {
+                ASSERT_EQ(t.Historial_Claves[t.Num_Historial - 1], t.Clave);
+            }
+            camino.push_back(Foto::Tomar());
+            Lista_Jugadas lista[MAX_JUGADAS];
+            for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
+                HacerMovimiento(lista[i].Jugada);
+                ASSERT_EQ(t.Clave, CalcularClave());
                 DeshacerMovimiento();
-                ASSERT_TRUE(Foto::Tomar() == camino.back());
+                ASSERT_TRUE(Foto::Tomar() == camino.back()) << fen << " ply " << ply;
             }
-        }
-    }
+        });
     EXPECT_GT(pasos, 2000);
     EXPECT_EQ(Salir, 0);
 }

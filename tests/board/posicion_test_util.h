@@ -4,7 +4,11 @@
 #include <cctype>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "board/board.h"
 
@@ -44,6 +48,49 @@ inline uint32_t BuscarJugada(const std::string &texto) {
         if (TextoPrueba(lista[i].Jugada) == texto) return lista[i].Jugada;
     }
     return 0;
+}
+
+// 1 when the king of the side to move (of the other side with rival) is attacked.
+inline int32_t JaqueRaiz(bool rival = false) {
+    const Tipo_Tablero &t = TableroGlobal;
+    return (t.Turno == 1) != rival ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro);
+}
+
+// The legal moves of the loaded position, in generation order.
+inline std::vector<uint32_t> JugadasLegales() {
+    Lista_Jugadas lista[MAX_JUGADAS];
+    std::vector<uint32_t> legales;
+    for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
+        if (HacerMovimiento(lista[i].Jugada)) legales.push_back(lista[i].Jugada);
+        DeshacerMovimiento();
+    }
+    return legales;
+}
+
+// From each fen, paseos walks of up to plies random legal moves. visita(fen, ply) runs on every
+// position reached (the last one included), and once more with ply -1 before the walk's board is dropped. Stops at the
+// first fatal failure; returns the number of moves played.
+template <class Visita>
+int PaseosAleatorios(std::initializer_list<const char *> fens, int paseos, int plies,
+                     uint32_t estado, Visita visita) {
+    int pasos = 0;
+    for (const char *fen : fens) {
+        for (int paseo = 0; paseo < paseos; paseo++) {
+            EXPECT_EQ(CargarPosicionPrueba(fen), 1) << fen;
+            for (int ply = 0;; ply++) {
+                visita(fen, ply);
+                if (::testing::Test::HasFatalFailure() || ply == plies) break;
+                const std::vector<uint32_t> legales = JugadasLegales();
+                if (legales.empty()) break;
+                estado = estado * 1664525u + 1013904223u;
+                HacerMovimiento(legales[(estado >> 8) % legales.size()]);
+                pasos++;
+            }
+            visita(fen, -1);
+            if (::testing::Test::HasFatalFailure()) return pasos;
+        }
+    }
+    return pasos;
 }
 
 // The same position with colours swapped: ranks reversed, letter case swapped, the other side

@@ -32,12 +32,6 @@ inline int32_t PrepararBusqueda(const char *fen) {
     return CargarPosicionPrueba(fen);
 }
 
-// 1 when the side to move is in check, as the search's callers compute it.
-inline int32_t JaqueRaiz() {
-    return TableroGlobal.Turno == 1 ? JaqueBlancas(TableroGlobal.Rey_Blanco)
-                                    : JaqueNegras(TableroGlobal.Rey_Negro);
-}
-
 // One search call from a fresh node count.
 inline int32_t Buscar(int32_t prof, int32_t alpha = -SIN_PUNTUACION,
                       int32_t beta = SIN_PUNTUACION) {
