@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "board/posicion_test_util.h"
 
@@ -13,24 +12,6 @@ class CargaFen : public ::testing::Test {
         TableroGlobal.Turno = 0;
     }
 };
-
-TEST_F(CargaFen, PosicionInicialCompleta) {
-    ASSERT_EQ(CargarPosicionPrueba(FEN_INICIAL), 1);
-    const Tipo_Tablero &t = TableroGlobal;
-    const std::string esperado = "LJKMNKJL" + std::string(8, 'I') + std::string(32, 'H') +
-                                 std::string(8, 'B') + "ECDFGDCE";  // 'A' + code
-    for (int32_t s = 0; s < 64; s++) EXPECT_EQ(t.Tablero[s], esperado[s] - 'A') << s;
-    EXPECT_EQ(std::vector<int32_t>({t.Rey_Blanco, t.Rey_Negro, t.Enroque_Blancas, t.Enroque_Negras,
-                                    t.Ficha_Al_Paso, t.Turno}),
-              std::vector<int32_t>({60, 4, 3, 3, 0, 1}));
-    for (const Tipo_Lado *l : {&Blancas, &Negras}) {
-        EXPECT_EQ(std::vector<int32_t>({l->Num_Peones, l->Num_Caballos, l->Num_Alfiles,
-                                        l->Num_Torres, l->Num_Damas}),
-                  std::vector<int32_t>({8, 2, 2, 2, 1}));
-    }
-    EXPECT_EQ(t.Color_Casilla[0] + t.Color_Casilla[63] - t.Color_Casilla[7] - t.Color_Casilla[56],
-              2);
-}
 
 // The fields after the board, each with its fall-back. Turno starts at 0 before each load.
 TEST_F(CargaFen, CamposTrasElTablero) {

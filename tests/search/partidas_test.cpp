@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "uci/transcript.h"
+
 namespace {
 
 const char *const STOCKFISH = "/usr/games/stockfish";
@@ -20,23 +22,8 @@ using Reloj = std::chrono::steady_clock;
 // A child process spoken to line by line over two pipes.
 class Proceso {
   public:
-    explicit Proceso(const char *programa) {
-        int entrada[2], salida[2];
-        if (pipe(entrada) != 0 || pipe(salida) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(entrada[0], 0);
-            dup2(salida[1], 1);
-            close(entrada[1]);
-            close(salida[0]);
-            execl(programa, programa, static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(entrada[0]);
-        close(salida[1]);
-        escribir_ = entrada[1];
-        leer_ = salida[0];
-    }
+    explicit Proceso(const char *programa)
+        : pid_(LanzarProceso(programa, "", &escribir_, &leer_)) {}
     ~Proceso() {
         close(escribir_);
         close(leer_);
@@ -75,8 +62,8 @@ class Proceso {
     }
 
   private:
+    int escribir_ = -1, leer_ = -1;  // set by LanzarProceso, so declared before pid_
     pid_t pid_ = -1;
-    int escribir_ = -1, leer_ = -1;
 };
 
 // One game from startpos plus apertura, the engine playing White when blancas; returns how

@@ -40,25 +40,33 @@ std::vector<std::string> Lineas(const std::string &texto) {
     return lineas;
 }
 
-Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
-                            const std::string &directorio) {
-    Transcripcion r;
-    std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
+pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer) {
     int entrada[2], salida[2];
-    if (pipe(entrada) != 0 || pipe(salida) != 0) return r;
-
-    pid_t pid = fork();
+    if (pipe(entrada) != 0 || pipe(salida) != 0) return -1;
+    const pid_t pid = fork();
     if (pid == 0) {
         dup2(entrada[0], 0);
         dup2(salida[1], 1);
         for (int fd : {entrada[0], entrada[1], salida[0], salida[1]}) close(fd);
-        if (chdir(dir.c_str()) != 0) _exit(126);
-        execl(VANTOR_BIN, VANTOR_BIN, static_cast<char *>(nullptr));
+        if (!directorio.empty() && chdir(directorio.c_str()) != 0) _exit(126);
+        execl(programa, programa, static_cast<char *>(nullptr));
         _exit(127);
     }
     close(entrada[0]);
     close(salida[1]);
-    fcntl(entrada[1], F_SETFL, O_NONBLOCK);
+    *escribir = entrada[1];
+    *leer = salida[0];
+    return pid;
+}
+
+Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
+                            const std::string &directorio) {
+    Transcripcion r;
+    std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
+    int fd_entrada = -1, fd_salida = -1;
+    const pid_t pid = LanzarProceso(VANTOR_BIN, dir, &fd_entrada, &fd_salida);
+    if (pid < 0) return r;
+    fcntl(fd_entrada, F_SETFL, O_NONBLOCK);
     signal(SIGPIPE, SIG_IGN);
 
     // Feed the pieces on schedule while draining the output, until the output closes.
@@ -66,7 +74,6 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     // piece's awaited text was seen (-1 while waiting).
     long long inicio = AhoraMs(), desde = -1;
     size_t tramo = 0, escrito = 0, marca = 0;
-    int fd_entrada = entrada[1];
     bool abierta = true;
     while (abierta) {
         long long ahora = AhoraMs();
@@ -85,11 +92,11 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
         }
         bool toca = fd_entrada >= 0 && tramo < tramos.size() &&
                     (escrito > 0 || (desde >= 0 && ahora >= desde + tramos[tramo].pausa_ms));
-        pollfd p[2] = {{salida[0], POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
+        pollfd p[2] = {{fd_salida, POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
         if (poll(p, 2, 10) < 0) continue;
         if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             char buf[4096];
-            ssize_t n = read(salida[0], buf, sizeof(buf));
+            ssize_t n = read(fd_salida, buf, sizeof(buf));
             if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
             else if (n == 0) abierta = false;
         }
@@ -107,7 +114,7 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
         }
     }
     if (fd_entrada >= 0) close(fd_entrada);
-    close(salida[0]);
+    close(fd_salida);
     int st = 0;
     waitpid(pid, &st, 0);
     if (!r.agotado && WIFEXITED(st)) r.estado = WEXITSTATUS(st);

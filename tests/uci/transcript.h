@@ -1,6 +1,8 @@
 // Runs the real engine binary with a scripted standard input and collects its output.
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
 #include <utility>
@@ -29,6 +31,9 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms = 20
                             const std::string &directorio = "");
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms = 20000);
 
+// Starts programa in directorio (the current one when empty) with its standard input and output
+// on pipes; the caller writes to *escribir and reads *leer. Returns the pid, -1 on failure.
+pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer);
 std::string CrearDirectorioTemporal();
 void BorrarDirectorio(const std::string &directorio);  // with everything in it
 std::vector<std::string> Lineas(const std::string &texto);  // without their newlines
