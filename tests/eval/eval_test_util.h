@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "board/board.h"
@@ -36,7 +37,11 @@ inline void Escanear(const char *fen) {
 // Opening and endgame accumulators of both sides.
 struct Puntos {
     int32_t op_b, eg_b, op_n, eg_n;
+    bool operator==(const Puntos &) const = default;
 };
+inline std::ostream &operator<<(std::ostream &o, const Puntos &p) {
+    return o << '{' << p.op_b << ", " << p.eg_b << ", " << p.op_n << ", " << p.eg_n << '}';
+}
 
 // What the calls add to each accumulator, after the board scan of fen unless fen is null.
 inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos) {

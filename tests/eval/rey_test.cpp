@@ -11,13 +11,6 @@ struct Caso {
     Puntos p;
 };
 
-void Comprobar(const Caso &c, const Puntos &p) {
-    EXPECT_EQ(p.op_b, c.p.op_b) << c.fen;
-    EXPECT_EQ(p.eg_b, c.p.eg_b) << c.fen;
-    EXPECT_EQ(p.op_n, c.p.op_n) << c.fen;
-    EXPECT_EQ(p.eg_n, c.p.eg_n) << c.fen;
-}
-
 TEST(SeguridadRey, ShieldAirAndShutInRooksScoreTermByTerm) {
     // e8 without pawns: table 10 / -24, shield -36 x 3 weighted to -107, opening only.
     const Caso casos[] = {
@@ -43,7 +36,7 @@ TEST(SeguridadRey, ShieldAirAndShutInRooksScoreTermByTerm) {
         {"4k3/8/8/8/8/8/8/RRK5 w - - 0 1", {30 - 107 - 100, -36, 10 - 107, -24}},
         {"6kr/8/8/8/8/8/8/4K3 w - - 0 1", {10 - 107, -24, 50 - 107 - 50, -48}},
     };
-    for (const Caso &c : casos) Comprobar(c, Delta(c.fen, {EvaluarReyB, EvaluarReyN}));
+    for (const Caso &c : casos) EXPECT_EQ(Delta(c.fen, {EvaluarReyB, EvaluarReyN}), c.p) << c.fen;
 }
 
 TEST(SeguridadRey, EndgameTablesFollowTheWingsThatHoldPawns) {
@@ -54,7 +47,7 @@ TEST(SeguridadRey, EndgameTablesFollowTheWingsThatHoldPawns) {
         {"k7/8/8/8/8/8/6P1/7K w - - 0 1", {0, 0, -30, -30}},     // king side: QS only
         {"1k6/8/8/8/8/8/8/6K1 w - - 0 1", {0, 0, 0, 0}},         // no pawns at all
     };
-    for (const Caso &c : casos) Comprobar(c, Delta(c.fen, {EvaluarReyFinal}));
+    for (const Caso &c : casos) EXPECT_EQ(Delta(c.fen, {EvaluarReyFinal}), c.p) << c.fen;
 }
 
 TEST(SeguridadRey, NeighboursDoNotWrapAroundTheBoardEdge) {
@@ -108,7 +101,7 @@ TEST(AmenazasPiezas, APieceDefendedOnceCountsOnceAndPawnsCountPerPawn) {
         {"6kr/4n3/5N2/8/8/8/8/6K1 w - - 0 1", {0, 0, 0, 0}},
     };
     for (const Caso &c : casos) {
-        Comprobar(c, Amenazas(c.fen));
+        EXPECT_EQ(Amenazas(c.fen), c.p) << c.fen;
         if (std::string(c.fen).rfind("6kr", 0) == 0) {
             EXPECT_EQ(Negras.Defensa_Casilla[6], -1) << c.fen;  // used up
         }
