@@ -10,22 +10,15 @@
 
 #include "board/board.h"
 #include "platform/platform.h"
+#include "uci/uci.h"
 
 struct Medida {
     uint32_t ms;    // wall clock
     double cpu_ms;  // processor time
 };
 
-static void Cargar(const char *fen) {
-    std::memset(&Blancas, 0, sizeof(Blancas));
-    std::memset(&Negras, 0, sizeof(Negras));
-    TableroGlobal.Regla_50 = 0;
-    TableroGlobal.Num_Historial = 0;
-    TableroGlobal.Indice_Deshacer = 0;
-    LlenarColorCasilla();
-    if (!CargarFen(fen)) std::printf("bad FEN: %s\n", fen);
-    TableroGlobal.Clave = CalcularClave();
-}
+// Sets the position as the position command does.
+static void Cargar(const char *fen) { Position_Fen_Startpos((std::string("fen ") + fen).c_str()); }
 
 // Processor milliseconds used so far by this process, or by its finished children.
 static double CpuMs(int quien) {
