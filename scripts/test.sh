@@ -19,3 +19,8 @@ rel=$(firma build/release)
 san=$(firma build/sanitize)
 echo "release $rel, sanitizer $san"
 [ -n "$rel" ] && [ "$rel" = "$san" ] || { echo "bench signatures differ"; exit 1; }
+# A change meant to keep the search must keep the depth-9 total recorded with the tests.
+firma9=$(build/release/bench 9 solo | awk '/Nodes searched/ {print $4}')
+esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
+echo "bench 9: $firma9, recorded $esperada"
+[ "$firma9" = "$esperada" ] || { echo "bench signature differs from tests/bench_signature.txt"; exit 1; }

@@ -1,7 +1,13 @@
 // bench [depth] [solo]: fixed-depth search of a fixed list of positions: nodes per position,
 // the total (the signature), time and speed; then the speed of stockfish's own bench for
 // comparison ("solo" leaves it out).
+// bench infinite [ms] [solo]: the built engine as a user runs it (default settings), six of the
+// positions each searched with "go infinite" and stopped after ms milliseconds (3000 by
+// default); the speed is taken from the nodes and time of each search's last info line.
+#include <poll.h>
+#include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -98,9 +104,152 @@ static uint32_t NodosInformados(FILE *lineas) {
     return nodos;
 }
 
+// Stockfish's speed and the ratio of ours to it, from the same run.
+static void CompararStockfish(FILE *informe, uint64_t nps, long long nps_cpu) {
+    long long sf, sf_cpu;
+    VelocidadStockfish(&sf, &sf_cpu);
+    std::fprintf(informe, "Stockfish nps    : %lld (per CPU second %lld)\n", sf, sf_cpu);
+    if (sf > 0 && sf_cpu > 0) {
+        std::fprintf(informe, "Ratio            : %.2f", static_cast<double>(nps) / sf);
+        if (nps_cpu > 0)
+            std::fprintf(informe, " (per CPU second %.2f)", static_cast<double>(nps_cpu) / sf_cpu);
+        std::fprintf(informe, "\n");
+    }
+}
+
+// The engine as a child process on two pipes.
+struct Motor {
+    pid_t pid = -1;
+    int entrada = -1, salida = -1;
+    std::string pendiente;
+};
+
+static bool Enviar(Motor &m, const std::string &texto) {
+    return write(m.entrada, texto.data(), texto.size()) == static_cast<ssize_t>(texto.size());
+}
+
+// Reads lines until one starts with prefijo (within limite_ms); the last line holding both
+// " nodes " and " time " is kept in *info. False on time-out or end of output.
+static bool Esperar(Motor &m, const char *prefijo, int limite_ms, std::string *info) {
+    const uint32_t inicio = ObtenerTicks();
+    for (;;) {
+        size_t fin;
+        while ((fin = m.pendiente.find('\n')) != std::string::npos) {
+            const std::string linea = m.pendiente.substr(0, fin);
+            m.pendiente.erase(0, fin + 1);
+            if (info != nullptr && linea.find(" nodes ") != std::string::npos &&
+                linea.find(" time ") != std::string::npos)
+                *info = linea;
+            if (linea.rfind(prefijo, 0) == 0) return true;
+        }
+        const int resto = limite_ms - static_cast<int>(ObtenerTicks() - inicio);
+        pollfd p{m.salida, POLLIN, 0};
+        if (resto <= 0 || poll(&p, 1, resto) <= 0) return false;
+        char buffer[4096];
+        const ssize_t n = read(m.salida, buffer, sizeof(buffer));
+        if (n <= 0) return false;
+        m.pendiente.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+static bool Arrancar(Motor &m, const std::string &ruta) {
+    int a[2], b[2];
+    if (pipe(a) != 0) return false;
+    if (pipe(b) != 0) {
+        close(a[0]);
+        close(a[1]);
+        return false;
+    }
+    m.pid = fork();
+    if (m.pid == 0) {
+        dup2(a[0], 0);
+        dup2(b[1], 1);
+        close(a[0]);
+        close(a[1]);
+        close(b[0]);
+        close(b[1]);
+        execl(ruta.c_str(), ruta.c_str(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(a[0]);
+    close(b[1]);
+    m.entrada = a[1];
+    m.salida = b[0];
+    return m.pid > 0 && Enviar(m, "uci\n") && Esperar(m, "uciok", 10000, nullptr);
+}
+
+static void Parar(Motor &m) {
+    if (m.pid <= 0) return;
+    Enviar(m, "quit\n");
+    close(m.entrada);
+    close(m.salida);
+    int estado = 0;
+    for (int i = 0; i < 40 && waitpid(m.pid, &estado, WNOHANG) == 0; i++) usleep(50000);
+    if (waitpid(m.pid, &estado, WNOHANG) == 0) {
+        kill(m.pid, SIGKILL);
+        waitpid(m.pid, &estado, 0);
+    }
+}
+
+// The number after " word " in an info line, or 0.
+static uint64_t Campo(const std::string &linea, const char *palabra) {
+    const size_t p = linea.find(palabra);
+    return p == std::string::npos ? 0 : std::strtoull(linea.c_str() + p + std::strlen(palabra),
+                                                       nullptr, 10);
+}
+
+// Two openings, three middlegames and an ending of the list.
+static const int POSICIONES_INFINITO[6] = {0, 5, 9, 12, 17, 20};
+
+static int BenchInfinito(const char *programa, int ms, bool con_stockfish) {
+    // The engine built next to this tool.
+    std::string ruta = programa;
+    const size_t barra = ruta.rfind('/');
+    ruta = (barra == std::string::npos ? std::string(".") : ruta.substr(0, barra)) + "/vantor";
+    Motor m;
+    signal(SIGPIPE, SIG_IGN);
+    if (!Arrancar(m, ruta)) {
+        std::printf("%s does not start\n", ruta.c_str());
+        Parar(m);
+        return 1;
+    }
+    uint64_t nodos = 0, tiempo = 0;
+    for (int i : POSICIONES_INFINITO) {
+        std::string info;
+        const bool ok = Enviar(m, std::string("ucinewgame\nposition fen ") + POSICIONES[i] +
+                                      "\nisready\n") &&
+                        Esperar(m, "readyok", 60000, nullptr) && Enviar(m, "go infinite\n");
+        usleep(static_cast<useconds_t>(ms) * 1000);
+        if (!ok || !Enviar(m, "stop\n") || !Esperar(m, "bestmove", 10000, &info)) {
+            std::printf("no answer on position %d\n", i + 1);
+            Parar(m);
+            return 1;
+        }
+        const uint64_t n = Campo(info, " nodes "), t = Campo(info, " time ");
+        nodos += n;
+        tiempo += t;
+        std::printf("%2d %10llu %6llu ms  %s\n", i + 1, static_cast<unsigned long long>(n),
+                    static_cast<unsigned long long>(t), POSICIONES[i]);
+    }
+    Parar(m);
+    const uint64_t nps = tiempo ? nodos * 1000 / tiempo : 0;
+    std::printf("===========================\n");
+    std::printf("Search time (ms) : %d per position, go infinite then stop\n", ms);
+    std::printf("Nodes (last info): %llu in %llu ms\n", static_cast<unsigned long long>(nodos),
+                static_cast<unsigned long long>(tiempo));
+    std::printf("Nodes/second     : %llu\n", static_cast<unsigned long long>(nps));
+    if (con_stockfish) CompararStockfish(stdout, nps, 0);
+    return 0;
+}
+
 int main(int argc, char **argv) {
+    const bool solo = argc > 2 && std::strcmp(argv[argc - 1], "solo") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "infinite") == 0) {
+        const int ms = argc > 2 && std::strcmp(argv[2], "solo") != 0 ? std::atoi(argv[2]) : 3000;
+        return BenchInfinito(argv[0], ms > 0 ? ms : 3000, !solo);
+    }
     const int profundidad = argc > 1 ? std::atoi(argv[1]) : 9;
-    const bool con_stockfish = !(argc > 2 && std::strcmp(argv[2], "solo") == 0);
+    const bool con_stockfish = !solo;
 
     // The start-up pieces with a constant seed and a fixed hash size; no book, no tablebases.
     LlenarTablasEvaluacion();
@@ -153,15 +302,7 @@ int main(int argc, char **argv) {
     std::fprintf(informe, "Nodes/second     : %llu\n", static_cast<unsigned long long>(nps));
     const long long nps_cpu = cpu > 0 ? static_cast<long long>(total / cpu) : 0;
     std::fprintf(informe, "Nodes/CPU second : %lld\n", nps_cpu);
-    if (con_stockfish) {
-        long long sf, sf_cpu;
-        VelocidadStockfish(&sf, &sf_cpu);
-        std::fprintf(informe, "Stockfish nps    : %lld (per CPU second %lld)\n", sf, sf_cpu);
-        if (sf > 0 && sf_cpu > 0) {
-            std::fprintf(informe, "Ratio            : %.2f (per CPU second %.2f)\n",
-                         static_cast<double>(nps) / sf, static_cast<double>(nps_cpu) / sf_cpu);
-        }
-    }
+    if (con_stockfish) CompararStockfish(informe, nps, nps_cpu);
     LiberarTransposicion();
     return 0;
 }
