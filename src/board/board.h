@@ -42,6 +42,9 @@ struct Tipo_Tablero {
     uint32_t Clave;
     int32_t Color_Casilla[64];  // 1 light, 0 dark
     int32_t Tablero[64];
+    // Squares holding each code, bit s for square s (see IndiceMapa): kept with Tablero by
+    // EscribirCasilla, and rebuilt from it by ReconstruirMapas after any other write.
+    uint64_t Mapa_Pieza[16];
 };
 
 // Side record: evaluation work fields around the five piece counts.
@@ -144,6 +147,36 @@ inline uint32_t CrearJugada(int32_t desde, int32_t hasta, int32_t ficha, int32_t
     return static_cast<uint32_t>(desde) | static_cast<uint32_t>(hasta) << 7 |
            static_cast<uint32_t>(ficha) << 14 | static_cast<uint32_t>(captura) << 18 |
            static_cast<uint32_t>(corona) << 22 | banderas;
+}
+
+// Set of a code in Mapa_Pieza: 7 holds the empty squares, 0, 14 and 15 the codes that are no
+// piece. The board only ever holds codes 0..15 (those of the 4-bit move fields); a test that
+// writes another one sees it in the set of its low four bits.
+inline int32_t IndiceMapa(int32_t p) { return p & 15; }
+
+// Square s receives code p: Tablero and the square sets change together.
+inline void EscribirCasilla(int32_t s, int32_t p) {
+    Tipo_Tablero &t = TableroGlobal;
+    const uint64_t bit = 1ull << s;
+    t.Mapa_Pieza[IndiceMapa(t.Tablero[s])] ^= bit;
+    t.Mapa_Pieza[IndiceMapa(p)] ^= bit;
+    t.Tablero[s] = p;
+}
+
+// The square sets from Tablero: every writer of squares other than EscribirCasilla calls it.
+void ReconstruirMapas();
+
+// Squares of a side's codes (below 7 White, above 7 Black, impossible codes included) and of
+// the pieces it can capture (its enemy's codes 1..6 or 8..13).
+inline uint64_t MapaPropias(bool blancas) {
+    const uint64_t *m = TableroGlobal.Mapa_Pieza;
+    return blancas ? m[0] | m[1] | m[2] | m[3] | m[4] | m[5] | m[6]
+                   : m[8] | m[9] | m[10] | m[11] | m[12] | m[13] | m[14] | m[15];
+}
+inline uint64_t MapaRivales(bool blancas) {
+    const uint64_t *m = TableroGlobal.Mapa_Pieza;
+    return blancas ? m[8] | m[9] | m[10] | m[11] | m[12] | m[13]
+                   : m[1] | m[2] | m[3] | m[4] | m[5] | m[6];
 }
 
 // FEN loading and word helpers.
@@ -261,9 +294,13 @@ void ObtenerMovimientoRey(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 // exactly when one of these answers 1 for a changed square.
 int32_t JaqueBlancasLinea(int32_t casilla, int32_t c);  // by Black
 int32_t JaqueNegrasLinea(int32_t casilla, int32_t c);   // by White
-// HacerMovimiento for a side whose king is not attacked before the move: the same make and
-// answer, with the safety test limited to the lines the move can open.
-int32_t HacerMovimientoSinJaque(uint32_t jugada);
+// Squares that alone stand between the king of the side to move and an enemy bishop, rook
+// or queen on its line: for a king not attacked, the only squares whose emptying exposes it.
+uint64_t Clavadas();
+// HacerMovimiento for a side whose king is not attacked before the move, given Clavadas() of
+// the position: the same make and answer, with the safety test limited to the lines the move
+// can open.
+int32_t HacerMovimientoSinJaque(uint32_t jugada, uint64_t clavadas);
 // After the make of jugada (paso: Ficha_Al_Paso before it), LadoEnJaque() for a side that was
 // not in check before that make.
 int32_t DaJaque(uint32_t jugada, int32_t paso);

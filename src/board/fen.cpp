@@ -52,7 +52,8 @@ static int32_t PonerLetra(char c, int32_t s) {
     return 1;
 }
 
-int32_t CargarFen(const char *texto) {
+// The load itself; CargarFen rebuilds the square sets after it, whatever it returned.
+static int32_t LeerFen(const char *texto) {
     Tipo_Tablero &t = TableroGlobal;
     const char *p = texto;
     t.Rey_Blanco = t.Rey_Negro = 0;
@@ -119,6 +120,18 @@ int32_t CargarFen(const char *texto) {
     }
     if (t.Regla_50 < 0 || t.Regla_50 > 100) t.Regla_50 = t.Num_Historial = 0;
     return 1;
+}
+
+int32_t CargarFen(const char *texto) {
+    const int32_t leida = LeerFen(texto);
+    ReconstruirMapas();
+    return leida;
+}
+
+void ReconstruirMapas() {
+    Tipo_Tablero &t = TableroGlobal;
+    for (uint64_t &m : t.Mapa_Pieza) m = 0;
+    for (int32_t s = 0; s < 64; s++) t.Mapa_Pieza[IndiceMapa(t.Tablero[s])] |= 1ull << s;
 }
 
 void LlenarColorCasilla() {

@@ -1,5 +1,5 @@
 // Make and unmake. Squares change only through PonerPieza, QuitarPieza and MoverPieza, so
-// Tablero, the piece counts and (in the make) the key move together.
+// Tablero, its square sets, the piece counts and (in the make) the key move together.
 #include "board/board.h"
 
 // Counts are kept for pawns to queens; kings and odd codes count into a sink.
@@ -22,22 +22,21 @@ static inline bool Contable(int32_t p) {
 }
 
 static inline void PonerPieza(int32_t s, int32_t p, uint32_t &clave) {
-    TableroGlobal.Tablero[s] = p;
+    EscribirCasilla(s, p);
     (*CONTADOR[p & 15])++;
     clave ^= Z(p, s);
 }
 
 static inline void QuitarPieza(int32_t s, int32_t p, uint32_t &clave) {
-    TableroGlobal.Tablero[s] = SIN_PIEZA;
+    EscribirCasilla(s, SIN_PIEZA);
     (*CONTADOR[p & 15])--;
     clave ^= Z(p, s);
 }
 
 // Moves piece p (the one on desde) to hasta.
 static inline void MoverPieza(int32_t desde, int32_t hasta, int32_t p, uint32_t &clave) {
-    int32_t *T = TableroGlobal.Tablero;
-    T[hasta] = p;
-    T[desde] = SIN_PIEZA;
+    EscribirCasilla(hasta, p);
+    EscribirCasilla(desde, SIN_PIEZA);
     clave ^= Z(p, desde) ^ Z(p, hasta);
 }
 
@@ -165,13 +164,14 @@ int32_t HacerMovimiento(uint32_t m) {
     return JaqueNegras(t.Rey_Negro) ? 0 : 1;
 }
 
-int32_t HacerMovimientoSinJaque(uint32_t m) {
+int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t rey_b = t.Rey_Blanco, rey_n = t.Rey_Negro, paso = t.Ficha_Al_Paso;
     const bool blanco = Hacer(m);
     const int32_t rey = blanco ? t.Rey_Blanco : t.Rey_Negro;
     // A king that moved gets the whole test; otherwise only the lines through the squares
-    // the move emptied can have opened onto it.
+    // the move emptied can have opened onto it, and the from square only when it was the
+    // last piece between the king and a slider.
     if (Es_Enroque(m) || rey != (blanco ? rey_b : rey_n)) {
         if (blanco) return JaqueBlancas(rey) ? 0 : 1;
         return JaqueNegras(rey) ? 0 : 1;
@@ -179,7 +179,7 @@ int32_t HacerMovimientoSinJaque(uint32_t m) {
     auto linea = [&](int32_t c) {
         return blanco ? JaqueBlancasLinea(rey, c) : JaqueNegrasLinea(rey, c);
     };
-    if (linea(Desde(m))) return 0;
+    if ((clavadas >> Desde(m) & 1) && linea(Desde(m))) return 0;
     if (Es_Al_Paso(m) && paso != 0 && linea(paso)) return 0;
     return 1;
 }

@@ -1,59 +1,23 @@
 // Pseudo-legal move generation, in a fixed scan and direction order.
 #include <initializer_list>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "board/board.h"
 
-// Square sets of one generation call, taken from Tablero at its start: the squares the scan
-// visits for the side to move, the empty squares, the enemy pieces, and the squares a piece
-// may move to in this mode.
+// Square sets of one generation call, taken from the board's sets at its start: the squares
+// the scan visits for the side to move, the empty squares, the enemy pieces, and the squares a
+// piece may move to in this mode.
 struct Mapas_Generacion {
     uint64_t Propias, Vacias, Enemigas, Destinos, Peones;
 };
 
-// Codes in -128..127 after packing: the tests below against 0, 7 and 14 keep their answer.
 template <bool BLANCO>
 static inline Mapas_Generacion TomarMapas(int32_t modo) {
-    const int32_t *T = TableroGlobal.Tablero;
-    Mapas_Generacion m{};
-#if defined(__SSE2__)
-    const __m128i siete = _mm_set1_epi8(SIN_PIEZA);
-    const __m128i bajo = _mm_set1_epi8(BLANCO ? SIN_PIEZA : 0);
-    const __m128i alto = _mm_set1_epi8(BLANCO ? REY_N + 1 : SIN_PIEZA);
-    const __m128i peon = _mm_set1_epi8(BLANCO ? PEON_B : PEON_N);
-    for (int32_t i = 0; i < 4; i++) {
-        const __m128i *p = reinterpret_cast<const __m128i *>(T + 16 * i);
-        const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));
-        const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3));
-        const __m128i v = _mm_packs_epi16(a, b);
-        const __m128i propia = BLANCO ? _mm_cmplt_epi8(v, siete) : _mm_cmpgt_epi8(v, siete);
-        const __m128i enemiga = _mm_and_si128(_mm_cmpgt_epi8(v, bajo), _mm_cmplt_epi8(v, alto));
-        const int32_t k = 16 * i;
-        m.Propias |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(propia))) << k;
-        m.Vacias |= static_cast<uint64_t>(
-                        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, siete))))
-                    << k;
-        m.Enemigas |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(enemiga)))
-                      << k;
-        m.Peones |= static_cast<uint64_t>(
-                        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, peon))))
-                    << k;
-    }
-#else
-    for (int32_t s = 0; s < 64; s++) {
-        const int32_t p = T[s];
-        const uint64_t bit = 1ull << s;
-        if (BLANCO ? p < SIN_PIEZA : p > SIN_PIEZA) m.Propias |= bit;
-        if (p == SIN_PIEZA) m.Vacias |= bit;
-        if (BLANCO ? (p > SIN_PIEZA && p <= REY_N) : (p >= PEON_B && p < SIN_PIEZA)) {
-            m.Enemigas |= bit;
-        }
-        if (p == (BLANCO ? PEON_B : PEON_N)) m.Peones |= bit;
-    }
-#endif
+    const uint64_t *mapa = TableroGlobal.Mapa_Pieza;
+    Mapas_Generacion m;
+    m.Propias = MapaPropias(BLANCO);
+    m.Vacias = mapa[SIN_PIEZA];
+    m.Enemigas = MapaRivales(BLANCO);
+    m.Peones = mapa[BLANCO ? PEON_B : PEON_N];
     m.Destinos = modo == GENERAR_CAPTURAS ? m.Enemigas : m.Enemigas | m.Vacias;
     return m;
 }

@@ -39,9 +39,11 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t jaque =
         n > 0 && (t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro));
+    const uint64_t clavadas = n > 0 && !jaque ? Clavadas() : 0;
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
-        if ((jaque ? HacerMovimiento(m) : HacerMovimientoSinJaque(m)) && !TipoJuego.Detener) {
+        if ((jaque ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas)) &&
+            !TipoJuego.Detener) {
             if (hojas) {
                 ContarHoja(est, m);
             } else {

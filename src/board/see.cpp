@@ -17,8 +17,8 @@ int32_t SeeHacerMovimiento(uint32_t jugada) {
     SeeMove.Capturas[SeeMove.Num++] = {jugada, t.Rey_Blanco, t.Rey_Negro};
     const int32_t desde = Desde(jugada), hasta = Hasta(jugada), corona = Corona(jugada);
     const int32_t p = t.Tablero[desde];
-    t.Tablero[hasta] = corona < NINGUNA ? corona : p;
-    t.Tablero[desde] = SIN_PIEZA;
+    EscribirCasilla(hasta, corona < NINGUNA ? corona : p);
+    EscribirCasilla(desde, SIN_PIEZA);
     if (p == REY_B) t.Rey_Blanco = hasta;
     if (p == REY_N) t.Rey_Negro = hasta;
     if (Ficha(jugada) < SIN_PIEZA) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
@@ -33,8 +33,8 @@ void SeeDeshacerMovimiento() {
     const int32_t ficha = Ficha(r.Jugada), captura = Captura(r.Jugada);
     // A promoted piece goes back as the mover's pawn.
     const int32_t peon = ficha < SIN_PIEZA ? PEON_B : PEON_N;
-    t.Tablero[desde] = Corona(r.Jugada) < NINGUNA ? peon : t.Tablero[hasta];
-    t.Tablero[hasta] = captura < NINGUNA ? captura : SIN_PIEZA;
+    EscribirCasilla(desde, Corona(r.Jugada) < NINGUNA ? peon : t.Tablero[hasta]);
+    EscribirCasilla(hasta, captura < NINGUNA ? captura : SIN_PIEZA);
     t.Rey_Blanco = r.Rey_Blanco;
     t.Rey_Negro = r.Rey_Negro;
 }

@@ -1,7 +1,7 @@
 // The global records of the board subsystem.
 #include "board/board.h"
 
-Tipo_Tablero TableroGlobal;
+Tipo_Tablero TableroGlobal;  // its square sets are built by the first position load
 Tipo_Lado Blancas, Negras;
 Registro_Juego TipoJuego;
 int32_t IndexMove = 0;

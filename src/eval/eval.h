@@ -146,10 +146,9 @@ inline constexpr int32_t PEON_STORM_VALOR = 100;
 #endif
 inline constexpr bool USAR_TORMENTA_PEONES = VANTOR_TORMENTA_PEONES != 0;
 
-// Internal to eval/: square sets of the position, one bit per square (bit 0 = a8), taken by
-// CalcularMapas at the start of the board scan. Index 1 White, 0 Black.
+// Internal to eval/: square sets of the position, one bit per square (bit 0 = a8), taken from
+// the board's sets by CalcularMapas at the start of the board scan. Index 1 White, 0 Black.
 struct Mapas_Tablero {
-    int8_t Codigos[64];        // the piece codes, one per byte
     uint64_t Peones[2];        // pawns of each colour
     uint64_t Ataques_Peon[2];  // squares those pawns attack
     uint64_t Ocupadas;         // every occupied square
@@ -159,7 +158,6 @@ struct Mapas_Tablero {
 };
 extern Mapas_Tablero MapasTablero;
 void CalcularMapas();
-uint64_t MapaDePieza(int32_t codigo);  // squares holding the code, from the last CalcularMapas
 
 // Squares of a file (0 = a).
 inline constexpr uint64_t COLUMNA_MAPA[8] = {

@@ -82,8 +82,9 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     const int32_t propio_atacado = ply > 0 ? en_jaque : LadoEnJaque();
     const int32_t rival_atacado =
         ply > 0 ? 0 : (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco));
-    auto hacer = [propio_atacado](uint32_t m) {
-        return propio_atacado ? HacerMovimiento(m) : HacerMovimientoSinJaque(m);
+    const uint64_t clavadas = num > 0 && !propio_atacado ? Clavadas() : 0;
+    auto hacer = [propio_atacado, clavadas](uint32_t m) {
+        return propio_atacado ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas);
     };
 
     // 7. Move loop.

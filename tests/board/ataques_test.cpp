@@ -56,6 +56,7 @@ TEST_F(AtaquesYClaves, CoincideConLaReglaDeColorEnTablerosAleatorios) {
             TableroGlobal.Tablero[s] =
                 (r >> 8) % 64 < densidad ? 1 + static_cast<int32_t>(r % 13) : 7;
         }
+        ReconstruirMapas();
         for (int32_t s = 0; s < 64; s++) {
             ASSERT_EQ(JaqueBlancas(s), AtacadaDirecta(s, 7)) << "board " << tablero << " sq " << s;
             ASSERT_EQ(JaqueNegras(s), AtacadaDirecta(s, 0)) << "board " << tablero << " sq " << s;

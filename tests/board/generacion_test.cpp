@@ -124,12 +124,14 @@ TEST_F(Generacion, CodigosImposiblesListaLlenaYTurnoInvalidoActivanSalir) {
     Lista_Jugadas lista[MAX_JUGADAS + 1];
     ASSERT_EQ(CargarPosicionPrueba(FEN_INICIAL), 1);
     TableroGlobal.Tablero[40] = 0;  // a3: blocks a2 and b1 and belongs to neither side
+    ReconstruirMapas();
     EXPECT_EQ(GenerarMovimientos(GENERAR_TODO, lista), 17);
     EXPECT_EQ(Salir, 1);
     Salir = 0;
     TableroGlobal.Tablero[40] = SIN_PIEZA;
     TableroGlobal.Turno = 0;
     TableroGlobal.Tablero[20] = 14;
+    ReconstruirMapas();
     EXPECT_EQ(GenerarMovimientos(GENERAR_TODO, lista), 18);
     EXPECT_EQ(Salir, 1);
     Salir = 0;

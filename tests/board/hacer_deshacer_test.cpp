@@ -37,11 +37,20 @@ struct Foto {
     bool operator==(const Foto &o) const { return palabras == o.palabras; }
 };
 
-// The key, the counts and the king squares rebuilt from the squares alone.
+// The square sets as the squares alone give them.
+void ComprobarMapas() {
+    const Tipo_Tablero &t = TableroGlobal;
+    uint64_t mapas[16] = {};
+    for (int s = 0; s < 64; s++) mapas[t.Tablero[s]] |= 1ull << s;
+    for (int p = 0; p < 16; p++) ASSERT_EQ(t.Mapa_Pieza[p], mapas[p]) << "code " << p;
+}
+
+// The key, the counts, the king squares and the square sets rebuilt from the squares alone.
 void ComprobarDesdeCero() {
     const Tipo_Tablero &t = TableroGlobal;
     int32_t n[16] = {};
     for (int s = 0; s < 64; s++) n[t.Tablero[s]]++;
+    ComprobarMapas();
     ASSERT_EQ(t.Clave, CalcularClave());
     ASSERT_EQ(t.Tablero[t.Rey_Blanco], REY_B);
     ASSERT_EQ(t.Tablero[t.Rey_Negro], REY_N);
@@ -66,7 +75,8 @@ class HacerDeshacer : public ::testing::Test {
 };
 
 // Random walks over legal moves: every pair restores everything, legal or not, and after
-// each make the incremental key, the counts and the kings agree with a rebuild.
+// each make and unmake the incremental key, the counts, the kings and the square sets agree
+// with a rebuild.
 TEST_F(HacerDeshacer, RestauraTodoTrasCadaParEnPaseosAleatorios) {
     std::vector<Foto> camino;
     const int pasos = PaseosAleatorios(
@@ -91,7 +101,9 @@ TEST_F(HacerDeshacer, RestauraTodoTrasCadaParEnPaseosAleatorios) {
             for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
                 HacerMovimiento(lista[i].Jugada);
                 ASSERT_EQ(t.Clave, CalcularClave());
+                ComprobarMapas();
                 DeshacerMovimiento();
+                ComprobarMapas();
                 ASSERT_TRUE(Foto::Tomar() == camino.back()) << fen << " ply " << ply;
             }
         });

@@ -22,6 +22,7 @@ TEST(JaqueTrasJugada, CoincideConLaPruebaCompletaEnPaseosAleatorios) {
         10, 40, 777, [&](const char *, int ply) {
             if (ply < 0 || JaqueRaiz() || JaqueRaiz(true)) return;
             const int32_t paso = TableroGlobal.Ficha_Al_Paso;
+            const uint64_t clavadas = Clavadas();
             Lista_Jugadas lista[MAX_JUGADAS];
             for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
                 const uint32_t m = lista[i].Jugada;
@@ -29,7 +30,7 @@ TEST(JaqueTrasJugada, CoincideConLaPruebaCompletaEnPaseosAleatorios) {
                 const int32_t jaque = JaqueRaiz();
                 const Tipo_Tablero completo = TableroGlobal;
                 DeshacerMovimiento();
-                ASSERT_EQ(HacerMovimientoSinJaque(m), legal) << TextoPrueba(m);
+                ASSERT_EQ(HacerMovimientoSinJaque(m, clavadas), legal) << TextoPrueba(m);
                 ASSERT_EQ(std::memcmp(&completo, &TableroGlobal, sizeof(completo)), 0);
                 if (legal) {
                     ASSERT_EQ(DaJaque(m, paso), jaque) << TextoPrueba(m);

@@ -140,6 +140,7 @@ TEST(EvaluacionPiezas, ScanStopsAtAnImpossibleCode) {
     for (int32_t codigo : {0, 14}) {
         Cargar("4k3/8/8/6N1/8/8/8/4K3 w - - 0 1");
         TableroGlobal.Tablero[20] = codigo;
+        ReconstruirMapas();
         EvaluarPiezasTableroJuego();
         EXPECT_EQ(Blancas.Lista_Caballos[0], -1) << codigo;
     }
