@@ -289,8 +289,10 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
         num > 0 ? (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco)) : 0;
     const uint64_t clavadas = num > 0 && !propio_atacado ? Clavadas() : 0;
 
+    int32_t colocadas = 0;
     for (int32_t i = 0; i < num; i++) {
-        SeleccionarJugada(lista, i, num);
+        if (i >= colocadas) SeleccionarJugada(lista, i, num);
+        PrepararSiguiente(lista, i, num, colocadas);
         const uint32_t m = lista[i].Jugada;
         const int32_t paso = t.Ficha_Al_Paso;
         if (!(propio_atacado ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas))) {

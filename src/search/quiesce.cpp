@@ -88,8 +88,10 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     };
 
     // 7. Move loop.
+    int32_t colocadas = 0;
     for (int32_t i = 0; i < num; i++) {
-        SeleccionarJugada(lista, i, num);
+        if (i >= colocadas) SeleccionarJugada(lista, i, num);
+        PrepararSiguiente(lista, i, num, colocadas);
         const uint32_t m = lista[i].Jugada;
         const int32_t paso = t.Ficha_Al_Paso;
         if (!en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m))) {

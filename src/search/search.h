@@ -201,9 +201,8 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
 
 
 // Internal to search/: asks for the table bucket and the evaluation cache entry of the
-// current position ahead of the child's probes. Changes nothing.
-inline void PrecargarTablas() {
-    const uint32_t clave = TableroGlobal.Clave;
+// position with that key ahead of their probes. Changes nothing.
+inline void PrecargarTablas(uint32_t clave) {
     if (TT_Datos != nullptr) {
         const Grupo *g = &TT_Datos[IndiceGrupo(clave)];
         __builtin_prefetch(g);
@@ -212,4 +211,33 @@ inline void PrecargarTablas() {
     if (TT_Cache != nullptr && TT_Opciones.Megas_Cache != 0) {
         __builtin_prefetch(&TT_Cache[IndiceCache(clave)]);
     }
+}
+inline void PrecargarTablas() { PrecargarTablas(TableroGlobal.Clave); }
+
+// Internal to search/: the key after move m, for prefetching only; changes of the castling
+// state are left out.
+inline uint32_t ClaveTrasJugada(uint32_t m) {
+    const Tipo_Tablero &t = TableroGlobal;
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
+    const int32_t captura = Captura(m), corona = Corona(m);
+    uint32_t clave = t.Clave ^ zobrist_Turno[0] ^ zobrist_Tablero[ficha % 14][desde] ^
+                     zobrist_Tablero[(corona < NINGUNA ? corona : ficha) % 14][hasta];
+    if (captura < NINGUNA) clave ^= zobrist_Tablero[captura % 14][hasta];
+    if (t.Ficha_Al_Paso != 0) {
+        clave ^= zobrist_Tablero[0][t.Ficha_Al_Paso];
+        const int32_t tomado = ficha < SIN_PIEZA ? PEON_N : PEON_B;
+        if (Es_Al_Paso(m)) clave ^= zobrist_Tablero[tomado][t.Ficha_Al_Paso];
+    }
+    if (Es_Doble_Paso(m)) clave ^= zobrist_Tablero[0][hasta];
+    return clave;
+}
+
+// Internal to search/: puts entry i+1 of the list in place (the order stays the one the
+// selection gives) and prefetches the tables of the position after it, so that they come
+// from memory while move i is searched. colocadas: entries already in place.
+inline void PrepararSiguiente(Lista_Jugadas *lista, int32_t i, int32_t num, int32_t &colocadas) {
+    if (i + 1 >= num) return;
+    SeleccionarJugada(lista, i + 1, num);
+    colocadas = i + 2;
+    PrecargarTablas(ClaveTrasJugada(lista[i + 1].Jugada));
 }
