@@ -53,8 +53,15 @@ static constexpr int32_t RAYO_ALFIL[4] = {0, 3, 2, 1};               // 9, -9, -
 static constexpr int32_t RAYO_TORRE[4] = {7, 6, 5, 4};               // 1, -1, -8, 8
 static constexpr int32_t RAYO_DAMA[8] = {3, 0, 2, 1, 7, 6, 4, 5};    // -9, 9, -7, 7, 1, -1, 8, -8
 
+// The nearest occupied square of ray k of casilla; the ray must hold one.
+static inline int32_t PrimeraDelRayo(int32_t casilla, int32_t k, uint64_t ocupadas) {
+    const uint64_t bloqueo = GEOMETRIA.Mapa_Rayo[casilla][k] & ocupadas;
+    return DIRECCIONES_RAYO[k] > 0 ? __builtin_ctzll(bloqueo) : 63 - __builtin_clzll(bloqueo);
+}
+
 uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado) {
     const int32_t *T = TableroGlobal.Tablero;
+    const uint64_t *mapa = TableroGlobal.Mapa_Pieza;
     const Geometria_Tablero &g = GEOMETRIA;
     const bool blanco = lado == 1;
     const int32_t objetivo = T[casilla];
@@ -65,54 +72,53 @@ uint32_t Obtener_Ataques_Menores(int32_t casilla, int32_t lado) {
     if (SeeMove.Num >= 40) return 0;
     const int32_t base = blanco ? 0 : 7;
     auto hecha = [] { return SeeMove.Capturas[SeeMove.Num - 1].Jugada; };
-    // A failed try leaves the board as it was, so the squares found below stay valid.
+    // A failed try leaves the board and its sets as they were, so the squares found below
+    // stay valid.
 
-    // 1. Pawns, from behind the square; onto the last rank they come in as queens.
+    // 1. Pawns, from behind the square (White's from t+7 up, Black's from t-7 down); onto the
+    // last rank they come in as queens.
     const bool ultima = blanco ? casilla < 8 : casilla >= 56;
     const int32_t corona = ultima ? DAMA_B + base : NINGUNA;
-    const uint64_t peones = blanco ? g.Mapa_Peon_B[casilla] : g.Mapa_Peon_N[casilla];
-    for (int32_t d : {7, 9}) {
-        const int32_t s = blanco ? casilla + d : casilla - d;
-        if (s < 0 || s > 63 || ((peones >> s) & 1) == 0 || T[s] != PEON_B + base) continue;
-        if (Probar(s, casilla, corona)) return hecha();
-    }
-
-    // 2. Knights, by increasing jump.
-    for (int32_t d : See_Mov_Ca) {
-        const int32_t s = casilla + d;
-        if (s < 0 || s > 63 || ((g.Mapa_Caballo[casilla] >> s) & 1) == 0) continue;
-        if (T[s] == CABALLO_B + base && Probar(s, casilla, NINGUNA)) return hecha();
-    }
-
-    // 3.-5. Bishops, rooks, then queens: the nearest piece on each ray, -1 when none.
-    int32_t primera[8];
-    for (int32_t k = 0; k < 8; k++) {
-        primera[k] = -1;
-        for (int32_t i = 0, n = g.Largo_Rayo[casilla][k]; i < n; i++) {
-            const int32_t s = g.Rayo[casilla][k][i];
-            if (T[s] != SIN_PIEZA) {
-                primera[k] = s;
-                break;
-            }
+    const uint64_t peones =
+        (blanco ? g.Mapa_Peon_B[casilla] : g.Mapa_Peon_N[casilla]) & mapa[PEON_B + base];
+    if (peones != 0) {
+        for (int32_t d : {7, 9}) {
+            const int32_t s = blanco ? casilla + d : casilla - d;
+            if (s >= 0 && s <= 63 && ((peones >> s) & 1) && Probar(s, casilla, corona))
+                return hecha();
         }
     }
-    for (int32_t k : RAYO_ALFIL) {
-        const int32_t s = primera[k];
-        if (s >= 0 && T[s] == ALFIL_B + base && Probar(s, casilla, NINGUNA)) return hecha();
-    }
-    for (int32_t k : RAYO_TORRE) {
-        const int32_t s = primera[k];
-        if (s >= 0 && T[s] == TORRE_B + base && Probar(s, casilla, NINGUNA)) return hecha();
-    }
-    for (int32_t k : RAYO_DAMA) {
-        const int32_t s = primera[k];
-        if (s >= 0 && T[s] == DAMA_B + base && Probar(s, casilla, NINGUNA)) return hecha();
+
+    // 2. Knights, by increasing jump, which is increasing square.
+    for (uint64_t r = g.Mapa_Caballo[casilla] & mapa[CABALLO_B + base]; r != 0; r &= r - 1) {
+        if (Probar(__builtin_ctzll(r), casilla, NINGUNA)) return hecha();
     }
 
+    // 3.-5. Bishops, rooks, then queens: the nearest piece on each ray that holds one.
+    const uint64_t ocupadas = ~mapa[SIN_PIEZA];
+    auto deslizante = [&](const int32_t *rayos, int32_t num, int32_t pieza) -> uint32_t {
+        for (int32_t i = 0; i < num; i++) {
+            const int32_t k = rayos[i];
+            if (!(g.Mapa_Rayo[casilla][k] & mapa[pieza])) continue;
+            const int32_t s = PrimeraDelRayo(casilla, k, ocupadas);
+            if (T[s] == pieza && Probar(s, casilla, NINGUNA)) return hecha();
+        }
+        return 0;
+    };
+    uint32_t m = 0;
+    if (g.Mapa_Alfil[casilla] & mapa[ALFIL_B + base]) m = deslizante(RAYO_ALFIL, 4, ALFIL_B + base);
+    if (m == 0 && (g.Mapa_Torre[casilla] & mapa[TORRE_B + base]))
+        m = deslizante(RAYO_TORRE, 4, TORRE_B + base);
+    if (m == 0 && ((g.Mapa_Alfil[casilla] | g.Mapa_Torre[casilla]) & mapa[DAMA_B + base]))
+        m = deslizante(RAYO_DAMA, 8, DAMA_B + base);
+    if (m != 0) return m;
+
     // 6. The king, last, in the order 8, -8, 1, -1, 9, -9, 7, -7.
-    for (int32_t i = 0, n = g.Num_Rey[casilla]; i < n; i++) {
-        const int32_t s = g.Rey[casilla][i];
-        if (T[s] == REY_B + base && Probar(s, casilla, NINGUNA)) return hecha();
+    if (g.Mapa_Rey[casilla] & mapa[REY_B + base]) {
+        for (int32_t i = 0, n = g.Num_Rey[casilla]; i < n; i++) {
+            const int32_t s = g.Rey[casilla][i];
+            if (T[s] == REY_B + base && Probar(s, casilla, NINGUNA)) return hecha();
+        }
     }
     return 0;
 }

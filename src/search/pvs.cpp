@@ -227,6 +227,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
             if (!NuloInutil(reducida, alpha, beta)) {
                 const int32_t num_historial = t.Num_Historial;
                 HacerNulo(ply);
+                PrecargarTablas();
                 const int32_t v = reducida > 0
                                       ? -AlphaBeta_Pv(reducida, -beta, -beta + 1, 0, 1, -1)
                                       : -AlphaBeta_Qs(-beta, -beta + 1, 0, ventana_nula, 1);
