@@ -13,7 +13,7 @@ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DVANTOR_TESTS=OFF -DVANTOR_PGO=
 cmake --build "$dir" -j"$jobs"
 echo "== training"
 "$dir"/bench 9 solo | grep "Nodes searched"
-printf 'position startpos\nperft 5\nquit\n' | "$dir"/vantor | grep "Nodos"
+printf 'position startpos\nperft 5\nposition fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1\nperft 4\nquit\n' | "$dir"/vantor | grep "Nodos"
 cmake -S . -B "$dir" -DVANTOR_PGO=use >/dev/null
 cmake --build "$dir" -j"$jobs"
 echo "== trained build in $dir"
