@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release and the sanitizer builds and runs every test.
+# Installs what is missing, builds the release and the sanitizer builds and runs every test,
+# then runs each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -19,3 +20,5 @@ rel=$(firma build/release)
 san=$(firma build/sanitize)
 echo "release $rel, sanitizer $san"
 [ -n "$rel" ] && [ "$rel" = "$san" ] || { echo "bench signatures differ"; exit 1; }
+echo "== fuzzing"
+bash scripts/fuzz.sh 30

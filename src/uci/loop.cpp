@@ -118,15 +118,19 @@ void QuitarFinDeLinea(char *linea) {
     if (n > 0 && linea[n - 1] == '\r') linea[n - 1] = '\0';
 }
 
+int32_t EjecutarLinea(char *linea) {
+    // 2.-4. Trim and dispatch.
+    QuitarFinDeLinea(linea);
+    Despachar(linea);
+    return Salir;
+}
+
 void BucleComandos() {
     for (;;) {
         // 1. Read one line; the end of input behaves as "quit".
         memset(Linea, 0, sizeof(Linea));
         if (fgets(Linea, sizeof(Linea), stdin) == nullptr) Salir = 1;
-        // 2.-4. Trim and dispatch.
-        QuitarFinDeLinea(Linea);
-        Despachar(Linea);
         // 5. A command may have asked to end the program.
-        if (Salir) Apagar();
+        if (EjecutarLinea(Linea)) Apagar();
     }
 }

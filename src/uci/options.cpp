@@ -115,8 +115,11 @@ void ComandoSetOption(const char *resto) {
     p = LeerPalabra(p, nombre);
     p = LeerPalabra(p, tercera);
 
-    // 2. An overlong value ends the program without a word.
-    if (strlen(p) > 252) Apagar();
+    // 2. An overlong value ends the program without a word, straight after this command.
+    if (strlen(p) > 252) {
+        Salir = 1;
+        return;
+    }
 
     // 3. The value; nothing but one space after the third word reads as "empty".
     char valor[256];
