@@ -1,4 +1,4 @@
-// Opening book state.
+// Opening book: the SQLite book at "go" and the "book" check.
 #pragma once
 
 #include <cstdint>
@@ -18,3 +18,14 @@ struct Registro_Libro {
 };
 
 extern Registro_Libro LibroSql;
+
+// The book database "Book.db" of the working directory.
+int32_t AbrirBaseDeDatos();        // 1 when the connection opened
+int32_t CerrarBaseDeDatos();       // statement and connection closed, game text cleared; 0
+int32_t ObtenerNumeroAperturas();  // rows of the book, 0 when it cannot be counted
+
+// The probe run first by "go": 1 when it answered with a book move.
+int32_t JugarLibro();
+// The "book" command: replays every line of the book.
+void ComprobarLibro();
+
