@@ -12,7 +12,7 @@ static const char FEN_INICIAL[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w
 // The three error lines naming the line, then the book is closed.
 static void ErrorLibro(int codigo, const char *linea) {
     printf("Error en el libro de apertura.\n");
-    printf("C\xF3" "digo de error: %d\n", codigo);
+    printf("C\363digo de error: %d\n", codigo);
     printf("Apertura incorrecta en: %s\n", linea);
     CerrarBaseDeDatos();
 }

@@ -68,7 +68,7 @@ int32_t JugarLibro() {
     // 7. Nothing read, or a failed step.
     if (rc != SQLITE_DONE) {
         printf("Error en el libro de apertura.\n");
-        printf("C\xF3" "digo de error: %d\n", rc);
+        printf("C\363digo de error: %d\n", rc);
         return DejarLibro();
     }
     if (filas == 0) return DejarLibro();
@@ -76,8 +76,9 @@ int32_t JugarLibro() {
     // 8. The four characters after the game text and its space, in a random row. A row that
     // goes on within a move of the text (a text cut short, or ending in a space) has none.
     const char *fila = Filas_Libro[rand() % filas];
+    const size_t desde = largo > 0 ? largo + 1 : 0;
     if (largo == 0 || (strlen(fila) > largo && fila[largo] == ' '))
-        snprintf(l.Jugada_Libro, sizeof(l.Jugada_Libro), "%.4s", fila + (largo > 0 ? largo + 1 : 0));
+        snprintf(l.Jugada_Libro, sizeof(l.Jugada_Libro), "%.4s", fila + desde);
 
     // 9. The chosen line ends where the game stands.
     if (l.Jugada_Libro[0] == '\0') return DejarLibro();
