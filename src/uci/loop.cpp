@@ -102,9 +102,7 @@ static void Despachar(const char *linea) {
     else if (strcmp(palabra, "setoption") == 0) ComandoSetOption(resto);
     else if (strcmp(palabra, "position") == 0) Position_Fen_Startpos(resto);
     else if (strcmp(palabra, "go") == 0) ComandoGo(resto);
-    else if (strcmp(palabra, "book") == 0) {
-        // The opening book check arrives with the book itself.
-    }
+    else if (strcmp(palabra, "book") == 0) ComprobarLibro();
     else if (strcmp(palabra, "perft") == 0) ComandoPerft(resto);
     else if (strcmp(palabra, "quit") == 0) Salir = 1;
 }
