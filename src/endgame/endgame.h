@@ -3,9 +3,17 @@
 
 #include <cstdint>
 
-// Scale factor in percent: 0 draw, 100 no scaling, negative values also turn the sign.
-int32_t FinalesReconocidos(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
-                           int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ);
+// FinalesReconocidos once neither side has more than two men.
+int32_t FactorMaterialEscaso(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
+                             int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ);
+
+// Scale factor in percent: 0 draw, 100 no scaling, negative values also turn the sign. The
+// evaluation asks at every call, so the counts come first and the middlegame makes no call.
+inline int32_t FinalesReconocidos(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
+                                  int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ) {
+    if (wP + wN + wB + wR + wQ > 2 || bP + bN + bB + bR + bQ > 2) return 100;
+    return FactorMaterialEscaso(wP, wN, wB, wR, wQ, bP, bN, bB, bR, bQ);
+}
 
 // A finished score for the side to move, or 32001 when there is no special knowledge.
 int32_t EvaluarFinalesDificiles();

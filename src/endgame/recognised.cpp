@@ -3,13 +3,11 @@
 #include "endgame/endgame.h"
 #include "eval/eval.h"
 
-int32_t FinalesReconocidos(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
-                           int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ) {
-    // 1. Counts first: the middlegame leaves here.
-    const int32_t w = wP + wN + wB + wR + wQ, b = bP + bN + bB + bR + bQ;
-    if (w > 2 || b > 2) return 100;
-
+// 1. More than two men on either side (the inline FinalesReconocidos): 100.
+int32_t FactorMaterialEscaso(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
+                             int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ) {
     // 2. At most one man a side: bare kings, and minor against minor or none, are dead draws.
+    const int32_t w = wP + wN + wB + wR + wQ, b = bP + bN + bB + bR + bQ;
     if (w <= 1 && b <= 1) return wP + wR + wQ + bP + bR + bQ == 0 ? 0 : 100;
 
     // 3. The table, either colour first. Two bishops alone draw only on one square colour.
