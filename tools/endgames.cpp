@@ -42,7 +42,12 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
             continue;
         std::string fen;
         for (int s = 0; s < 64; s++) {
-            fen += casillas[s] == ' ' ? '1' : casillas[s];
+            if (casillas[s] != ' ')
+                fen += casillas[s];
+            else if (s % 8 > 0 && fen.back() >= '1' && fen.back() <= '7')
+                fen.back()++;
+            else
+                fen += '1';
             if (s % 8 == 7 && s < 63) fen += '/';
         }
         fen += turno == 1 ? " w - - 0 1" : " b - - 0 1";
@@ -97,7 +102,8 @@ int main(int argc, char **argv) {
     for (int f = 0; f < 4; f++) {
         int mates = 0, suma = 0, maximo = 0;
         for (int i = 0; i < POR_FINAL; i++) {
-            const int fuertes = i % 2 == 0 ? 1 : 0, turno = (i / 2) % 2 == 0 ? fuertes : 1 - fuertes;
+            const int fuertes = i % 2 == 0 ? 1 : 0;
+            const int turno = (i / 2) % 2 == 0 ? fuertes : 1 - fuertes;
             const std::string fen = Posicion(FINALES[f][1], fuertes, turno, estado);
             const Resultado r = JugarPartida(fen, a, b, 0, 0, movetime);
             // The strong side's moves: every other ply, starting with the first when it moves.
@@ -108,7 +114,7 @@ int main(int argc, char **argv) {
                 suma += jugadas;
                 maximo = std::max(maximo, jugadas);
             }
-            printf("%-4s %2d  %-44s  %s after %d moves\n", FINALES[f][0], i + 1, fen.c_str(),
+            printf("%-4s %2d  %-34s  %s after %d moves\n", FINALES[f][0], i + 1, fen.c_str(),
                    r.motivo.c_str(), jugadas);
         }
         snprintf(resumen[f], sizeof(resumen[f]),
