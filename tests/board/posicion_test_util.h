@@ -160,3 +160,13 @@ inline std::string EspejoFen(const std::string &fen) {
     if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
     return res + (enroque.empty() ? std::string(1, '-') : enroque) + " " + paso;
 }
+
+// FEN of a board written as 64 characters from a8, ' ' for an empty square; no castling.
+inline std::string FenDeCasillas(const std::string &casillas, char turno) {
+    std::string fen;
+    for (int s = 0; s < 64; s++) {
+        if (s % 8 == 0 && s > 0) fen += '/';
+        fen += casillas[s] == ' ' ? '1' : casillas[s];
+    }
+    return fen + ' ' + turno + " - - 0 1";
+}
