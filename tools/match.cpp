@@ -2,6 +2,7 @@
 // selection of openings, each opening twice with the colours swapped. The clocks are kept here
 // and our own board code referees. Prints each result as it comes, then W/D/L from A's side,
 // the score and an Elo difference with a 95% error bar. tc is "seconds+increment", e.g. 4+0.05.
+// Options for one engine follow as A:name=value or B:name=value (a "setoption" each).
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -15,7 +16,8 @@
 static const char APERTURAS[] = "/openings/8moves_v3_3000.epd";
 
 static const char USO[] =
-    "usage: match ENGINE_A ENGINE_B [games (default 60)] [tc (default 4+0.05)]\n";
+    "usage: match ENGINE_A ENGINE_B [games (default 60)] [tc (default 4+0.05)] "
+    "[A:name=value | B:name=value ...]\n";
 
 // Elo difference of a score fraction.
 static double Elo(double s) { return -400.0 * std::log10(1.0 / s - 1.0); }
@@ -45,10 +47,22 @@ static int LeerControl(const char *texto, int *base_ms, int *inc_ms) {
 }
 
 int main(int argc, char **argv) {
-    // 1. Arguments.
+    // 1. Arguments: the engine options last, each turned into a "setoption" line.
     int partidas = 60, base_ms = 4000, inc_ms = 50;
-    if (argc < 3 || argc > 5 || (argc > 3 && (partidas = LeerEntero(argv[3])) == 0) ||
-        (argc > 4 && !LeerControl(argv[4], &base_ms, &inc_ms))) {
+    std::string opciones[2];
+    int posicionales = argc;
+    while (posicionales > 3) {
+        const std::string o = argv[posicionales - 1];
+        const size_t igual = o.find('=');
+        const bool lado = o.size() >= 3 && (o[0] == 'A' || o[0] == 'B') && o[1] == ':';
+        if (!lado || igual == std::string::npos) break;
+        opciones[o[0] == 'B'] = "setoption name " + o.substr(2, igual - 2) + " value " +
+                                o.substr(igual + 1) + "\n" + opciones[o[0] == 'B'];
+        posicionales--;
+    }
+    if (posicionales < 3 || posicionales > 5 ||
+        (posicionales > 3 && (partidas = LeerEntero(argv[3])) == 0) ||
+        (posicionales > 4 && !LeerControl(argv[4], &base_ms, &inc_ms))) {
         fputs(USO, stderr);
         return 2;
     }
@@ -86,7 +100,8 @@ int main(int argc, char **argv) {
     // 3. The board code and both engines.
     IniciarClaves(1);
     LlenarColorCasilla();
-    Motor a{argv[1], 'A', -1, -1, -1, "", ""}, b{argv[2], 'B', -1, -1, -1, "", ""};
+    Motor a{argv[1], 'A', -1, -1, -1, "", opciones[0]};
+    Motor b{argv[2], 'B', -1, -1, -1, "", opciones[1]};
     if (!Reiniciar(a) || !Reiniciar(b)) {
         Parar(a);
         Parar(b);
