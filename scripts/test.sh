@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release and the sanitizer builds and runs every test.
+# Installs what is missing, builds the release and the sanitizer builds and runs every test,
+# then runs each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -24,3 +25,5 @@ firma9=$(build/release/bench 9 solo | awk '/Nodes searched/ {print $4}')
 esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
 echo "bench 9: $firma9, recorded $esperada"
 [ "$firma9" = "$esperada" ] || { echo "bench signature differs from tests/bench_signature.txt"; exit 1; }
+echo "== fuzzing"
+bash scripts/fuzz.sh 30

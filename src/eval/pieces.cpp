@@ -445,8 +445,9 @@ static void EscanearHastaCodigoInvalido() {
     MapasTablero = entrada;
 }
 
-// Two copies, chosen once at load time: with and without the popcnt instruction.
-#if defined(__x86_64__) && !defined(__POPCNT__)
+// Two copies, chosen once at load time: with and without the popcnt instruction (gcc only:
+// clang 14 does not export the dispatched name).
+#if defined(__x86_64__) && !defined(__POPCNT__) && !defined(__clang__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
 void EvaluarPiezasTableroJuego() {

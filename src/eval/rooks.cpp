@@ -196,13 +196,14 @@ __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propi
     propio.Atacantes_Rey += atacantes;
 }
 
-// Two copies of each, chosen once at load time: with and without the popcnt instruction.
-#if defined(__x86_64__) && !defined(__POPCNT__)
+// Two copies of each, chosen once at load time: with and without the popcnt instruction (gcc
+// only: clang 14 does not export the dispatched name).
+#if defined(__x86_64__) && !defined(__POPCNT__) && !defined(__clang__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
 void EvaluarTorreB() { EvaluarTorres<true>(Blancas, Negras); }
 
-#if defined(__x86_64__) && !defined(__POPCNT__)
+#if defined(__x86_64__) && !defined(__POPCNT__) && !defined(__clang__)
 __attribute__((target_clones("popcnt", "default")))
 #endif
 void EvaluarTorreN() { EvaluarTorres<false>(Negras, Blancas); }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "book/book.h"
 #include "platform/platform.h"
 #include "search/search.h"
 #include "uci/uci.h"
@@ -75,6 +76,9 @@ static const char *LeerValor(const char *p, int32_t *valor) {
 }
 
 void ComandoGo(const char *resto) {
+    // The book answers first while the game is in book.
+    if (JugarLibro()) return;
+
     // Parameters; anything not listed (ponder, nodes, mate, searchmoves) is ignored.
     Parametros_Go prm = {0, 0, 0, 0, 0, 0};
     TipoJuego.Profundidad_Maxima = 0;

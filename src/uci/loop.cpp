@@ -102,9 +102,7 @@ static void Despachar(const char *linea) {
     else if (strcmp(palabra, "setoption") == 0) ComandoSetOption(resto);
     else if (strcmp(palabra, "position") == 0) Position_Fen_Startpos(resto);
     else if (strcmp(palabra, "go") == 0) ComandoGo(resto);
-    else if (strcmp(palabra, "book") == 0) {
-        // The opening book check arrives with the book itself.
-    }
+    else if (strcmp(palabra, "book") == 0) ComprobarLibro();
     else if (strcmp(palabra, "perft") == 0) ComandoPerft(resto);
     else if (strcmp(palabra, "quit") == 0) Salir = 1;
 }
@@ -118,15 +116,19 @@ void QuitarFinDeLinea(char *linea) {
     if (n > 0 && linea[n - 1] == '\r') linea[n - 1] = '\0';
 }
 
+int32_t EjecutarLinea(char *linea) {
+    // 2.-4. Trim and dispatch.
+    QuitarFinDeLinea(linea);
+    Despachar(linea);
+    return Salir;
+}
+
 void BucleComandos() {
     for (;;) {
         // 1. Read one line; the end of input behaves as "quit".
         memset(Linea, 0, sizeof(Linea));
         if (fgets(Linea, sizeof(Linea), stdin) == nullptr) Salir = 1;
-        // 2.-4. Trim and dispatch.
-        QuitarFinDeLinea(Linea);
-        Despachar(Linea);
         // 5. A command may have asked to end the program.
-        if (Salir) Apagar();
+        if (EjecutarLinea(Linea)) Apagar();
     }
 }

@@ -1,6 +1,4 @@
 // The eight engine options: the "setoption" parser and the option lines of "uci".
-#include <sqlite3.h>
-
 #include <cstdio>
 #include <cstring>
 
@@ -9,38 +7,18 @@
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
-static_assert((SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI) == 0x46);
-
-// Opens the book as the book probe does; 1 on success.
-static int32_t AbrirLibroPrueba() {
-    int rc = sqlite3_open_v2("file:Book.db", &LibroSql.Base_Datos,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI,
-                             nullptr);
-    return rc == SQLITE_OK ? 1 : 0;
-}
-
-// Closes whatever is open of the book and forgets the game text.
-static void CerrarLibroPrueba() {
-    if (LibroSql.Sentencia != nullptr) sqlite3_finalize(LibroSql.Sentencia);
-    // A failed open still hands back a connection that must be closed.
-    if (LibroSql.Base_Datos != nullptr) sqlite3_close(LibroSql.Base_Datos);
-    LibroSql.Sentencia = nullptr;
-    LibroSql.Base_Datos = nullptr;
-    LibroSql.Partida_Libro[0] = '\0';
-}
-
 void ImprimirOpciones() {
     printf("option name Hash type spin default %d min 1 max 1024\n",
            TT_Opciones.Megas_Tabla + TT_Opciones.Megas_Cache);
 
     // OwnBook shows true only when the book really opens.
-    if (LibroSql.Usar_Libro == 1 && AbrirLibroPrueba()) {
+    if (LibroSql.Usar_Libro == 1 && AbrirBaseDeDatos()) {
         printf("option name OwnBook type check default true\n");
     } else {
         LibroSql.Usar_Libro = 0;
         printf("option name OwnBook type check default false\n");
     }
-    CerrarLibroPrueba();
+    CerrarBaseDeDatos();
 
     printf("option name OwnBookLimit type spin default %d min 2 max 10\n", LibroSql.Limite_Libro);
     if (TipoJuego.Mostrar_Pv == 0)
@@ -115,8 +93,11 @@ void ComandoSetOption(const char *resto) {
     p = LeerPalabra(p, nombre);
     p = LeerPalabra(p, tercera);
 
-    // 2. An overlong value ends the program without a word.
-    if (strlen(p) > 252) Apagar();
+    // 2. An overlong value ends the program without a word, straight after this command.
+    if (strlen(p) > 252) {
+        Salir = 1;
+        return;
+    }
 
     // 3. The value; nothing but one space after the third word reads as "empty".
     char valor[256];

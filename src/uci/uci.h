@@ -7,6 +7,7 @@
 
 void IniciarMotor(uint32_t semilla);  // the start-up sequence, keys drawn from semilla
 void BucleComandos();                 // runs until Salir, then shuts down
+int32_t EjecutarLinea(char *linea);   // one line read from the input: trimmed, dispatched; Salir
 void Apagar();                        // frees tables, unloads the library, exits with 0
 
 // Reads one word (space-separated, at most 78 characters) into buffer (80 bytes);

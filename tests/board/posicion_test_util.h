@@ -93,6 +93,42 @@ int PaseosAleatorios(std::initializer_list<const char *> fens, int paseos, int p
     return pasos;
 }
 
+// FEN text of the loaded position: board, side, castling rights (states 1 to 3), the
+// en-passant square behind Ficha_Al_Paso, the half-move clock.
+inline std::string FenActual() {
+    const Tipo_Tablero &t = TableroGlobal;
+    std::string fen;
+    for (int fila = 0; fila < 8; fila++) {
+        int vacias = 0;
+        for (int col = 0; col < 8; col++) {
+            const int32_t p = t.Tablero[fila * 8 + col];
+            if (p == SIN_PIEZA) {
+                vacias++;
+                continue;
+            }
+            if (vacias > 0) fen += static_cast<char>('0' + vacias);
+            vacias = 0;
+            fen += " PNBRQK pnbrqk"[p];
+        }
+        if (vacias > 0) fen += static_cast<char>('0' + vacias);
+        fen += fila < 7 ? '/' : ' ';
+    }
+    fen += t.Turno == 1 ? "w " : "b ";
+    std::string enroque;
+    if (t.Enroque_Blancas >= 1 && t.Enroque_Blancas <= 3) {
+        if (t.Enroque_Blancas & 1) enroque += 'K';
+        if (t.Enroque_Blancas & 2) enroque += 'Q';
+    }
+    if (t.Enroque_Negras >= 1 && t.Enroque_Negras <= 3) {
+        if (t.Enroque_Negras & 1) enroque += 'k';
+        if (t.Enroque_Negras & 2) enroque += 'q';
+    }
+    fen += (enroque.empty() ? "-" : enroque) + " ";
+    const int32_t paso = t.Ficha_Al_Paso;
+    fen += paso == 0 ? "-" : NOMBRE_CASILLA[paso / 8 == 4 ? paso + 8 : paso - 8];
+    return fen + " " + std::to_string(t.Regla_50) + " 1";
+}
+
 // The same position with colours swapped: ranks reversed, letter case swapped, the other side
 // to move, castling letters swapped, the en-passant rank mirrored.
 inline std::string EspejoFen(const std::string &fen) {
@@ -123,4 +159,14 @@ inline std::string EspejoFen(const std::string &fen) {
     std::string paso = campos[3];
     if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
     return res + (enroque.empty() ? std::string(1, '-') : enroque) + " " + paso;
+}
+
+// FEN of a board written as 64 characters from a8, ' ' for an empty square; no castling.
+inline std::string FenDeCasillas(const std::string &casillas, char turno) {
+    std::string fen;
+    for (int s = 0; s < 64; s++) {
+        if (s % 8 == 0 && s > 0) fen += '/';
+        fen += casillas[s] == ' ' ? '1' : casillas[s];
+    }
+    return fen + ' ' + turno + " - - 0 1";
 }

@@ -1,7 +1,6 @@
 // Colour symmetry: a position and its colour mirror evaluate alike for the side to move, and
 // every term scores one colour as it scores the mirrored position for the other.
-#include <fstream>
-#include <sstream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,19 +12,6 @@ namespace {
 
 // Accepted asymmetries: none. Every term is written for White and mirrored rank for rank for
 // Black, the scan's one-pass reads depend on the file only, and truncation goes toward zero.
-
-// The first four fields of every paso-th line of an EPD file, with clocks appended.
-std::vector<std::string> LeerEpd(const std::string &ruta, int paso) {
-    std::vector<std::string> fens;
-    std::ifstream f(ruta);
-    std::string linea, a, b, c, d;
-    for (int n = 0; std::getline(f, linea); n++) {
-        std::istringstream in(linea);
-        if (n % paso == 0 && in >> a >> b >> c >> d)
-            fens.push_back(a + " " + b + " " + c + " " + d + " 0 1");
-    }
-    return fens;
-}
 
 // White's record of a position against Black's record of its mirror, or the reverse.
 void CompararLados(const Tipo_Lado &x, const Tipo_Lado &y, const std::string &fen) {
@@ -48,24 +34,71 @@ void CompararLados(const Tipo_Lado &x, const Tipo_Lado &y, const std::string &fe
     ASSERT_EQ(x.Puntos_Final, y.Puntos_Final) << fen;
 }
 
+// A position met on a random walk, with the castling states a FEN cannot carry.
+struct Muestra {
+    std::string fen;
+    int32_t enroque_b, enroque_n;
+};
+
+// Loads a sample, colours swapped when espejo is set, castled states included.
+void CargarMuestra(const Muestra &m, bool espejo) {
+    Cargar((espejo ? EspejoFen(m.fen) : m.fen).c_str());
+    TableroGlobal.Enroque_Blancas = espejo ? m.enroque_n : m.enroque_b;
+    TableroGlobal.Enroque_Negras = espejo ? m.enroque_b : m.enroque_n;
+    TableroGlobal.Clave = CalcularClave();
+}
+
 TEST(EspejoEvaluacion, MirroredPositionsScoreTheSameForTheSideToMove) {
     SinCache sin_cache;
-    const std::string dir = VANTOR_SHARED_DIR;
-    std::vector<std::string> fens = LeerEpd(dir + "/testsuites/wac.epd", 1);
-    for (const auto &f : LeerEpd(dir + "/openings/8moves_v3_3000.epd", 15)) fens.push_back(f);
-    for (const auto &f : LeerEpd(dir + "/testsuites/bratko-kopec.epd", 1)) fens.push_back(f);
-    ASSERT_GT(fens.size(), 400u) << "test suites not found under " << dir;
-    for (const std::string &fen : fens) {
-        Cargar(fen.c_str());
+    // Openings with castling and en passant, promotion races, and small endings of the
+    // material the endgame knowledge scales.
+    std::vector<Muestra> muestras;
+    int derechos = 0, enrocados = 0, pasos = 0, coronaciones = 0, finales = 0;
+    PaseosAleatorios(
+        {FEN_INICIAL, FEN_KIWIPETE, "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -",
+         "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+         "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
+         "r3k2r/1P4P1/8/3pP3/8/8/1p4p1/R3K2R w KQkq d6 37 40",
+         "r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 4 4",
+         "8/4k3/8/3np3/8/2B5/4K3/8 w - - 0 1", "6k1/8/8/8/3N4/8/2RK4/r7 b - - 0 1",
+         "8/8/2k5/8/1p6/8/1K2NN2/8 w - - 0 1", "8/3k4/8/8/8/8/2BBK3/7r w - - 0 1",
+         "8/2kq4/8/8/8/3Q4/2BK4/8 w - - 0 1", "8/8/4k3/3pp3/8/5N2/4K3/8 w - - 0 1",
+         "4k3/P7/8/8/8/8/7p/4K3 w - - 0 1", "8/1k6/8/8/2PP4/8/5K2/8 b - - 0 1"},
+        8, 40, 4242, [&](const char *, int ply) {
+            if (ply < 0) return;
+            const Tipo_Tablero &t = TableroGlobal;
+            muestras.push_back({FenActual(), t.Enroque_Blancas, t.Enroque_Negras});
+            auto derecho = [](int32_t e) { return e >= 1 && e <= 3; };
+            derechos += derecho(t.Enroque_Blancas) || derecho(t.Enroque_Negras);
+            enrocados += t.Enroque_Blancas >= 4 || t.Enroque_Negras >= 4;
+            pasos += t.Ficha_Al_Paso != 0;
+            const int32_t fase = Blancas.Num_Caballos + Blancas.Num_Alfiles + Negras.Num_Caballos +
+                                 Negras.Num_Alfiles +
+                                 2 * (Blancas.Num_Torres + Negras.Num_Torres) +
+                                 4 * (Blancas.Num_Damas + Negras.Num_Damas);
+            finales += fase <= 9;
+            coronaciones += ply > 0 && t.Indice_Deshacer > 0 &&
+                            Corona(t.Pila_Deshacer[t.Indice_Deshacer - 1].Jugada) != NINGUNA;
+        });
+    std::printf("Mirror check on %zu walk positions: %d with castling rights, %d castled, "
+                "%d en passant, %d just after a promotion, %d at phase 9 or less\n",
+                muestras.size(), derechos, enrocados, pasos, coronaciones, finales);
+    ASSERT_GT(muestras.size(), 3000u);
+    EXPECT_GT(derechos, 300);
+    EXPECT_GT(enrocados, 100);
+    EXPECT_GT(pasos, 30);
+    EXPECT_GT(coronaciones, 30);
+    EXPECT_GT(finales, 1000);
+    for (const Muestra &m : muestras) {
+        CargarMuestra(m, false);
         const int32_t v = Evaluar();
         const Tipo_Lado b = Blancas, n = Negras;
-        const std::string espejo = EspejoFen(fen);
-        Cargar(espejo.c_str());
+        CargarMuestra(m, true);
         const int32_t w = Evaluar();
         // The records first: they tell which side and which field went wrong.
-        CompararLados(b, Negras, fen);
-        CompararLados(n, Blancas, fen);
-        ASSERT_EQ(v, w) << fen << " against " << espejo;
+        CompararLados(b, Negras, m.fen);
+        CompararLados(n, Blancas, m.fen);
+        ASSERT_EQ(v, w) << m.fen << " against " << EspejoFen(m.fen);
     }
 }
 

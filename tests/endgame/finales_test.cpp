@@ -1,0 +1,120 @@
+// Endgame knowledge: drawish material factors, the lone-king mate and the specialised endings,
+// each case checked on the position and on its colour mirror; drawn material in the engine.
+#include <array>
+
+#include "endgame/endgame.h"
+#include "eval/eval_test_util.h"
+#include "search/busqueda_test_util.h"
+
+using namespace eval_test;
+
+namespace {
+
+TEST(FinalesReconocidos, OneConfigurationPerFactorRowForBothColours) {
+    const struct {
+        const char *fen;
+        int32_t factor;
+    } casos[] = {
+        {"8/4b3/4k3/8/8/2NNK3/8/8 b - - 0 1", 0},    {"8/8/4k3/8/8/2BBK3/8/8 w - - 0 1", 100},
+        {"8/8/4k3/8/8/1B1BK3/8/8 w - - 0 1", 0},     {"8/3r4/4k3/8/8/2NRK3/8/8 w - - 0 1", 3},
+        {"8/3b4/4k3/8/8/2NPK3/8/8 w - - 0 1", 5},    {"8/3n4/4k3/8/8/2BPK3/8/8 w - - 0 1", 10},
+        {"8/2bb4/4k3/8/8/2NPK3/8/8 w - - 0 1", 12},  {"8/2bb4/4k3/8/8/2NNK3/8/8 w - - 0 1", 15},
+        {"8/2rr4/4k3/8/8/2NQK3/8/8 w - - 0 1", 25},  {"8/2pp4/4k3/8/8/2N1K3/8/8 w - - 0 1", -1},
+        {"8/3r4/4k3/8/8/2BPK3/8/8 w - - 0 1", -10},  {"8/3n4/4k3/8/8/2B1K3/8/8 w - - 0 1", 0},
+        {"8/8/4k3/8/8/2NNK3/3P4/8 w - - 0 1", 100},  {"8/3r4/4k3/8/8/2NNK3/8/8 w - - 0 1", 100},
+    };
+    for (const auto &c : casos) {
+        for (const std::string &fen : {std::string(c.fen), EspejoFen(c.fen)}) {
+            Escanear(fen.c_str());
+            const Tipo_Lado &b = Blancas, &n = Negras;
+            EXPECT_EQ(FinalesReconocidos(b.Num_Peones, b.Num_Caballos, b.Num_Alfiles,
+                                         b.Num_Torres, b.Num_Damas, n.Num_Peones, n.Num_Caballos,
+                                         n.Num_Alfiles, n.Num_Torres, n.Num_Damas),
+                      c.factor)
+                << fen;
+        }
+    }
+}
+
+TEST(FinalesReconocidos, TheDriverScalesByTheFactorAndANegativeOneTurnsTheSign) {
+    // {White rooks, knights, pawns, Black rooks, knights, score before, after}: rook and knight
+    // v rook at 3 percent (300, a multiple of 100, loses a point), two pawns v knight at -1.
+    for (const auto &c : {std::array{1, 1, 0, 1, 0, 300, 8}, std::array{0, 0, 2, 0, 1, 150, -1}}) {
+        LimpiarPuntuacion(1);
+        TableroGlobal.Fase = 0, TableroGlobal.Turno = 1;
+        Blancas.Num_Torres = c[0], Blancas.Num_Caballos = c[1], Blancas.Num_Peones = c[2];
+        Negras.Num_Torres = c[3], Negras.Num_Caballos = c[4];
+        Blancas.Puntos_Final = c[5] - 10 - 45 * (c[1] - c[4]);  // tempo and minor imbalance
+        EXPECT_EQ(CerrarEvaluacion(), c[6]);
+    }
+}
+
+// Worked values of the specialised endings for the side to move; 32001 = no knowledge.
+const struct {
+    const char *fen;
+    int32_t valor;
+} CASOS[] = {
+    {"7k/8/5K2/8/8/8/8/3Q4 w - - 0 1", 1200},      // KXK: 1000 + 100 + 100
+    {"7k/8/5K2/8/8/8/8/3Q4 b - - 0 1", -1200},
+    {"k7/8/2K5/8/8/8/8/3B1N2 w - - 0 1", 960},     // KBNK: 200 + 660 + 100
+    {"8/8/8/8/8/5k2/8/3bn2K b - - 0 1", 960},
+    {"7k/8/5K2/8/8/8/8/1q1Q4 b - - 0 1", 220},     // KQKQ, KRKR: White king 100 + 40 + 80
+    {"4r2k/8/5K2/8/8/8/8/3Q4 w - - 0 1", 740},     // KQKR: 100 + 500 + 100 + 40
+    {"7b/8/8/4k3/8/2K5/8/RN6 b - - 0 1", -620},    // KRNKB: 20 + 500 + 100
+    {"7k/8/5K2/8/8/8/8/2BBb3 w - - 0 1", -135},    // KBBKB: 100 - 335 + 100
+    {"7k/8/5K2/8/8/8/8/1RB4r w - - 0 1", 635},     // KRBKR: 100 + 335 + 100 + 100
+    {"7k/7n/5K2/8/8/8/8/2BB4 w - - 0 1", 540},     // KBBKN: 100 + 335 + 100 + 5
+    {"7k/1b6/b4K2/8/8/8/8/2BB4 w - - 0 1", 390},   // KBBKBB: 100 + 100 + 90 + 100
+    {"7k/8/5K2/8/8/8/R7/2b5 w - - 0 1", 300},      // KRKB, a dark corner: 100 + 200
+    {"7k/8/5K2/8/8/8/R7/3b4 w - - 0 1", 0},        // the light bishop's safe corner
+    {"4k3/3R3n/6K1/8/8/8/8/8 b - - 0 1", -250},    // KRKN: 70 + 100 + 80
+    {"7Q/8/8/8/4k3/p7/K7/8 w - - 0 1", 1060},      // queen v pawn, king in front
+    {"7K/7Q/8/8/8/8/p7/4k3 w - - 0 1", -900},      // the pawn wins the race
+    {"7K/8/8/8/8/8/1pk5/4R3 w - - 0 1", 0},        // rook v pawn next to its king
+    {"7K/8/8/8/2B5/8/p7/7k b - - 0 1", 335},       // the bishop cannot stop the pawn
+    {"7K/8/1N6/8/p7/8/8/7k b - - 0 1", 325},       // ... or cannot stop it
+    {"7K/8/8/1N6/p7/8/8/7k b - - 0 1", 0},         // a jump covers a3
+    {"k7/8/8/8/8/8/P7/K7 w - - 0 1", 0},           // rook pawn, king in the corner
+    {"2k5/8/8/8/8/8/P7/K7 w - - 0 1", 32001},
+    {"7k/8/8/7P/8/8/4B3/K7 w - - 0 1", 0},         // wrong bishop, king in the corner
+    {"7k/8/8/7P/8/8/3B4/K7 b - - 0 1", -475},      // right bishop: 435 + 40
+    {"7k/7P/8/8/8/8/3B4/K7 w - - 0 1", 530},       // attacked pawn: 435 + 5 + 90
+    {"1k6/P7/8/8/8/8/8/K1N5 b - - 0 1", 0},        // knight, pawn on the seventh
+    {"2k5/P7/8/8/8/8/8/K1N5 w - - 0 1", 325},
+    {"8/8/8/4k3/3p4/8/8/1n3B1K b - - 0 1", 220},   // guarded pawn: 60 + 100 + 60
+    {"8/8/8/8/3p4/8/8/kn3B1K b - - 0 1", 0},       // unguarded pawn
+};
+
+// The driver returns every special value unchanged. Random walks from each position then
+// reach others of the same endings, and every one evaluates as its mirror.
+TEST(FinalesDificiles, EveryEvaluatorScoresItsWorkedPositionsAlikeForBothColours) {
+    SinCache sin_cache;
+    for (const auto &c : CASOS) {
+        for (const std::string &fen : {std::string(c.fen), EspejoFen(c.fen)}) {
+            Escanear(fen.c_str());
+            EXPECT_EQ(EvaluarFinalesDificiles(), c.valor) << fen;
+            Cargar(fen.c_str());
+            EXPECT_EQ(c.valor == 32001 ? 32001 : Evaluar(), c.valor) << fen;
+        }
+        PaseosAleatorios({c.fen}, 8, 24, 2024, [](const char *, int ply) {
+            if (ply < 0) return;
+            std::string casillas;
+            for (int32_t p : TableroGlobal.Tablero) casillas += "?PNBRQK pnbrqk"[p];
+            const std::string fen = FenDeCasillas(casillas, TableroGlobal.Turno ? 'w' : 'b');
+            Cargar(EspejoFen(fen).c_str());
+            const int32_t v = Evaluar();
+            Cargar(fen.c_str());  // the walk goes on from here
+            ASSERT_EQ(Evaluar(), v) << fen;
+        });
+    }
+}
+
+TEST(FinalesDificiles, DrawnMaterialSearchesToZeroAtDepthTen) {
+    // Two knights against a bare king; the rook pawn with the defending king in its corner.
+    for (const char *fen : {"8/8/4k3/8/8/2NNK3/8/8 w - - 0 1", "1k6/8/8/8/P7/8/8/1K6 w - - 0 1"}) {
+        ASSERT_EQ(PrepararBusqueda(fen), 1);
+        EXPECT_EQ(BuscarHasta(10), 0) << fen;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// The engine set up once per fuzzing process and put back to its start-up settings before
+// every input; searches and perft are kept small so that every input runs in milliseconds.
+#pragma once
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "book/book.h"
+#include "search/search.h"
+#include "tablebase/tablebase.h"
+#include "uci/uci.h"
+
+namespace fuzz {
+
+// Write end of the pipe that stands in for standard input during a search.
+inline int entrada_busqueda = -1;
+
+// Start-up with replies to /dev/null, standard input on a pipe that stays open and a 1 MB
+// table. The book and the path test write into the working folder: run in a scratch one.
+inline void Iniciar() {
+    static bool hecho = false;
+    if (hecho) return;
+    hecho = true;
+    if (freopen("/dev/null", "w", stdout) == nullptr) abort();
+    int tubo[2];
+    if (pipe(tubo) != 0) abort();
+    dup2(tubo[0], 0);
+    close(tubo[0]);
+    entrada_busqueda = tubo[1];
+    fcntl(0, F_SETFL, fcntl(0, F_GETFL) | O_NONBLOCK);
+    IniciarMotor(1);
+    TT_Opciones.Megas_Tabla = 1;
+    CrearTransposicion(1);
+}
+
+// The settings of start-up and a new game, as a fresh process would have them.
+inline void Reiniciar() {
+    Iniciar();
+    Salir = 0;
+    if (tbprobe_Gaviota.Cargada == 1) Descargar_gtbgaviota_dll();
+    tbprobe_Gaviota.Cargada = 0;
+    tbprobe_Gaviota.Usar_Tablas = 0;
+    strcpy(tbprobe_Gaviota.Ruta, "empty");
+    tbprobe_Gaviota.Compresion = 4;
+    tbprobe_Gaviota.Cache_Tablas = 32;
+    LibroSql.Usar_Libro = 0;
+    LibroSql.Limite_Libro = 8;
+    TipoJuego.Mostrar_Pv = 1;
+    if (TT_Opciones.Megas_Tabla + TT_Opciones.Megas_Cache != 1) {
+        TT_Opciones.Megas_Tabla = 1;
+        TT_Opciones.Megas_Cache = 0;
+        CrearTransposicion(1);
+    }
+    UciNewGame();
+}
+
+// Drops whatever a search left unread on the stand-in input.
+inline void VaciarEntrada() {
+    char basura[256];
+    while (read(0, basura, sizeof(basura)) > 0) {
+    }
+    clearerr(stdin);
+}
+
+// Sizes the next "isready" would allocate, limited to a few megabytes.
+inline void LimitarMemoria() {
+    if (TT_Opciones.Megas_Tabla + TT_Opciones.Megas_Cache > 4) {
+        TT_Opciones.Megas_Tabla = 4;
+        TT_Opciones.Megas_Cache = 0;
+    }
+    if (tbprobe_Gaviota.Cache_Tablas > 8) tbprobe_Gaviota.Cache_Tablas = 8;
+}
+
+// perft deeper than 3 becomes perft 3; everything else of the line stays.
+inline void LimitarPerft(std::string &linea) {
+    char palabra[80];
+    const char *resto = LeerPalabra(linea.c_str(), palabra);
+    if (strcmp(palabra, "perft") != 0) return;
+    const char *fin = LeerPalabra(resto, palabra);
+    if (!Es_Numero(palabra)) return;
+    const int32_t n = ConvertirNumero(palabra);
+    if (n >= 0 && n <= 3) return;
+    linea = "perft 3" + std::string(fin);
+}
+
+// Runs one input line as the command loop would. A "go" finds "stop" waiting, so it ends
+// after its first time check; a command that ends the program starts a fresh one instead.
+inline void EjecutarComando(std::string linea) {
+    LimitarPerft(linea);
+    char palabra[80];
+    LeerPalabra(linea.c_str(), palabra);
+    if (strcmp(palabra, "go") == 0 && write(entrada_busqueda, "stop\n", 5) != 5) abort();
+    static char buffer[65536];
+    const size_t n = linea.size() < sizeof(buffer) ? linea.size() : sizeof(buffer) - 1;
+    memcpy(buffer, linea.data(), n);
+    buffer[n] = '\0';
+    const int32_t salir = EjecutarLinea(buffer);
+    VaciarEntrada();
+    LimitarMemoria();
+    if (salir) Reiniciar();
+}
+
+}  // namespace fuzz
