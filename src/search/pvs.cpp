@@ -300,7 +300,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
             DeshacerMovimiento();
             continue;
         }
-        PrecargarTablas();
+        if (i == 0) PrecargarTablas();
 
         const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
         const bool quieta = !captura && Corona(m) == NINGUNA;

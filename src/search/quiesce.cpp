@@ -111,7 +111,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
             continue;
         }
 
-        PrecargarTablas();
+        if (i == 0) PrecargarTablas();
         const int32_t jaque = rival_atacado ? LadoEnJaque() : DaJaque(m, paso);
         const int32_t v = -AlphaBeta_Qs(-beta, -alpha_q, jaque, ventana_nula, 0);
         DeshacerMovimiento();
