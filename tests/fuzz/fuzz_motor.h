@@ -37,8 +37,12 @@ inline void Iniciar() {
     CrearTransposicion(1);
 }
 
+// perft lines an input may run at full depth (at most 2); later ones count to depth 1, so a
+// long input of perft lines on a position of 200 moves still ends in a fraction of a second.
+inline int32_t perft_restantes = 0;
+
 // The settings of start-up and a new game, as a fresh process would have them.
-inline void Reiniciar() {
+inline void Restablecer() {
     Iniciar();
     Salir = 0;
     if (tbprobe_Gaviota.Cargada == 1) Descargar_gtbgaviota_dll();
@@ -58,6 +62,12 @@ inline void Reiniciar() {
     UciNewGame();
 }
 
+// A fresh process for the next input.
+inline void Reiniciar() {
+    Restablecer();
+    perft_restantes = 8;
+}
+
 // Drops whatever a search left unread on the stand-in input.
 inline void VaciarEntrada() {
     char basura[256];
@@ -75,33 +85,43 @@ inline void LimitarMemoria() {
     if (tbprobe_Gaviota.Cache_Tablas > 8) tbprobe_Gaviota.Cache_Tablas = 8;
 }
 
-// perft deeper than 3 becomes perft 3; everything else of the line stays.
+// perft deeper than the input's budget allows is cut to it; everything else of the line stays.
+// The line is read as the engine reads it: line end already removed, depth in 32 bits.
 inline void LimitarPerft(std::string &linea) {
     char palabra[80];
     const char *resto = LeerPalabra(linea.c_str(), palabra);
     if (strcmp(palabra, "perft") != 0) return;
-    const char *fin = LeerPalabra(resto, palabra);
-    if (!Es_Numero(palabra)) return;
-    const int32_t n = ConvertirNumero(palabra);
-    if (n >= 0 && n <= 3) return;
-    linea = "perft 3" + std::string(fin);
+    while (*resto == ' ') resto++;
+    const char *fin = resto;
+    while (*fin != ' ' && *fin != '\0') fin++;
+    const std::string numero(resto, fin);
+    if (numero.size() >= sizeof(palabra) || !Es_Numero(numero.c_str())) return;
+    const int32_t tope = perft_restantes > 0 ? 2 : 1;
+    if (perft_restantes > 0) perft_restantes--;
+    if (ConvertirNumero32(numero.c_str()) <= tope) return;
+    linea = "perft " + std::to_string(tope) + std::string(fin);
 }
 
 // Runs one input line as the command loop would. A "go" finds "stop" waiting, so it ends
 // after its first time check; a command that ends the program starts a fresh one instead.
-inline void EjecutarComando(std::string linea) {
+inline void EjecutarComando(const std::string &entrada) {
+    static char buffer[65536];
+    size_t n = entrada.size() < sizeof(buffer) ? entrada.size() : sizeof(buffer) - 1;
+    memcpy(buffer, entrada.data(), n);
+    buffer[n] = '\0';
+    QuitarFinDeLinea(buffer);
+    std::string linea(buffer);
     LimitarPerft(linea);
     char palabra[80];
     LeerPalabra(linea.c_str(), palabra);
     if (strcmp(palabra, "go") == 0 && write(entrada_busqueda, "stop\n", 5) != 5) abort();
-    static char buffer[65536];
-    const size_t n = linea.size() < sizeof(buffer) ? linea.size() : sizeof(buffer) - 1;
+    n = linea.size() < sizeof(buffer) ? linea.size() : sizeof(buffer) - 1;
     memcpy(buffer, linea.data(), n);
     buffer[n] = '\0';
     const int32_t salir = EjecutarLinea(buffer);
     VaciarEntrada();
     LimitarMemoria();
-    if (salir) Reiniciar();
+    if (salir) Restablecer();
 }
 
 }  // namespace fuzz
