@@ -65,15 +65,6 @@ TEST_F(ComandoPerftSalida, ProfundidadInvalidaNoImprimeNadaYCuentanLosBitsBajos)
     EXPECT_NE(Ejecutar(" 4294967297 extra").find("Nodos: 20\n"), std::string::npos);
 }
 
-// With Detener set nothing is counted but the report still comes out; depth 40 runs as 32.
-TEST_F(ComandoPerftSalida, DetenerDejaLaCuentaVaciaYLaProfundidadSeLimita) {
-    TipoJuego.Detener = 1;
-    EXPECT_EQ(SinTiempos(Ejecutar(" 40")),
-              "32bit. Valores maximos: 4294967295\nNodos: 0\nCapturas: 0\nCaptura Ep: 0\n"
-              "Coronacion: 0\nEnroques: 0\nTiempo\nNps\nDivide\n------------------------------\n");
-    EXPECT_EQ(TipoJuego.Profundidad_Maxima, 32);
-}
-
 // A mating root move has no leaf at depth 2 and is not listed; promotions carry their letter.
 TEST_F(ComandoPerftSalida, DivideOmiteElMateYEscribeLaCoronacion) {
     ASSERT_EQ(CargarPosicionPrueba("rnbqkbnr/pppp1ppp/8/4p3/6P1/5P2/PPPPP2P/RNBQKBNR b KQkq - 0 2"),

