@@ -1,6 +1,4 @@
 // Pawn structure terms on small hand-built positions; expected sums worked out term by term.
-#include <string>
-
 #include "eval/eval_test_util.h"
 
 using namespace eval_test;
@@ -33,29 +31,6 @@ TEST(EstructuraPeones, HandBuiltStructuresScoreTermByTerm) {
          {"k7/5p2/3p4/3PP3/8/8/8/K6r w - - 0 1", {51 + 35 - 16, 34 + 1 - 33, -20, -44}},
          {"k7/2p5/3p4/3PP3/8/8/8/K6r w - - 0 1", {51 + 35 - 16, 34 + 1 - 33, -6, -11}},
          {"k7/3p4/3p4/3PP3/8/8/8/K6r w - - 0 1", {51 + 35 - 16, 34 + 1 - 33, -22, -70}}});
-}
-
-TEST(EstructuraPeones, PassedBonusFollowsTheTruncatingArithmeticForEveryKingSquare) {
-    // A b-pawn, a Black knight against the race; only the Black king moves, so apart from the
-    // passed bonus every term stays the same.
-    for (int32_t r = 1; r <= 6; r++) {
-        const int32_t s = (7 - r) * 8 + 1;
-        Puntos resto{};
-        bool primero = true;
-        for (int32_t k = 0; k < 64; k++) {
-            if (k == s || k == 63 || k == 7 || DistanciaRey(k, 63) <= 1) continue;
-            std::string casillas(64, ' ');
-            casillas[s] = 'P', casillas[k] = 'k', casillas[63] = 'K', casillas[7] = 'n';
-            const std::string fen = FenDeCasillas(casillas, 'w');
-            Puntos p = Delta(fen.c_str(), {EvaluarPeonesB, EvaluarPeonesN});
-            const int32_t pct = k == s - 8 ? 80 : 100, e = BONUS_PASSED[1][r];
-            const int32_t t = EscalarExtendido(TROPISMO_DISTANCIA[s][k] * e, 1.0f / 30.0f);
-            p.op_b -= Porcentaje(BONUS_PASSED[0][r], pct);
-            p.eg_b -= Porcentaje(e - t, pct);
-            if (primero) resto = p, primero = false;
-            EXPECT_EQ(p, resto) << fen;
-        }
-    }
 }
 
 }  // namespace
