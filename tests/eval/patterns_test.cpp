@@ -26,19 +26,18 @@ TEST(PatronesPosicionales, PawnIslandsCostThreePerIslandDifference) {
 TEST(PatronesPosicionales, KnightOutpostsAndTrapsInTheCorners) {
     ComprobarTerminos(
         {PatronesCaballoB, PatronesCaballoN},
-        {// e5 hole (e6, d5, f5), one defender: 9 x 2.5; two: 9 x 3.0.
+        {// e5 hole, one defender 9 x 2.5, two 9 x 3.0; elsewhere 9 x 1.0, none or attacked 0.
          {"4k3/8/4p3/3pNp2/3P4/8/8/4K3 w - - 0 1", {22, 22, 0, 0}},
          {"4k3/8/4p3/3pNp2/3P1P2/8/8/4K3 w - - 0 1", {27, 27, 0, 0}},
-         // Ordinary square: one defender 9 x 1.0, none 0; an attacking c6 pawn: nothing.
          {"4k3/8/8/4N3/3P4/8/8/4K3 w - - 0 1", {9, 9, 0, 0}},
          {"4k3/8/8/4N3/8/8/8/4K3 w - - 0 1", {0, 0, 0, 0}},
          {"4k3/8/2p5/3N4/2P5/8/8/4K3 w - - 0 1", {0, 0, 0, 0}},
-         // One pawn beside needs the other file empty: 9 x 1.5, else ordinary.
+         // One pawn beside with the other file empty: 9 x 1.5; behind an own pawn +5.
          {"4k3/8/4p3/4Np2/8/8/8/4K3 w - - 0 1", {13, 13, 0, 0}},
          {"4k3/3p4/4p3/4Np2/8/8/8/4K3 w - - 0 1", {0, 0, 0, 0}},
          {"4k3/8/4p3/3pN3/8/8/8/4K3 w - - 0 1", {13, 13, 0, 0}},
          {"4k3/5p2/4p3/3pN3/8/8/8/4K3 w - - 0 1", {0, 0, 0, 0}},
-         {"4k3/8/8/8/3P4/3N4/8/4K3 w - - 0 1", {5, 5, 0, 0}},  // behind an own pawn
+         {"4k3/8/8/8/3P4/3N4/8/4K3 w - - 0 1", {5, 5, 0, 0}},
          {"4k3/8/8/3p4/3PnP2/4P3/8/4K3 b - - 0 1", {0, 0, 22, 22}},
          // a8: a7, c7 defended twice, or c7 once; h7: g7 with h6 and f6.
          {"Nb1qk3/p1p5/8/8/8/8/8/4K3 w - - 0 1", {-200, -200, 0, 0}},
@@ -48,8 +47,8 @@ TEST(PatronesPosicionales, KnightOutpostsAndTrapsInTheCorners) {
 }
 
 TEST(PatronesPosicionales, BishopPawnColourAndFianchettoPerBishop) {
-    // b2 with c3: -3 x (1 - 4) + (4 - 0) = 13, blocked -10 / -20; a second bishop on e2
-    // (12 + 4) tests b2 again; g2 with g3 h2 +4, enemy e4 backed by d5 -20, colour 12 + 2.
+    // b2 with c3 13, blocked -10 / -20; e2 (12 + 4) tests b2 again; fianchetto g2 +4, enemy
+    // e4 backed by d5 -20, colour 12 + 2.
     ComprobarTerminos({PatronesAlfilB, PatronesAlfilN},
                       {{"4k3/8/8/8/8/2P5/1B6/4K3 w - - 0 1", {3, -7, 0, 0}},
                        {"4k3/8/8/8/8/2P5/1B2B3/4K3 w - - 0 1", {9, -11, 0, 0}},

@@ -8,8 +8,7 @@ namespace {
 TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
     ComprobarTerminos(
         {EvaluarTorreB, EvaluarTorreN},
-        {// Square 4 on e1 / 0; e5 defended by d6: +5, undefended +7, also found through an own
-         // knight first on the file; an own pawn on the file: no file bonus.
+        {// e1 4 / 0; e5 defended +5, loose +7, seen through an own knight; own pawn: none.
          {"4k3/8/3p4/4p3/8/8/8/4R1K1 w - - 0 1", {9, 5, 0, 0}},
          {"4k3/8/2p5/4p3/8/8/8/4R1K1 w - - 0 1", {11, 7, 0, 0}},
          {"4k3/8/3p4/4p3/4N3/8/8/4R1K1 w - - 0 1", {9, 5, 0, 0}},
@@ -17,11 +16,11 @@ TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
          // An enemy queen up the open file: +5 and +14.
          {"4k3/8/8/4q3/8/8/8/4R1K1 w - - 0 1", {23, 19, 0, 0}},
          {"4k3/8/8/8/8/8/8/q3R1K1 w - - 0 1", {18, 14, 0, 0}},
-         // a7 and b7 (-4, -2), open files 14 each, seventh 16 / 32 each and 8 / 16 once.
+         // a7 b7 -4 -2, open files 14 each, seventh 16 / 32 each and 8 / 16 once.
          {"6k1/RR6/8/8/8/8/8/6K1 w - - 0 1", {-6 + 28 + 32 + 8, 28 + 64 + 16, 0, 0}},
          {"8/RR4k1/8/8/8/8/8/6K1 w - - 0 1", {-6 + 28, 28, 0, 0}},
          {"8/RR5p/6k1/8/8/8/8/6K1 w - - 0 1", {-6 + 28 + 32 + 8, 28 + 64 + 16, 0, 0}},
-         // h2 behind h3 and g2: -4, +7 against the undefended h3, trapped -180; a bishop -100.
+         // h2 behind h3 g2: -4, +7 for the loose h3, trapped -180, by a bishop -100.
          {"6k1/8/8/8/8/7p/6pR/6K1 w - - 0 1", {-177, -173, 0, 0}},
          {"6k1/8/8/8/8/7p/6bR/6K1 w - - 0 1", {-97, -93, 0, 0}},
          {"6k1/8/8/8/8/p7/Rp6/6K1 w - - 0 1", {-177, -173, 0, 0}},
