@@ -11,10 +11,7 @@ using namespace eval_test;
 namespace {
 
 TEST(FinalesReconocidos, OneConfigurationPerFactorRowForBothColours) {
-    const struct {
-        const char *fen;
-        int32_t factor;
-    } casos[] = {
+    const struct { const char *fen; int32_t factor; } casos[] = {
         {"8/4b3/4k3/8/8/2NNK3/8/8 b - - 0 1", 0},    {"8/8/4k3/8/8/2BBK3/8/8 w - - 0 1", 100},
         {"8/8/4k3/8/8/1B1BK3/8/8 w - - 0 1", 0},     {"8/3r4/4k3/8/8/2NRK3/8/8 w - - 0 1", 3},
         {"8/3b4/4k3/8/8/2NPK3/8/8 w - - 0 1", 5},    {"8/3n4/4k3/8/8/2BPK3/8/8 w - - 0 1", 10},
@@ -27,11 +24,9 @@ TEST(FinalesReconocidos, OneConfigurationPerFactorRowForBothColours) {
         for (const std::string &fen : {std::string(c.fen), EspejoFen(c.fen)}) {
             Escanear(fen.c_str());
             const Tipo_Lado &b = Blancas, &n = Negras;
-            EXPECT_EQ(FinalesReconocidos(b.Num_Peones, b.Num_Caballos, b.Num_Alfiles,
-                                         b.Num_Torres, b.Num_Damas, n.Num_Peones, n.Num_Caballos,
-                                         n.Num_Alfiles, n.Num_Torres, n.Num_Damas),
-                      c.factor)
-                << fen;
+            EXPECT_EQ(FinalesReconocidos(b.Num_Peones, b.Num_Caballos, b.Num_Alfiles, b.Num_Torres,
+                                         b.Num_Damas, n.Num_Peones, n.Num_Caballos, n.Num_Alfiles,
+                                         n.Num_Torres, n.Num_Damas), c.factor) << fen;
         }
     }
 }
@@ -50,10 +45,7 @@ TEST(FinalesReconocidos, TheDriverScalesByTheFactorAndANegativeOneTurnsTheSign) 
 }
 
 // Worked values of the specialised endings for the side to move; 32001 = no knowledge.
-const struct {
-    const char *fen;
-    int32_t valor;
-} CASOS[] = {
+const struct { const char *fen; int32_t valor; } CASOS[] = {
     {"7k/8/5K2/8/8/8/8/3Q4 w - - 0 1", 1200},      // KXK: 1000 + 100 + 100
     {"7k/8/5K2/8/8/8/8/3Q4 b - - 0 1", -1200},
     {"k7/8/2K5/8/8/8/8/3B1N2 w - - 0 1", 960},     // KBNK: 200 + 660 + 100
@@ -85,10 +77,10 @@ const struct {
     {"8/8/8/8/3p4/8/8/kn3B1K b - - 0 1", 0},       // unguarded pawn
 };
 
-// The driver returns every special value unchanged. Random walks from each position then
-// reach others of the same endings, and every one evaluates as its mirror.
+// The driver returns every special value unchanged; random walks from each position reach
+// others of the same endings, each evaluating as its mirror.
 TEST(FinalesDificiles, EveryEvaluatorScoresItsWorkedPositionsAlikeForBothColours) {
-    SinCache sin_cache;
+    CacheDePrueba sin_cache(0);
     for (const auto &c : CASOS) {
         for (const std::string &fen : {std::string(c.fen), EspejoFen(c.fen)}) {
             Escanear(fen.c_str());

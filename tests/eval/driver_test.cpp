@@ -1,4 +1,5 @@
 // The evaluation driver: material, phase, cache, endgame gate, the closing steps and the reset.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -10,48 +11,51 @@ namespace {
 
 class EvaluacionDriver : public ::testing::Test {
   protected:
-    SinCache sin_cache;
+    CacheDePrueba sin_cache{0};
     void SetUp() override { Cargar(FEN_INICIAL); }
-
-    // Side records as the terms would leave them: only what a test sets is nonzero.
-    static void Vacios(int32_t fase, int32_t turno) {
-        LimpiarPuntuacion(1);
-        TableroGlobal.Fase = fase;
-        TableroGlobal.Turno = turno;
-    }
 };
 
-TEST_F(EvaluacionDriver, PercentScalingLosesOnePointOnExactMultiplesOfHundred) {
-    const int32_t casos[][3] = {{3000, 1, 29},   {-3000, 1, -29}, {30, 100, 29},  {-30, 100, -29},
-                                {31, 100, 30},   {100, 20, 19},   {150, -1, -1},  {0, 104, 0}};
-    for (const auto &c : casos) EXPECT_EQ(Porcentaje(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
+// Side records as the terms would leave them: only what a test sets is nonzero.
+void Vacios(int32_t fase, int32_t turno) {
+    LimpiarPuntuacion(1);
+    TableroGlobal.Fase = fase, TableroGlobal.Turno = turno;
 }
 
-// Percentages and the phase blend agree with the extended-precision product everywhere: around
-// every multiple of the divisors, on both signs and up to the 32-bit limits.
+// Exact multiples of 100 lose a point; otherwise percentages and the phase blend equal the
+// extended-precision product, around multiples of the divisors, both signs, 32-bit limits.
 TEST_F(EvaluacionDriver, PercentAndBlendEqualTheExtendedPrecisionProduct) {
-    std::vector<int32_t> valores = {INT32_MAX, INT32_MIN + 1, 2147483600, -2147483600};
-    for (int32_t x = -30000; x <= 30000; x++) valores.push_back(x);
-    for (int64_t x = 100; x < INT32_MAX; x = x * 3 + 1) {
-        for (int32_t d : {-1, 0, 1}) {
-            valores.push_back(static_cast<int32_t>(x + d));
-            valores.push_back(static_cast<int32_t>(-x - d));
-        }
-    }
-    for (int32_t x : valores) {
+    const int32_t casos[][3] = {{3000, 1, 29},  {30, 100, 29}, {-30, 100, -29},
+                                {31, 100, 30},  {100, 20, 19}, {150, -1, -1}};
+    for (const auto &c : casos) EXPECT_EQ(Porcentaje(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
+    std::vector<int64_t> valores = {INT32_MAX, INT32_MIN + 1, 2147483600, -2147483600};
+    for (int64_t x = -30000; x <= 30000; x++) valores.push_back(x);
+    for (int64_t x = 100; x < INT32_MAX; x = x * 3 + 1)
+        valores.insert(valores.end(), {x - 1, x, x + 1, -x + 1, -x, -x - 1});
+    for (int64_t x : valores) {
         ASSERT_EQ(Porcentaje(x, 1), EscalarExtendido(x, 0.01f)) << x;
-        if (x > -20000000 && x < 20000000) {
+        if (std::abs(x) < 20000000) {
             ASSERT_EQ(Porcentaje(x, 104), EscalarExtendido(x * 104, 0.01f)) << x;
         }
     }
-    // The blend at phase 0: the endgame difference times 24, scaled by 1/24.
     for (int32_t eg : {0, 1, -1, 23, -23, 24, -24, 4159, -4159, 30000, -30000, 80000, -80000}) {
         Vacios(0, 1);
         Blancas.Puntos_Final = eg - 10;  // the tempo brings it back to eg
         const int32_t esperado = EscalarExtendido(24 * eg, 1.0f / 24.0f);
-        const int32_t acotado = esperado > UMBRAL_MATE ? UMBRAL_MATE
-                                : esperado < -UMBRAL_MATE ? -UMBRAL_MATE : esperado;
-        EXPECT_EQ(CerrarEvaluacion(), acotado) << eg;
+        EXPECT_EQ(CerrarEvaluacion(), std::clamp(esperado, -UMBRAL_MATE, UMBRAL_MATE)) << eg;
+    }
+}
+
+TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24ExactlyAndClampsBelowMate) {
+    // {phase, White to move, White's opening and endgame, score for White}: Black's tempo
+    // in; 20 + 10 of tempo; 12 x 6 + 12 x 10 = 8 x 24; 115 / 24 and -(5 x 23 + 10) / 24
+    // truncate toward zero; the clamp below mate.
+    struct { int32_t fase, turno, op_b, eg_b, esperado; } casos[] = {
+        {24, 0, 35, 0, 30}, {0, 1, 0, 20, 30}, {12, 1, 1, 0, 8}, {23, 1, 0, -10, 4},
+        {23, 0, 0, 0, -5},  {24, 1, 40000, 0, 31936}, {24, 0, 40000, 0, 31936}};
+    for (const auto &c : casos) {
+        Vacios(c.fase, c.turno);
+        Blancas.Puntos_Apertura = c.op_b, Blancas.Puntos_Final = c.eg_b;
+        EXPECT_EQ(CerrarEvaluacion(), c.turno ? c.esperado : -c.esperado) << c.fase << c.op_b;
     }
 }
 
@@ -61,30 +65,20 @@ TEST_F(EvaluacionDriver, CacheHitsReturnAfterMaterialWithTheMoversSignAndStoresA
     c.Entrada().Puntuacion = 77;
     EXPECT_EQ(Evaluar(), 77);
     EXPECT_EQ(TableroGlobal.Fase, 24);
-    // 4120 of material, -11 of adjustments, +50/+60 for the bishop pair.
-    for (const Tipo_Lado *l : {&Blancas, &Negras}) {
-        EXPECT_EQ(l->Puntos_Apertura, 4159);
-        EXPECT_EQ(l->Puntos_Final, 4169);
-    }
+    EXPECT_EQ(Actuales(), (Puntos{4159, 4169, 4159, 4169}));  // adjustments and bishop pair
     EXPECT_EQ(Blancas.Lista_Caballos[0], -1);  // the probe comes before the board scan
     TableroGlobal.Turno = 0;
     EXPECT_EQ(Evaluar(), -77);
-    // A full evaluation is stored from White's point of view.
     Cargar("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 2 2");
     const int32_t v = Evaluar();
     EXPECT_EQ(c.Entrada().Clave, TableroGlobal.Clave);
     EXPECT_EQ(c.Entrada().Puntuacion, -v);
-}
-
-TEST_F(EvaluacionDriver, MaterialAdjustmentsFollowPawnsAndEnemyMinors) {
-    CacheDePrueba c(64);
+    // Knights 2 x -6, rooks -2 x -3, two knights -10, two rooks -5; Black's queen -5 a knight.
     Cargar("3qk3/pp6/8/8/8/8/PPP5/RN2K1NR w - - 0 1");
     c.Entrada().Clave = TableroGlobal.Clave;
     Evaluar();
-    // 1950; knights 2 x -6, rooks -2 x -3, two knights -10, two rooks -5.
-    EXPECT_EQ(Blancas.Puntos_Apertura, 1950 - 12 + 6 - 10 - 5);
-    // 1200; the queen costs 5 for each enemy knight.
-    EXPECT_EQ(Negras.Puntos_Final, 1200 - 10);
+    EXPECT_EQ(Actuales().op_b, 1950 - 12 + 6 - 10 - 5);
+    EXPECT_EQ(Actuales().eg_n, 1200 - 10);
     EXPECT_EQ(TableroGlobal.Fase, 2 + 4 + 4);
     Cargar("qqqqk3/8/8/8/8/8/8/QQQQK3 w - - 0 1");
     c.Entrada().Clave = TableroGlobal.Clave;
@@ -105,48 +99,21 @@ TEST_F(EvaluacionDriver, EndgameGateDrawsBareMinorsWithoutTouchingTheCache) {
     EXPECT_LT(Evaluar(), -300);
 }
 
-TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24Exactly) {
-    struct {
-        int32_t fase, turno, op_b, eg_b, esperado;
-    } casos[] = {
-        {24, 0, 35, 0, 30},   // +30 for White once Black's tempo is in
-        {0, 1, 0, 20, 30},    // 20 + 10 of tempo
-        {12, 1, 1, 0, 8},     // 12 x 6 + 12 x 10 = 192 = 8 x 24
-        {23, 1, 0, -10, 4},   // 115 / 24 truncates to 4
-        {23, 0, 0, 0, -5},    // -(5 x 23 + 10) / 24 truncates toward zero
-    };
-    for (const auto &c : casos) {
-        Vacios(c.fase, c.turno);
-        Blancas.Puntos_Apertura = c.op_b;
-        Blancas.Puntos_Final = c.eg_b;
-        EXPECT_EQ(CerrarEvaluacion(), c.turno ? c.esperado : -c.esperado) << c.fase << c.op_b;
-    }
-}
-
-TEST_F(EvaluacionDriver, MobilityWeightsPerSideAndTropismAtTwentyPercent) {
+TEST_F(EvaluacionDriver, WeightsMobilityTropismKingAttackAndImbalance) {
     AJUSTE_MOB[1] = 104;
     Vacios(24, 1);
-    Blancas.Movilidad_Apertura = 50;  // 5200 scales to 51
-    Negras.Movilidad_Apertura = 50;   // 49
-    Blancas.Tropismo_Apertura = 100;  // 19
-    Negras.Tropismo_Final = 100;      // endgame only, invisible at phase 24
+    // Mobility 50 each, 51 and 49; tropism 100 at 20 percent 19, Black's endgame-only one
+    // invisible at phase 24.
+    Blancas.Movilidad_Apertura = Negras.Movilidad_Apertura = 50;
+    Blancas.Tropismo_Apertura = Negras.Tropismo_Final = 100;
     EXPECT_EQ(CerrarEvaluacion(), 51 + 19 + 5 - 49);
     EXPECT_EQ(Blancas.Puntos_Apertura, 51 + 19 + 5);
-}
-
-TEST_F(EvaluacionDriver, KingAttackNeedsTwoAttackersAndAQueenAndStopsAt399) {
-    struct {
-        int32_t atacantes, damas, ataque, esperado, queda;
-    } casos[] = {
-        {1, 1, 200, 0, 200},   // one attacker
-        {2, 1, 200, 395, 200},  // KING_ATTACK_MULTI[200] = 396, scaled at 100 percent
-        {5, 0, 300, 0, 0},     // no queen: nothing, and the units are wiped
-        {3, 1, 1000, 499, 399},
-    };
+    // King attack: two attackers and a queen, at most 399 units.
+    struct { int32_t atacantes, damas, ataque, esperado, queda; } casos[] = {
+        {1, 1, 200, 0, 200}, {2, 1, 200, 395, 200}, {5, 0, 300, 0, 0}, {3, 1, 1000, 499, 399}};
     for (const auto &c : casos) {
         Vacios(24, 1);
-        Blancas.Atacantes_Rey = c.atacantes;
-        Blancas.Ataque_Rey = c.ataque;
+        Blancas.Atacantes_Rey = c.atacantes, Blancas.Ataque_Rey = c.ataque;
         Blancas.Num_Damas = Negras.Num_Damas = c.damas;
         EXPECT_EQ(CerrarEvaluacion(), 5 + c.esperado) << c.atacantes << " " << c.ataque;
         EXPECT_EQ(Blancas.Ataque_Rey, c.queda);
@@ -154,68 +121,45 @@ TEST_F(EvaluacionDriver, KingAttackNeedsTwoAttackersAndAQueenAndStopsAt399) {
     // 500 at 104 percent is 519; Black's lone queen brings the imbalance -60.
     AJUSTE_ATT[0] = 104;
     Vacios(0, 1);
-    Negras.Num_Damas = 1;
-    Negras.Atacantes_Rey = 3;
-    Negras.Ataque_Rey = 1000;
+    Negras.Num_Damas = 1, Negras.Atacantes_Rey = 3, Negras.Ataque_Rey = 1000;
     EXPECT_EQ(CerrarEvaluacion(), 10 - 519 - 60);
-}
-
-TEST_F(EvaluacionDriver, ImbalanceComparesMajorAndMinorDifferences) {
-    struct {
-        int32_t bt, bd, bc, ba, nt, nd, nc, na, esperado;
-    } casos[] = {
-        {2, 1, 2, 2, 2, 1, 2, 2, 0},    // equal material
-        {1, 0, 0, 0, 0, 0, 1, 0, 0},    // rook against knight: [5][3]
-        {0, 1, 0, 0, 2, 0, 0, 0, 0},    // queen against two rooks
-        {0, 0, 2, 0, 1, 0, 0, 0, 60},   // two minors against a rook: [3][6]
-        {1, 0, 0, 0, 0, 0, 1, 1, -60},  // the same for Black: [5][2]
-        {0, 0, 5, 0, 0, 0, 0, 0, 45},   // a minor difference beyond +4 stays at column 8
-        {0, 0, 0, 0, 5, 0, 0, 0, -60},  // a major difference below -3 goes to row 0
-    };
-    for (const auto &c : casos) {
+    // Imbalance by the major and minor differences, clipped to the table's edges.
+    const int32_t piezas[][9] = {  // rooks, queens, knights, bishops of each; the imbalance
+        {2, 1, 2, 2, 2, 1, 2, 2, 0}, {1, 0, 0, 0, 0, 0, 1, 0, 0},  {0, 1, 0, 0, 2, 0, 0, 0, 0},
+        {0, 0, 2, 0, 1, 0, 0, 0, 60}, {1, 0, 0, 0, 0, 0, 1, 1, -60}, {0, 0, 5, 0, 0, 0, 0, 0, 45},
+        {0, 0, 0, 0, 5, 0, 0, 0, -60}};
+    for (const auto &c : piezas) {
         Vacios(24, 1);
-        Blancas.Num_Torres = c.bt, Blancas.Num_Damas = c.bd;
-        Blancas.Num_Caballos = c.bc, Blancas.Num_Alfiles = c.ba;
-        Negras.Num_Torres = c.nt, Negras.Num_Damas = c.nd;
-        Negras.Num_Caballos = c.nc, Negras.Num_Alfiles = c.na;
-        EXPECT_EQ(CerrarEvaluacion() - 5, c.esperado)
-            << c.bt << c.bd << c.bc << c.ba << " v " << c.nt << c.nd << c.nc << c.na;
-    }
-}
-
-TEST_F(EvaluacionDriver, ScoresAreClampedBelowMate) {
-    for (int32_t turno : {0, 1}) {
-        Vacios(24, turno);
-        Blancas.Puntos_Apertura = 40000;
-        EXPECT_EQ(CerrarEvaluacion(), turno ? 31936 : -31936);
-    }
-}
-
-TEST_F(EvaluacionDriver, ResetClearsWorkFieldsAndCountsOnlyOnRequest) {
-    for (int32_t material : {0, 1}) {
-        std::memset(&Blancas, 0x55, sizeof(Blancas));
-        std::memset(&Negras, 0x55, sizeof(Negras));
-        LimpiarPuntuacion(material);
-        for (const Tipo_Lado *l : {&Blancas, &Negras}) {
-            for (int32_t v : l->Peones_Columna) EXPECT_EQ(v, 0);
-            // Lista_Peones through Lista_Damas lie together.
-            for (const int32_t *p = &l->Lista_Peones[0][0]; p <= &l->Lista_Damas[7]; p++)
-                EXPECT_EQ(*p, -1);
-            for (int32_t v : l->Defensa_Casilla) EXPECT_EQ(v, -1);
-            for (int32_t v : {l->Num_Amenazas_Peon, l->Num_Objetivos_Caballo,
-                              l->Num_Objetivos_Alfil, l->Num_Objetivos_Torre,
-                              l->Num_Objetivos_Dama, l->Num_Objetivos_Rey, l->Puntos_Apertura,
-                              l->Puntos_Final, l->Movilidad_Apertura, l->Movilidad_Final,
-                              l->Tropismo_Apertura, l->Tropismo_Final, l->Peones_Flanco_Dama,
-                              l->Peones_Flanco_Rey, l->Peones_Claras, l->Peones_Oscuras,
-                              l->Peones_Segunda, l->Ataque_Rey, l->Atacantes_Rey})
-                EXPECT_EQ(v, 0);
-            // List contents stay; the five counts only with the flag.
-            EXPECT_EQ(l->Objetivos_Dama[223], 0x55555555);
-            for (int32_t v : {l->Num_Peones, l->Num_Caballos, l->Num_Alfiles, l->Num_Torres,
-                              l->Num_Damas})
-                EXPECT_EQ(v, material ? 0 : 0x55555555);
+        for (int lado = 0; lado < 2; lado++) {
+            Tipo_Lado &l = lado ? Negras : Blancas;
+            const int32_t *n = c + 4 * lado;
+            l.Num_Torres = n[0], l.Num_Damas = n[1], l.Num_Caballos = n[2], l.Num_Alfiles = n[3];
         }
+        EXPECT_EQ(CerrarEvaluacion() - 5, c[8]) << c[0] << c[1] << c[2] << c[3] << " v " << c[4]
+                                                 << c[5] << c[6] << c[7];
+    }
+}
+
+// Garbage in every work field evaluates as a clean load: the evaluation resets them all but
+// the piece counts, which only the set-up reset clears.
+TEST_F(EvaluacionDriver, ResetClearsWorkFieldsAndCountsOnlyOnRequest) {
+    for (const char *fen : {FEN_KIWIPETE, "3q1rk1/5ppp/8/8/8/8/5PPP/3Q1RK1 w - - 0 1",
+                            "8/8/P3k3/7p/8/3K4/8/8 w - - 0 1"}) {
+        Cargar(fen);
+        const int32_t v = Evaluar();
+        const Puntos p = Actuales();
+        for (Tipo_Lado *l : {&Blancas, &Negras}) {
+            const Tipo_Lado c = *l;
+            std::memset(l, 0x55, sizeof *l);
+            l->Num_Peones = c.Num_Peones, l->Num_Caballos = c.Num_Caballos;
+            l->Num_Alfiles = c.Num_Alfiles, l->Num_Torres = c.Num_Torres, l->Num_Damas = c.Num_Damas;
+        }
+        EXPECT_EQ(Evaluar(), v) << fen;
+        EXPECT_EQ(Actuales(), p) << fen;
+        LimpiarPuntuacion(1);
+        for (const Tipo_Lado *l : {&Blancas, &Negras})
+            EXPECT_EQ(std::vector({l->Num_Peones, l->Num_Caballos, l->Num_Alfiles, l->Num_Torres,
+                                   l->Num_Damas}), std::vector(5, 0)) << fen;
     }
 }
 

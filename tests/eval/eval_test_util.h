@@ -1,9 +1,10 @@
-// Helpers of the evaluation tests: load a position, run the board scan, measure what a term
-// adds to the accumulators, and switch the evaluation cache on with a test-owned array.
+// Helpers of the evaluation tests: load and scan a position, measure what terms add to the
+// accumulators, and set the evaluation cache for the life of a test.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <ostream>
 #include <vector>
 
@@ -17,11 +18,7 @@ namespace eval_test {
 // Loads fen the way the position command does, with both weights at 100 percent.
 inline void Cargar(const char *fen) {
     static bool tablas = false;
-    if (!tablas) {
-        IniciarClaves(12345);
-        LlenarTablasEvaluacion();
-        tablas = true;
-    }
+    if (!tablas) IniciarClaves(12345), LlenarTablasEvaluacion(), tablas = true;
     Salir = 0;
     AJUSTE_MOB[0] = AJUSTE_MOB[1] = AJUSTE_ATT[0] = AJUSTE_ATT[1] = 100;
     ASSERT_EQ(CargarPosicionPrueba(fen), 1) << fen;
@@ -42,39 +39,51 @@ struct Puntos {
 inline std::ostream &operator<<(std::ostream &o, const Puntos &p) {
     return o << '{' << p.op_b << ", " << p.eg_b << ", " << p.op_n << ", " << p.eg_n << '}';
 }
+inline Puntos Actuales() {
+    return {Blancas.Puntos_Apertura, Blancas.Puntos_Final, Negras.Puntos_Apertura,
+            Negras.Puntos_Final};
+}
 
 // What the calls add to each accumulator, after the board scan of fen unless fen is null.
 inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos) {
     if (fen) Escanear(fen);
-    const Tipo_Lado &b = Blancas, &n = Negras;
-    const Puntos a = {b.Puntos_Apertura, b.Puntos_Final, n.Puntos_Apertura, n.Puntos_Final};
+    const Puntos a = Actuales();
     for (auto f : terminos) f();
-    return {b.Puntos_Apertura - a.op_b, b.Puntos_Final - a.eg_b, n.Puntos_Apertura - a.op_n,
-            n.Puntos_Final - a.eg_n};
+    const Puntos d = Actuales();
+    return {d.op_b - a.op_b, d.eg_b - a.eg_b, d.op_n - a.op_n, d.eg_n - a.eg_n};
 }
 
-// Evaluation cache on, backed by a vector the test owns; off again on destruction.
+struct Caso {
+    const char *fen;
+    Puntos p;
+};
+inline void ComprobarTerminos(std::initializer_list<void (*)()> terminos,
+                              std::initializer_list<Caso> casos) {
+    for (const Caso &c : casos) EXPECT_EQ(Delta(c.fen, terminos), c.p) << c.fen;
+}
+
+// The board, side to move, key, undo and history counts and king squares are as before.
+inline void ComprobarIntacto(const Tipo_Tablero &antes, const char *fen) {
+    const Tipo_Tablero &t = TableroGlobal;
+    EXPECT_EQ(std::memcmp(t.Tablero, antes.Tablero, sizeof t.Tablero), 0) << fen;
+    auto estado = [](const Tipo_Tablero &e) {
+        return std::vector<int64_t>{e.Turno,         e.Clave,      e.Indice_Deshacer,
+                                    e.Num_Historial, e.Rey_Blanco, e.Rey_Negro};
+    };
+    EXPECT_EQ(estado(t), estado(antes)) << fen;
+}
+
+// Evaluation cache backed by num entries the test owns, or off with num 0; restored at the end.
 struct CacheDePrueba {
     std::vector<Cache_Entrada> entradas;
     Registro_TT previo = TT_Opciones;
     Cache_Entrada *previa = TT_Cache;
     explicit CacheDePrueba(int32_t num) : entradas(num, Cache_Entrada{0, -32001}) {
-        TT_Opciones.Megas_Cache = 1;
-        TT_Opciones.Num_Cache = num;
-        TT_Cache = entradas.data();
+        TT_Opciones.Megas_Cache = num > 0;
+        if (num) TT_Opciones.Num_Cache = num, TT_Cache = entradas.data();
     }
-    ~CacheDePrueba() {
-        TT_Opciones = previo;
-        TT_Cache = previa;
-    }
+    ~CacheDePrueba() { TT_Opciones = previo, TT_Cache = previa; }
     Cache_Entrada &Entrada() { return entradas[TableroGlobal.Clave % entradas.size()]; }
-};
-
-// Evaluation cache off for the life of the guard.
-struct SinCache {
-    Registro_TT previo = TT_Opciones;
-    SinCache() { TT_Opciones.Megas_Cache = 0; }
-    ~SinCache() { TT_Opciones = previo; }
 };
 
 }  // namespace eval_test

@@ -1,5 +1,5 @@
 // The board scan: square values, mobility, tropism, king attack and the bookkeeping fields.
-#include <cstring>
+#include <vector>
 
 #include "eval/eval_test_util.h"
 
@@ -7,112 +7,44 @@ using namespace eval_test;
 
 namespace {
 
-TEST(EvaluacionPiezas, MinorPiecesCountOnlyFreeSquaresAndDefendTheirPawns) {
-    // d4 knight: c6, e6 covered by Black pawns, c2, e2 own pawns: 4 squares, worth 0; b5 and f5
-    // reach the enemy half; square 15 / 10, tropism 3 x 9.
-    Escanear("4k3/pppppppp/8/8/3N4/8/2P1P3/4K3 w - - 0 1");
-    EXPECT_EQ(Blancas.Movilidad_Apertura, 0);
-    EXPECT_EQ(Blancas.Puntos_Apertura, 15);
-    EXPECT_EQ(Blancas.Puntos_Final, 10);
-    EXPECT_EQ(Blancas.Tropismo_Final, 27);
-    EXPECT_EQ(Blancas.Defensa_Casilla[50], 0);  // c2 defended once
-    EXPECT_EQ(Blancas.Defensa_Casilla[35], -1);
-    EXPECT_EQ(Blancas.Lista_Caballos[0], 35);
-    // c1 bishop behind b2 and d2: no mobility (-30), square -16 / -10, -5 for the enemy half;
-    // Black's c8 reads the Black half.
-    for (const char *fen : {"4k3/8/8/8/8/8/1P1P4/2B1K3 w - - 0 1",
-                            "2b1k3/1p1p4/8/8/8/8/8/4K3 b - - 0 1"}) {
-        Escanear(fen);
-        const Tipo_Lado &l = Blancas.Num_Alfiles ? Blancas : Negras;
-        EXPECT_EQ(l.Movilidad_Apertura, -30) << fen;
-        EXPECT_EQ(l.Movilidad_Final, -30) << fen;
-        EXPECT_EQ(l.Puntos_Apertura, -21) << fen;
-        EXPECT_EQ(l.Puntos_Final, -15) << fen;
-    }
-    // A knight giving check adds 6 + 4 for the king and 6 for d7 beside it, one attacker.
-    Escanear("4k3/8/5N2/8/8/8/8/4K3 w - - 0 1");
-    EXPECT_EQ(Blancas.Ataque_Rey, 16);
-    EXPECT_EQ(Blancas.Atacantes_Rey, 1);
-    EXPECT_EQ(Blancas.Num_Objetivos_Caballo, 1);
+std::vector<int32_t> Lista(const int32_t *p, int32_t n) { return {p, p + n}; }
+
+// White's scores, mobility, endgame tropism and king-attack units after the scan.
+using Registro = std::vector<int32_t>;
+Registro Blanco() {
+    const Tipo_Lado &b = Blancas;
+    return {b.Puntos_Apertura, b.Puntos_Final, b.Movilidad_Apertura, b.Movilidad_Final,
+            b.Tropismo_Final, b.Ataque_Rey};
 }
 
-TEST(EvaluacionPiezas, PawnBookkeepingRunsFromTheMostAdvancedPawnAndDropsASixth) {
-    Escanear("4k3/P6p/P6p/P6p/P6p/P6p/P6p/4K3 w - - 0 1");
-    EXPECT_EQ(Blancas.Peones_Columna[0], 5);
-    EXPECT_EQ(Blancas.Lista_Peones[0][0], 8);   // a7 first
-    EXPECT_EQ(Blancas.Lista_Peones[0][4], 40);  // a3 last; a2 dropped
-    EXPECT_EQ(Negras.Peones_Columna[7], 5);
-    EXPECT_EQ(Negras.Lista_Peones[7][0], 47);   // h3 first; h2 comes last in the scan
-    EXPECT_EQ(Negras.Lista_Peones[7][4], 15);
-    EXPECT_EQ(Blancas.Peones_Segunda, 1);       // the dropped pawn still counts on its rank
-    EXPECT_EQ(Blancas.Peones_Flanco_Dama, 6);
-    EXPECT_EQ(Blancas.Peones_Claras, 3);        // a6, a4, a2
-    EXPECT_EQ(Negras.Peones_Oscuras, 3);        // h6, h4, h2
-}
-
-TEST(EvaluacionPiezas, PawnAttacksRejectWrappedDiagonals) {
-    Escanear("8/8/8/3n1k2/4P3/N1N5/1P6/4K3 w - - 0 1");
-    ASSERT_EQ(Blancas.Num_Amenazas_Peon, 2);  // the d5 knight and the f5 king
-    EXPECT_EQ(Blancas.Amenazas_Peon[0], 27);
-    EXPECT_EQ(Blancas.Defensa_Casilla[40], 0);
-    Cargar("4k3/7p/2p5/8/8/4P3/P7/4K3 w - - 0 1");
-    const int32_t casos[][3] = {{24, 0, 0}, {25, 0, 1}, {22, 0, 1}, {3, 0, 0},
-                                {39, 1, 0}, {37, 1, 1}, {41, 1, 1}, {60, 1, 0}};
-    for (const auto &c : casos)
-        EXPECT_EQ(c[1] ? AmenazadoPorPeonB(c[0]) : AmenazadoPorPeonN(c[0]), c[2]) << c[0];
-}
-
-// Enemy men at the ends of the rays, listed ray by ray (not by square): bishop -7, -9, +7,
-// +9; queen -9, +9, -7, +7, +1, -1, +8, -8. Nothing beyond the first man of a ray counts.
-TEST(EvaluacionPiezas, TargetsFollowTheRayOrderAndStopAtTheFirstMan) {
-    Escanear("7k/3p4/1n3n2/8/b2B2r1/4b3/Kr6/3q4 w - - 0 1");
-    const int32_t alfil[] = {21, 17, 49, 44};
-    ASSERT_EQ(Blancas.Num_Objetivos_Alfil, 4);
-    for (int32_t i = 0; i < 4; i++) EXPECT_EQ(Blancas.Objetivos_Alfil[i], alfil[i]) << i;
-    Escanear("7k/3p4/1n3n2/8/b2Q2r1/4b3/Kr6/3q4 w - - 0 1");
-    const int32_t dama[] = {17, 44, 21, 49, 38, 32, 59, 11};
-    ASSERT_EQ(Blancas.Num_Objetivos_Dama, 8);
-    for (int32_t i = 0; i < 8; i++) EXPECT_EQ(Blancas.Objetivos_Dama[i], dama[i]) << i;
-}
-
-// e4 is guarded by the d3 pawn, the f2 knight, the g2 bishop and the e1 queen; h1 by the
-// bishop, the knight and the queen along the first rank; the king itself guards nothing here.
-TEST(EvaluacionPiezas, DefenceCountsEveryGuardOfAnOwnMan) {
-    Escanear("k7/8/8/8/4P3/3P4/5NB1/4Q2K w - - 0 1");
-    const int32_t *d = Blancas.Defensa_Casilla;
-    EXPECT_EQ(d[36], 3);
-    EXPECT_EQ(d[63], 2);
-    EXPECT_EQ(d[53], 0);   // f2 by the queen
-    EXPECT_EQ(d[43], 0);   // d3 by the knight
-    EXPECT_EQ(d[54], -1);  // g2: nobody
-    EXPECT_EQ(d[60], -1);  // e1: nobody
-}
-
-// Threats are listed pawn by pawn in scan order, each pawn's a-file side first, a man hit
-// twice is listed twice, and the list stops at sixteen. The h3 pawn does not wrap round to a3.
-TEST(EvaluacionPiezas, PawnThreatsListPawnByPawnUpToSixteen) {
-    Escanear("r1r1k3/1P1P4/8/8/nnnnnnnn/PPPPPPPP/8/7K w - - 0 1");
-    const int32_t esperadas[] = {0, 2, 2, 4, 33, 32, 34, 33, 35, 34, 36, 35, 37, 36, 38, 37};
-    ASSERT_EQ(Blancas.Num_Amenazas_Peon, 16);
-    for (int32_t i = 0; i < 16; i++) EXPECT_EQ(Blancas.Amenazas_Peon[i], esperadas[i]) << i;
-    EXPECT_EQ(Blancas.Defensa_Casilla[40], -1);
-}
-
-TEST(EvaluacionPiezas, BishopPatternsTrapsAndFileMates) {
-    const struct {
-        const char *fen;
-        int32_t op, eg;
-    } casos[] = {
-        {"4k3/5p1B/6p1/8/8/8/8/4K3 w - - 0 1", -5 - 150, -20 - 150},  // h7 behind f7 g6
-        {"4k3/8/B1p5/1p6/8/8/8/4K3 w - - 0 1", -5 - 50, -10 - 50},    // a6 behind c6 b5
-        {"4k3/5p1B/8/8/8/8/8/4K3 w - - 0 1", -5, -20},                // g6 free
-        {"4k3/8/8/2B5/8/8/8/2B1K3 w - - 0 1", 5 - 16 + 4, 20 - 10 + 4},  // c1 sees c5
+TEST(EvaluacionPiezas, ScanScoresSquaresMobilityAndPatternsOfTheMinorsAndTheQueen) {
+    const struct { const char *fen; Registro r; } casos[] = {
+        // d4 knight: 4 free squares worth 0, b5 f5 in the enemy half, square 15 / 10.
+        {"4k3/pppppppp/8/8/3N4/8/2P1P3/4K3 w - - 0 1", {15, 10, 0, 0, 27, 0}},
+        // c1 behind b2 and d2: no square -30, square -16 / -10, -5 for the enemy half.
+        {"4k3/8/8/8/8/8/1P1P4/2B1K3 w - - 0 1", {-21, -15, -30, -30, 5, 0}},
+        // A knight giving check: 6 + 4 for the king and 6 for d7 beside it.
+        {"4k3/8/5N2/8/8/8/8/4K3 w - - 0 1", {15, 0, 16, 16, 33, 16}},
+        // Bishops: h7 shut in behind f7 g6, a6 behind c6 b5, h7 free; c1 sees c5.
+        {"4k3/5p1B/6p1/8/8/8/8/4K3 w - - 0 1", {-5 - 150, -20 - 150, -25, -25, 10, 0}},
+        {"4k3/8/B1p5/1p6/8/8/8/4K3 w - - 0 1", {-5 - 50, -10 - 50, -20, -20, 8, 0}},
+        {"4k3/5p1B/8/8/8/8/8/4K3 w - - 0 1", {-5, -20, 0, 0, 10, 0}},
+        {"4k3/8/8/2B5/8/8/8/2B1K3 w - - 0 1", {5 - 16 + 4, 20 - 10 + 4, 30, 30, 14, 12}},
+        // d4 queen: 27 squares, d7 d8 in the king zone; seventh rank +4 (king or pawn ahead).
+        {"4k3/8/8/8/3Q4/8/8/4K3 w - - 0 1", {0, 8, 13, 26, 36, 30}},
+        {"4k3/Q7/8/8/8/8/8/4K3 w - - 0 1", {4, -8, 7, 14, 36, 45}},
+        {"8/p6Q/4k3/8/8/8/8/4K3 w - - 0 1", {4, -8, 7, 14, 40, 60}},
+        {"8/Q6p/4k3/8/8/8/8/4K3 w - - 0 1", {0, -16, 7, 14, 36, 45}},
     };
     for (const auto &c : casos) {
         Escanear(c.fen);
-        EXPECT_EQ(Blancas.Puntos_Apertura, c.op) << c.fen;
-        EXPECT_EQ(Blancas.Puntos_Final, c.eg) << c.fen;
+        EXPECT_EQ(Blanco(), c.r) << c.fen;
     }
+    Escanear("2b1k3/1p1p4/8/8/8/8/8/4K3 b - - 0 1");  // c8 reads the Black half
+    EXPECT_EQ((Registro{Negras.Puntos_Apertura, Negras.Puntos_Final, Negras.Movilidad_Apertura}),
+              (Registro{-21, -15, -30}));
+    Escanear("4k3/8/5N2/8/8/8/8/4K3 w - - 0 1");
+    EXPECT_EQ((Registro{Blancas.Atacantes_Rey, Blancas.Num_Objetivos_Caballo}), (Registro{1, 1}));
     // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4 for a1.
     Escanear("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1");
     const int32_t con = Blancas.Puntos_Apertura;
@@ -120,20 +52,42 @@ TEST(EvaluacionPiezas, BishopPatternsTrapsAndFileMates) {
     EXPECT_EQ(con - Blancas.Puntos_Apertura, -16 + 4);
 }
 
-TEST(EvaluacionPiezas, QueenCountsEveryRaySquareTheKingZoneAndTheSeventh) {
-    Escanear("4k3/8/8/8/3Q4/8/8/4K3 w - - 0 1");
-    EXPECT_EQ(Blancas.Movilidad_Apertura, 13);  // 27 squares
-    EXPECT_EQ(Blancas.Movilidad_Final, 26);
-    EXPECT_EQ(Blancas.Ataque_Rey, 30);  // d7 and d8
-    EXPECT_EQ(Blancas.Tropismo_Final, 36);
-    // Seventh rank: the king on the eighth, or a pawn met before the queen in the scan.
-    const int32_t casos[][2] = {{0, 4}, {1, 4}, {2, 0}};
-    const char *fens[] = {"4k3/Q7/8/8/8/8/8/4K3 w - - 0 1", "8/p6Q/4k3/8/8/8/8/4K3 w - - 0 1",
-                          "8/Q6p/4k3/8/8/8/8/4K3 w - - 0 1"};
-    for (const auto &c : casos) {
-        Escanear(fens[c[0]]);
-        EXPECT_EQ(Blancas.Puntos_Apertura, c[1]) << fens[c[0]];
-    }
+TEST(EvaluacionPiezas, PawnBookkeepingRunsFromTheMostAdvancedPawnAndDropsASixth) {
+    Escanear("4k3/P6p/P6p/P6p/P6p/P6p/P6p/4K3 w - - 0 1");
+    const Tipo_Lado &b = Blancas, &n = Negras;
+    EXPECT_EQ(Lista(b.Lista_Peones[0], 5), (std::vector{8, 16, 24, 32, 40}));  // a2 dropped
+    EXPECT_EQ(Lista(n.Lista_Peones[7], 5), (std::vector{47, 39, 31, 23, 15}));  // h2 last
+    EXPECT_EQ((std::vector{b.Peones_Columna[0], n.Peones_Columna[7], b.Peones_Segunda,
+                           b.Peones_Flanco_Dama, b.Peones_Claras, n.Peones_Oscuras}),
+              (std::vector{5, 5, 1, 6, 3, 3}));  // the dropped pawn still counts
+}
+
+TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
+    Escanear("8/8/8/3n1k2/4P3/N1N5/1P6/4K3 w - - 0 1");
+    EXPECT_EQ(Lista(Blancas.Amenazas_Peon, Blancas.Num_Amenazas_Peon), (std::vector{27, 29}));
+    EXPECT_EQ(Blancas.Defensa_Casilla[40], 0);
+    Cargar("4k3/7p/2p5/8/8/4P3/P7/4K3 w - - 0 1");
+    const int32_t casos[][3] = {{24, 0, 0}, {25, 0, 1}, {22, 0, 1}, {3, 0, 0},
+                                {39, 1, 0}, {37, 1, 1}, {41, 1, 1}, {60, 1, 0}};
+    for (const auto &c : casos)
+        EXPECT_EQ(c[1] ? AmenazadoPorPeonB(c[0]) : AmenazadoPorPeonN(c[0]), c[2]) << c[0];
+    // The first enemy man of each ray, bishop -7 -9 +7 +9, queen -9 +9 -7 +7 +1 -1 +8 -8.
+    Escanear("7k/3p4/1n3n2/8/b2B2r1/4b3/Kr6/3q4 w - - 0 1");
+    EXPECT_EQ(Lista(Blancas.Objetivos_Alfil, Blancas.Num_Objetivos_Alfil),
+              (std::vector{21, 17, 49, 44}));
+    Escanear("7k/3p4/1n3n2/8/b2Q2r1/4b3/Kr6/3q4 w - - 0 1");
+    EXPECT_EQ(Lista(Blancas.Objetivos_Dama, Blancas.Num_Objetivos_Dama),
+              (std::vector{17, 44, 21, 49, 38, 32, 59, 11}));
+    // Pawn threats pawn by pawn, a-file side first, repeats kept, sixteen at most, no wrap.
+    Escanear("r1r1k3/1P1P4/8/8/nnnnnnnn/PPPPPPPP/8/7K w - - 0 1");
+    EXPECT_EQ(Lista(Blancas.Amenazas_Peon, Blancas.Num_Amenazas_Peon),
+              (std::vector{0, 2, 2, 4, 33, 32, 34, 33, 35, 34, 36, 35, 37, 36, 38, 37}));
+    EXPECT_EQ(Blancas.Defensa_Casilla[40], -1);
+    // Guards of e4, h1, f2, d3, g2, e1 (counts from 0, -1 none); the king guards nothing.
+    Escanear("k7/8/8/8/4P3/3P4/5NB1/4Q2K w - - 0 1");
+    const int32_t *d = Blancas.Defensa_Casilla;
+    EXPECT_EQ((std::vector{d[36], d[63], d[53], d[43], d[54], d[60]}),
+              (std::vector{3, 2, 0, 0, -1, -1}));
 }
 
 TEST(EvaluacionPiezas, ScanStopsAtAnImpossibleCode) {
@@ -146,38 +100,27 @@ TEST(EvaluacionPiezas, ScanStopsAtAnImpossibleCode) {
     }
 }
 
-TEST(EvaluacionPiezas, QueenCheckThatWinsAPieceSafelyAddsThirtySixUnits) {
-    // e7 checks h7 along the rank (g7, h7: 15 + 15 + 12) and attacks the loose a7 rook.
-    Escanear("8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1");
-    EXPECT_EQ(Blancas.Ataque_Rey, 42 + 36);
-    // Nb5xQ then Ra1xN: the exchange goes against the queen, nothing is added.
-    Escanear("8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1");
-    EXPECT_EQ(Blancas.Ataque_Rey, 42);
-}
-
-// With the undo stack at its top no trial is made; otherwise the position comes back intact.
-TEST(EvaluacionPiezas, TrialCapturesLeaveThePositionAndTurnAsTheyWere) {
-    for (const char *fen : {"8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1", "8/r3Q2k/8/8/8/8/8/4K3 w - - 0 1",
-                            "4k3/8/8/8/8/8/R2q3K/8 w - - 0 1"}) {
+// A queen check winning a loose piece safely adds 36 units, not with the undo stack full or
+// the exchange against the queen; the position comes back intact.
+TEST(EvaluacionPiezas, QueenCheckWinningAPieceAddsThirtySixUnitsAndRestoresThePosition) {
+    const struct { const char *fen; int32_t unidades; } casos[] = {
+        {"8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1", 42 + 36},  // e7 checks along the rank, hits a7
+        {"8/r3Q2k/8/8/8/8/8/4K3 w - - 0 1", 42 + 36},
+        {"4k3/8/8/8/8/8/R2q3K/8 w - - 0 1", 42 + 36},
+        {"8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1", 42}};  // Nb5xQ, Ra1xN
+    for (const auto &c : casos)
         for (int32_t lleno : {0, 1}) {
-            Cargar(fen);
+            Cargar(c.fen);
             if (lleno) TableroGlobal.Indice_Deshacer = MAX_DESHACER - 1;
             const Tipo_Tablero antes = TableroGlobal;
-            const Tipo_Lado b = Blancas, n = Negras;
+            const int32_t torres = Blancas.Num_Torres + Negras.Num_Torres;
             EvaluarPiezasTableroJuego();
-            const Tipo_Tablero &t = TableroGlobal;
-            EXPECT_EQ(std::memcmp(t.Tablero, antes.Tablero, sizeof t.Tablero), 0) << fen;
-            EXPECT_EQ(t.Turno, antes.Turno) << fen;
-            EXPECT_EQ(t.Clave, antes.Clave) << fen;
-            EXPECT_EQ(t.Indice_Deshacer, antes.Indice_Deshacer) << fen;
-            EXPECT_EQ(t.Num_Historial, antes.Num_Historial) << fen;
-            EXPECT_EQ(t.Rey_Blanco * 64 + t.Rey_Negro, antes.Rey_Blanco * 64 + antes.Rey_Negro);
-            EXPECT_EQ(Blancas.Num_Torres + Negras.Num_Torres, b.Num_Torres + n.Num_Torres);
-            EXPECT_EQ(Salir, 0) << fen;
+            ComprobarIntacto(antes, c.fen);
+            EXPECT_EQ(Blancas.Num_Torres + Negras.Num_Torres, torres) << c.fen;
+            EXPECT_EQ(Salir, 0) << c.fen;
             const Tipo_Lado &dama = Blancas.Num_Damas ? Blancas : Negras;
-            EXPECT_EQ(dama.Ataque_Rey, lleno ? 42 : 42 + 36) << fen;
+            EXPECT_EQ(dama.Ataque_Rey, lleno ? 42 : c.unidades) << c.fen;
         }
-    }
 }
 
 }  // namespace
