@@ -81,9 +81,3 @@ TEST_F(IntercambioEstatico, PeonQueCoronaEntraComoDamaYSeDeshaceComoPeon) {
     EXPECT_EQ(SeeDe("rk6/1P6/8/8/8/8/8/4K3 w - - 0 1", 9, 0), 0);
     EXPECT_EQ(SeeDe("r1k5/1P6/8/8/8/8/8/4K3 w - - 0 1", 9, 0), 500);
 }
-
-TEST_F(IntercambioEstatico, SilenciosaYAlPasoValenCero) {
-    ASSERT_EQ(CargarPosicionPrueba("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2"), 1);
-    EXPECT_EQ(See(CrearJugada(28, 19, PEON_B, NINGUNA, NINGUNA, BIT_AL_PASO), 1), 0);
-    EXPECT_EQ(See(CrearJugada(28, 20, PEON_B, NINGUNA, NINGUNA), 1), 0);
-}

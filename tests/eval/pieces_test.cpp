@@ -52,25 +52,10 @@ TEST(EvaluacionPiezas, ScanScoresSquaresMobilityAndPatternsOfTheMinorsAndTheQuee
     EXPECT_EQ(con - Blancas.Puntos_Apertura, -16 + 4);
 }
 
-TEST(EvaluacionPiezas, PawnBookkeepingRunsFromTheMostAdvancedPawnAndDropsASixth) {
-    Escanear("4k3/P6p/P6p/P6p/P6p/P6p/P6p/4K3 w - - 0 1");
-    const Tipo_Lado &b = Blancas, &n = Negras;
-    EXPECT_EQ(Lista(b.Lista_Peones[0], 5), (std::vector{8, 16, 24, 32, 40}));  // a2 dropped
-    EXPECT_EQ(Lista(n.Lista_Peones[7], 5), (std::vector{47, 39, 31, 23, 15}));  // h2 last
-    EXPECT_EQ((std::vector{b.Peones_Columna[0], n.Peones_Columna[7], b.Peones_Segunda,
-                           b.Peones_Flanco_Dama, b.Peones_Claras, n.Peones_Oscuras}),
-              (std::vector{5, 5, 1, 6, 3, 3}));  // the dropped pawn still counts
-}
-
 TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
     Escanear("8/8/8/3n1k2/4P3/N1N5/1P6/4K3 w - - 0 1");
     EXPECT_EQ(Lista(Blancas.Amenazas_Peon, Blancas.Num_Amenazas_Peon), (std::vector{27, 29}));
     EXPECT_EQ(Blancas.Defensa_Casilla[40], 0);
-    Cargar("4k3/7p/2p5/8/8/4P3/P7/4K3 w - - 0 1");
-    const int32_t casos[][3] = {{24, 0, 0}, {25, 0, 1}, {22, 0, 1}, {3, 0, 0},
-                                {39, 1, 0}, {37, 1, 1}, {41, 1, 1}, {60, 1, 0}};
-    for (const auto &c : casos)
-        EXPECT_EQ(c[1] ? AmenazadoPorPeonB(c[0]) : AmenazadoPorPeonN(c[0]), c[2]) << c[0];
     // The first enemy man of each ray, bishop -7 -9 +7 +9, queen -9 +9 -7 +7 +1 -1 +8 -8.
     Escanear("7k/3p4/1n3n2/8/b2B2r1/4b3/Kr6/3q4 w - - 0 1");
     EXPECT_EQ(Lista(Blancas.Objetivos_Alfil, Blancas.Num_Objetivos_Alfil),
@@ -83,21 +68,6 @@ TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
     EXPECT_EQ(Lista(Blancas.Amenazas_Peon, Blancas.Num_Amenazas_Peon),
               (std::vector{0, 2, 2, 4, 33, 32, 34, 33, 35, 34, 36, 35, 37, 36, 38, 37}));
     EXPECT_EQ(Blancas.Defensa_Casilla[40], -1);
-    // Guards of e4, h1, f2, d3, g2, e1 (counts from 0, -1 none); the king guards nothing.
-    Escanear("k7/8/8/8/4P3/3P4/5NB1/4Q2K w - - 0 1");
-    const int32_t *d = Blancas.Defensa_Casilla;
-    EXPECT_EQ((std::vector{d[36], d[63], d[53], d[43], d[54], d[60]}),
-              (std::vector{3, 2, 0, 0, -1, -1}));
-}
-
-TEST(EvaluacionPiezas, ScanStopsAtAnImpossibleCode) {
-    for (int32_t codigo : {0, 14}) {
-        Cargar("4k3/8/8/6N1/8/8/8/4K3 w - - 0 1");
-        TableroGlobal.Tablero[20] = codigo;
-        ReconstruirMapas();
-        EvaluarPiezasTableroJuego();
-        EXPECT_EQ(Blancas.Lista_Caballos[0], -1) << codigo;
-    }
 }
 
 // A queen check winning a loose piece safely adds 36 units, not with the undo stack full or

@@ -69,35 +69,6 @@ TEST_F(OrdenMovimientos, KillersYRefutacionesPorPlyConSuPorcentajeDeHistoria) {
     EXPECT_EQ(ValorDe("e4"), 1000102);
 }
 
-TEST_F(OrdenMovimientos, PorcentajeDeHistoriaTruncadoExacto) {
-    const uint32_t e4 = JugadaSan("e4");
-    // {history, max, score}; whole ratios must not fall one short through a reciprocal.
-    const int32_t casos[][3] = {{3, 3, 100}, {1, 3, 33},   {2, 3, 66},
-                                {7, 700, 1}, {49, 100, 49}, {999999, 1000000, 99},
-                                {5, 0, 100}};
-    for (const auto &c : casos) {
-        Max_Historico = c[1];
-        Historico_Bueno[PEON_B][Hasta(e4)] = c[0];
-        EXPECT_EQ(ValorDe("e4"), c[2]) << c[0] << "/" << c[1];
-    }
-    // Negative history: -1 less the truncated percentage of the minimum; zero extremes hold.
-    const int32_t negativos[][3] = {{-1, -3, -34},        {-1, -1000, -1}, {-1000, -1000, -101},
-                                    {-999, -1000, -100}, {-5, 0, -101}};
-    for (const auto &c : negativos) {
-        Min_Historico = c[1];
-        Historico_Bueno[PEON_B][Hasta(e4)] = c[0];
-        EXPECT_EQ(ValorDe("e4"), c[2]) << c[0] << "/" << c[1];
-    }
-}
-
-TEST_F(OrdenMovimientos, SeleccionEmpatesAlPrimero) {
-    Lista_Jugadas l[4] = {{1, 5}, {2, 9}, {3, 9}, {4, 7}};
-    for (uint32_t i = 0; i < 3; i++) {
-        SeleccionarJugada(l, i, 4);
-        EXPECT_EQ(l[i].Jugada, i + 2);
-    }
-}
-
 TEST_F(OrdenMovimientos, CorteEnTerceraJugadaAProfundidadCinco) {
     const uint32_t a = Lista(0), b = lista[1].Jugada, c = lista[2].Jugada;
     const uint32_t previa = CrearJugada(12, 28, PEON_N, NINGUNA, NINGUNA, BIT_DOBLE_PASO);

@@ -70,34 +70,6 @@ TEST_F(Quiescencia, EnJaqueTodasLasEvasionesYMatePorPly) {
     EXPECT_GT(Qs(-SIN_PUNTUACION, SIN_PUNTUACION), -UMBRAL_MATE);
 }
 
-TEST_F(Quiescencia, TablasPorReglaDeCincuenta) {
-    const int32_t e = Cargar();
-    TableroGlobal.Num_Historial = TableroGlobal.Regla_50 = 101;
-    EXPECT_EQ(Qs(e - 10, e - 5), 0);
-    TableroGlobal.Regla_50 = 100;
-    EXPECT_EQ(Qs(e - 10, e - 5), e);
-}
-
-TEST_F(Quiescencia, SoloLaEntradaGuardaExactoOCotaSuperior) {
-    const int32_t q = Cargar("6k1/8/8/8/8/8/8/3Q2K1 w - - 0 1");  // no capture at all
-    const int32_t prof = 0;
-    int32_t v;
-    uint32_t jugada;
-    EXPECT_EQ(Qs(q - 50, q + 50, 1), q);
-    EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &v, &jugada), 0);
-    EXPECT_EQ(RecuperarPosicion(q + 1, q + 50, &prof, &v, &jugada), 1);  // fails low
-    EXPECT_EQ(v, q);
-    EXPECT_EQ(jugada, 0u);
-    const int32_t e = Cargar();
-    const int32_t r = Qs(e - 50, e + 3000, 1);
-    EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &v, &jugada), 1);
-    EXPECT_EQ(v, r);
-    EXPECT_EQ(jugada, JugadaSan("Qxd5"));
-    LimpiarTransposicion();
-    Qs(e - 50, e + 3000, 0);
-    EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &v, &jugada), 0);
-}
-
 TEST_F(Quiescencia, CapturasIlegalesYJaquesDescubiertosDesdeCualquierPly) {
     for (const int32_t ply : {0, 2}) {
         // Nxf3 by the pinned knight and the en passant capture that opens the fifth rank are

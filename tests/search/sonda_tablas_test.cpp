@@ -69,10 +69,8 @@ TEST_F(SondaTablas, CodificaCasillasPiezasEnroquesYAlPaso) {
     ASSERT_EQ(llamadas.size(), 3u);
     const Llamada &l = llamadas[0];
     EXPECT_TRUE(l.dura);  // hard probe in the first iteration only
-    EXPECT_EQ(l.lado, 0u);
-    EXPECT_EQ(l.al_paso, 64u);
-    EXPECT_EQ(l.enroque, 8u + 1u);
-    EXPECT_EQ(l.info_previa, 7u);
+    EXPECT_EQ(std::vector<unsigned>({l.lado, l.al_paso, l.enroque, l.info_previa}),
+              std::vector<unsigned>({0, 64, 8 + 1, 7}));
     // a8 to h1 order, squares counted from a1; kings and rooks by type.
     EXPECT_EQ(l.b, (std::vector<unsigned>{4, 6, 7, 4, 64, 0}));
     EXPECT_EQ(l.n, (std::vector<unsigned>{56, 4, 60, 6, 64, 0}));
