@@ -14,7 +14,7 @@ TEST(Presupuesto, EjemplosDeLasReglasDeGo) {
         const char *nombre;
         int32_t jugadas;  // plies already played
         Parametros_Go p;
-        int32_t profundidad, busca, limite, prof_final, por_tiempo;
+        int32_t profundidad, busca, limite, prof_final, por_tiempo, turno = 1;
     };
     const Caso casos[] = {
         {"60000/60000 at ply 0", 0, {60000, 60000, 0, 0, 0, 0}, 0, 1, 712, 32, 1},
@@ -37,6 +37,8 @@ TEST(Presupuesto, EjemplosDeLasReglasDeGo) {
         {"sums wrap in 32 bits", 0, {INT32_MAX, INT32_MAX, INT32_MAX, 0, 1, 0}, 0, 1,
          -858993461, 32, 1},
         {"huge negative movetime", 0, {0, 0, 0, 0, 0, INT32_MIN}, 0, 1, 2147483398, 32, 1},
+        // Black to move reads btime and binc: 10000.5 + trunc(6.0).
+        {"black to move", 0, {60000, 30000, 1000, 10, 3, 0}, 0, 1, 10006, 32, 1, 0},
     };
     for (const Caso &c : casos) {
         TipoJuego = Registro_Juego{};
@@ -44,17 +46,12 @@ TEST(Presupuesto, EjemplosDeLasReglasDeGo) {
         TipoJuego.Por_Tiempo = 1;
         TipoJuego.Jugadas = c.jugadas;
         TipoJuego.Profundidad_Maxima = c.profundidad;
-        TableroGlobal.Turno = 1;
+        TableroGlobal.Turno = c.turno;
         EXPECT_EQ(CalcularPresupuesto(&c.p), c.busca) << c.nombre;
         EXPECT_EQ(TipoJuego.Tiempo_Limite, c.limite) << c.nombre;
         EXPECT_EQ(TipoJuego.Profundidad_Maxima, c.prof_final) << c.nombre;
         EXPECT_EQ(TipoJuego.Por_Tiempo, c.por_tiempo) << c.nombre;
     }
-    // Black to move reads btime and binc: 10000.5 + trunc(6.0).
-    TableroGlobal.Turno = 0;
-    Parametros_Go negras = {60000, 30000, 1000, 10, 3, 0};
-    CalcularPresupuesto(&negras);
-    EXPECT_EQ(TipoJuego.Tiempo_Limite, 10006);
     TableroGlobal.Turno = 1;
 }
 

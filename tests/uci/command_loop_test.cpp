@@ -1,13 +1,14 @@
-// The command loop as the interface sees it: transcripts of the real engine.
+// The command loop and "setoption" as the interface sees them: transcripts of the real engine.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "uci/transcript.h"
 
 namespace {
 
-const char RESPUESTA_UCI[] =
-    "id name Vantor 0.5 x86\n"
-    "id author Dromek, Spain.\n"
+const std::string RESPUESTA_UCI =
+    "id name Vantor 0.5 x86\nid author Dromek, Spain.\n"
     "option name Hash type spin default 128 min 1 max 1024\n"
     "option name OwnBook type check default false\n"
     "option name OwnBookLimit type spin default 8 min 2 max 10\n"
@@ -15,8 +16,8 @@ const char RESPUESTA_UCI[] =
     "option name GaviotaTbUse type check default false\n"
     "option name GaviotaTbPath type string default empty\n"
     "option name GaviotaTbCache type spin default 32 min 8 max 1024\n"
-    "option name GaviotaTbCompression type spin default 4 min 0 max 9\n"
-    "uciok\n";
+    "option name GaviotaTbCompression type spin default 4 min 0 max 9\nuciok\n";
+const std::string RUTA = "setoption name GaviotaTbPath value ";
 
 TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
     const struct {
@@ -43,6 +44,18 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
         {"go depth 1\ngo depth " + std::string(79, '9') + "\ngo depth " + std::string(80, '9') +
              "\ngo depth 4294967297\nquit\n",
          "bestmove 0000\nbestmove 0000\nbestmove 0000\nbestmove 0000\n"},
+        // An unknown first move ends the program after six diagnostic lines; an unknown move
+        // after one that was played is skipped without a word.
+        {"position fen r3k2r/8/8/8/3pP3/8/8/R3K2R b Kq e3 0 1 moves a1a2\nisready\n",
+         "info string Movimiento ilegal: a1a2\ninfo string Enroque Blancas: 1\n"
+         "info string Enroque Negras: 2\ninfo string Ficha al Paso: 36\n"
+         "info string Posici\xF3n Rey Blanco: 60\ninfo string Posici\xF3n Rey Negro: 4\n"},
+        {"position startpos moves e2e4 e7e5 e2e4 g1f3\nisready\nquit\n", "readyok\n"},
+        // A value of 252 characters or more ends the program without a word.
+        {RUTA + std::string(251, 'x') + "\nisready\nquit\n",
+         "info string Valor incorrecto para GaviotaTbPath. " + std::string(251, 'x') +
+             " \nreadyok\n"},
+        {RUTA + std::string(252, 'x') + "\nisready\nquit\n", ""},
     };
     for (const auto &c : casos) {
         Transcripcion t = EjecutarMotor(c.entrada);
@@ -53,23 +66,78 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
     }
 }
 
-TEST(BucleComandos, PosicionConPrimeraJugadaDesconocidaTermina) {
-    // Six diagnostic lines, then the program ends with status 0; later lines are not read.
-    Transcripcion t = EjecutarMotor(
-        "position fen r3k2r/8/8/8/3pP3/8/8/R3K2R b Kq e3 0 1 moves a1a2\nisready\n");
-    EXPECT_EQ(t.salida,
-              "info string Movimiento ilegal: a1a2\n"
-              "info string Enroque Blancas: 1\n"
-              "info string Enroque Negras: 2\n"
-              "info string Ficha al Paso: 36\n"
-              "info string Posici\xF3n Rey Blanco: 60\n"
-              "info string Posici\xF3n Rey Negro: 4\n");
-    EXPECT_EQ(t.estado, 0);
+// The lines "setoption" printed, and the lines of a later "uci" reply that differ from the
+// default one (with a note when the reply does not have its 11 lines).
+std::pair<std::string, std::vector<std::string>> Ajustar(const std::string &comandos,
+                                                         const std::string &dir = "") {
+    const std::string s = EjecutarMotor({{comandos + "uci\nquit\n"}}, 20000, dir).salida;
+    const size_t id = std::min(s.find("id name "), s.size());
+    const std::vector<std::string> uci = Lineas(s.substr(id));
+    std::vector<std::string> cambiadas;
+    if (uci.size() != 11) cambiadas.push_back(std::to_string(uci.size()) + " lines");
+    for (const std::string &l : uci)
+        if (RESPUESTA_UCI.find(l + "\n") == std::string::npos) cambiadas.push_back(l);
+    return {s.substr(0, id), cambiadas};
+}
 
-    // An unknown move after one that was played is skipped without a word.
-    t = EjecutarMotor("position startpos moves e2e4 e7e5 e2e4 g1f3\nisready\nquit\n");
-    EXPECT_EQ(t.salida, "readyok\n");
-    EXPECT_EQ(t.estado, 0);
+std::string Error(const std::string &opcion, const std::string &resto = "") {
+    return "info string Valor incorrecto para " + opcion + "." + resto + "\n";
+}
+
+TEST(SetOption, MensajesYValoresDeRepuesto) {
+    const std::string e_hash = Error("Hash");
+    const struct {
+        std::string comandos, mensajes;
+        std::vector<std::string> opciones;
+    } casos[] = {
+        // Values in range, or above Hash's maximum, and a GaviotaTbCache below its minimum.
+        {"Hash value 2048\nOwnBookLimit value 10\nGaviotaTbCache value 4\n"
+         "GaviotaTbCompression value 9\nShowPv value Full\nGaviotaTbUse value true",
+         "",
+         {"option name Hash type spin default 1024 min 1 max 1024",
+          "option name OwnBookLimit type spin default 10 min 2 max 10",
+          "option name ShowPv type combo default Full var None var Middle var Full",
+          "option name GaviotaTbUse type check default true",
+          "option name GaviotaTbCache type spin default 4 min 8 max 1024",
+          "option name GaviotaTbCompression type spin default 9 min 0 max 9"}},
+        // Out of range: back to the default without a word (an empty path reads "empty");
+        // unreadable: a message as well.
+        {"OwnBookLimit value 5\nOwnBookLimit value 11\nGaviotaTbCache value 1015\n"
+         "GaviotaTbCompression value 10\nGaviotaTbPath value", "", {}},
+        {"Hash value 0\nOwnBookLimit value 5\nOwnBookLimit value 1", "",
+         {"option name Hash type spin default 0 min 1 max 1024"}},
+        {"Hash value -1\nHash value 64MB\nHash value\nOwnBookLimit value diez\n"
+         "GaviotaTbCache value x\nGaviotaTbCompression value -1\nShowPv value none\n"
+         "OwnBook value True\nGaviotaTbUse value yes",
+         e_hash + e_hash + e_hash + Error("OwnBookLimit") + Error("GaviotaTbCache") +
+             Error("GaviotaTbCompression") + Error("ShowPv") + Error("OwnBook") +
+             Error("GaviotaTbUse"),
+         {}},
+        // Two-word and unknown names do nothing; "name Hash" alone reads the value "empty".
+        {"Clear Hash\nhash value 1\nHash", e_hash, {}},
+    };
+    for (const auto &c : casos) {
+        std::string comandos;
+        for (const std::string &l : Lineas(c.comandos)) comandos += "setoption name " + l + "\n";
+        EXPECT_EQ(Ajustar(comandos + "setoption\n"), std::make_pair(c.mensajes, c.opciones))
+            << c.comandos;
+    }
+}
+
+TEST(SetOption, UnaRutaEscribibleGuardaLaListaEntera) {
+    // One directory missing, one writable: one error line, the whole list kept.
+    std::string dir = CrearDirectorioTemporal();
+    std::string malo = dir + "/no_existe", bueno = dir + "/tablas";
+    std::filesystem::create_directory(bueno);
+    EXPECT_EQ(Ajustar(RUTA + malo + ";" + bueno + "/\n", dir),
+              std::make_pair(Error("GaviotaTbPath", " " + malo + " "),
+                        std::vector<std::string>{"option name GaviotaTbPath type string default " +
+                                                 malo + ";" + bueno + "/"}));
+    EXPECT_FALSE(std::filesystem::exists(bueno + "/acceso.txt")) << "the test file is removed";
+    // No writable directory: the path is left empty.
+    EXPECT_EQ(Ajustar(RUTA + malo + "\n", dir).second,
+              std::vector<std::string>{"option name GaviotaTbPath type string default "});
+    BorrarDirectorio(dir);
 }
 
 }  // namespace

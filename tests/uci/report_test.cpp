@@ -1,8 +1,11 @@
-// The "info" report of an iteration: when it is printed and what it says.
+// The "info" report of an iteration, and searches through the real engine: reports by
+// ShowPv, bestmove, stop, and dropped input.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <regex>
+#include <sstream>
 
 #include "platform/platform.h"
 #include "search/search.h"
@@ -37,7 +40,7 @@ protected:
     Registro_TT guardado;
 };
 
-TEST_F(InformePv, LineaCompletaEnElOrdenDeCampos) {
+TEST_F(InformePv, LineaCompletaYPuntuacionesDeMateYCotas) {
     TipoJuego.Tiempo_Inicio = ObtenerTicks() - 2000;
     TipoJuego.Nodos = 100000;
     TT_Opciones.Ocupadas = 1234;  // 1234 / 4000 -> 308
@@ -50,9 +53,6 @@ TEST_F(InformePv, LineaCompletaEnElOrdenDeCampos) {
     EXPECT_EQ(s.substr(static_cast<size_t>(leidos)),
               "tbhits 7 hashfull 308 score cp 37 pv e2e4 e7e8q \n");
     EXPECT_EQ(nps, static_cast<unsigned>(100000 / (tiempo * 0.001)));
-}
-
-TEST_F(InformePv, PuntuacionesDeMateYCotas) {
     const struct {
         int32_t valor, cota;
         const char *texto;
@@ -85,11 +85,105 @@ TEST_F(InformePv, DecisionesDeShowPv) {
         TipoJuego.Por_Tiempo = c.limite != 0;
         TipoJuego.Tiempo_Limite = c.limite;
         TipoJuego.Tiempo_Inicio = ObtenerTicks() - c.usado;
-        std::string s = Imprimir(c.prof, 10);
-        EXPECT_EQ(!s.empty(), c.imprime) << "ShowPv " << c.mostrar << " max " << c.maxima
-                                         << " used " << c.usado << " depth " << c.prof;
+        EXPECT_EQ(!Imprimir(c.prof, 10).empty(), c.imprime) << "row " << &c - casos;
         EXPECT_EQ(impreso, c.imprime ? 1 : 0);
     }
+}
+
+// The depth, nodes and the rest (score and pv) of each "info depth" line.
+std::vector<std::tuple<int, std::string, std::string>> Informes(const std::string &salida) {
+    static const std::regex info("info depth (\\d+) seldepth \\d+ time \\d+ nodes (\\d+) nps \\d+ "
+                                 "tbhits \\d+ hashfull \\d+ (.*)");
+    std::vector<std::tuple<int, std::string, std::string>> r;
+    std::smatch m;
+    for (const std::string &l : Lineas(salida))
+        if (std::regex_match(l, m, info)) r.emplace_back(std::stoi(m[1]), m[2], m[3]);
+    return r;
+}
+
+std::string UltimaLinea(const std::string &salida) {
+    const std::vector<std::string> l = Lineas(salida);
+    return l.empty() ? std::string() : l.back();
+}
+
+TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
+    const struct {
+        const char *fen, *opcion;
+        std::vector<int> profundidades;
+        bool currmove;
+    } casos[] = {{"startpos moves e2e4", "Full", {1, 2, 3, 4}, true},
+                 {"startpos moves e2e4", "Middle", {3, 4}, false},
+                 {"startpos moves e2e4", "None", {5}, false}};
+    for (const auto &c : casos) {
+        Transcripcion t = EjecutarMotor(std::string("setoption name ShowPv value ") + c.opcion +
+                                        "\nposition " + c.fen + "\ngo depth 5\n");
+        std::vector<int> prof;
+        for (const auto &i : Informes(t.salida)) prof.push_back(std::get<0>(i));
+        EXPECT_EQ(prof, c.profundidades) << c.opcion << "\n" << t.salida;
+        EXPECT_EQ(t.salida.find("info currmove ") != std::string::npos, c.currmove) << c.opcion;
+        ASSERT_FALSE(prof.empty());
+        // Each move followed by a space; "bestmove" with the first two moves of the last report.
+        const std::string ultimo = std::get<2>(Informes(t.salida).back());
+        ASSERT_EQ(ultimo.back(), ' ') << ultimo;
+        std::istringstream pv(ultimo.substr(ultimo.find(" pv ") + 4));
+        std::string a, b;
+        pv >> a >> b;
+        EXPECT_EQ(UltimaLinea(t.salida), "bestmove " + a + (b.empty() ? "" : " ponder " + b));
+        EXPECT_EQ(t.estado, 0);
+    }
+}
+
+TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
+    const std::string busqueda =
+        "ucinewgame\nposition fen r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq "
+        "- 4 4\ngo depth 6\n";
+    const auto inf = Informes(
+        EjecutarMotor({{busqueda}, {busqueda, 0, "bestmove"}, {"quit\n", 0, "bestmove"}}).salida);
+    const size_t mitad = inf.size() / 2;
+    ASSERT_TRUE(mitad > 0 && inf.size() == 2 * mitad);
+    EXPECT_EQ(std::vector(inf.begin(), inf.begin() + mitad),
+              std::vector(inf.begin() + mitad, inf.end()));
+}
+
+TEST(BusquedaUci, MateEnUnoSinPonderYSinJugadaLaJugadaNula) {
+    // Mate in one, then mated and stalemated: no move to give.
+    const std::string s = EjecutarMotor(
+        {{"position fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1\ngo depth 4\n"},
+         {"position fen R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1\ngo depth 3\n", 0, "bestmove"},
+         {"position fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo depth 3\n", 0, "bestmove"}}).salida;
+    const auto inf = Informes(s.substr(0, s.find("bestmove")));
+    ASSERT_FALSE(inf.empty()) << s;
+    EXPECT_EQ(std::get<2>(inf.back()), "score mate 1 pv a1a8 ");
+    std::vector<std::string> l = Lineas(s);
+    l.erase(std::remove_if(l.begin(), l.end(), [](auto &x) { return !x.starts_with("best"); }),
+            l.end());
+    EXPECT_EQ(l, (std::vector<std::string>{"bestmove a1a8", "bestmove 0000", "bestmove 0000"}));
+}
+
+TEST(BusquedaUci, StopTerminaInfiniteYQuitDuranteMovetimeSePierde) {
+    // ShowPv None does not silence an infinite search; "stop" ends it.
+    const Transcripcion t = EjecutarMotor({{"setoption name ShowPv value None\nposition startpos\n"
+                                      "go infinite\n"},
+                                     {"stop\n", 700},
+                                     {"isready\n", 0, "bestmove"}},
+                                    8000);
+    const auto inf = Informes(t.salida);
+    ASSERT_GE(inf.size(), 2u) << t.salida;
+    for (size_t i = 0; i < inf.size(); i++) EXPECT_EQ(std::get<0>(inf[i]), static_cast<int>(i) + 1);
+    EXPECT_EQ(UltimaLinea(t.salida), "readyok");
+    // With the input closed no "stop" can come: the search ends, answers, and the engine exits.
+    // The time check reads and drops "quit"; the engine answers within a generous bound on the
+    // 1000 ms budget and goes on reading.
+    const Transcripcion cerrada = EjecutarMotor("position startpos\ngo infinite\n", 8000);
+    EXPECT_TRUE(UltimaLinea(cerrada.salida).starts_with("bestmove ")) << cerrada.salida;
+    const Transcripcion quit = EjecutarMotor(
+        {{"position startpos\ngo movetime 1000\n"}, {"quit\n", 200}, {"isready\n", 0, "bestmove"}},
+        8000);
+    const std::vector<std::string> l = Lineas(quit.salida);
+    ASSERT_GE(l.size(), 2u) << quit.salida;
+    EXPECT_TRUE(l[l.size() - 2].starts_with("bestmove "));
+    EXPECT_EQ(l.back(), "readyok");
+    for (const Transcripcion *x : {&t, &cerrada, &quit}) EXPECT_EQ(x->estado, 0);
 }
 
 }  // namespace

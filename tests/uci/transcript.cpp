@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 
 static long long AhoraMs() {
@@ -22,8 +21,7 @@ static long long AhoraMs() {
 
 std::string CrearDirectorioTemporal() {
     char plantilla[] = "/tmp/vantor_test_XXXXXX";
-    char *d = mkdtemp(plantilla);
-    return d != nullptr ? std::string(d) : std::string("/tmp");
+    return mkdtemp(plantilla) != nullptr ? plantilla : "/tmp";
 }
 
 void BorrarDirectorio(const std::string &directorio) {
@@ -38,6 +36,13 @@ std::vector<std::string> Lineas(const std::string &texto) {
         lineas.push_back(texto.substr(i, fin - i));
     }
     return lineas;
+}
+
+std::string DanzaDeCaballos(int plies) {
+    static const char *const CICLO[4] = {"g1f3", "g8f6", "f3g1", "f6g8"};
+    std::string s;
+    for (int i = 0; i < plies; i++) s += std::string(i > 0 ? " " : "") + CICLO[i % 4];
+    return s;
 }
 
 pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer) {
@@ -62,55 +67,43 @@ pid_t LanzarProceso(const char *programa, const std::string &directorio, int *es
 Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
                             const std::string &directorio) {
     Transcripcion r;
-    std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
+    const std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
     int fd_entrada = -1, fd_salida = -1;
     const pid_t pid = LanzarProceso(VANTOR_BIN, dir, &fd_entrada, &fd_salida);
     if (pid < 0) return r;
     fcntl(fd_entrada, F_SETFL, O_NONBLOCK);
     signal(SIGPIPE, SIG_IGN);
-
-    // Feed the pieces on schedule while draining the output, until the output closes.
     // marca: output size when the previous piece was written; desde: when the current
     // piece's awaited text was seen (-1 while waiting).
-    long long inicio = AhoraMs(), desde = -1;
+    const long long inicio = AhoraMs();
+    long long desde = -1;
     size_t tramo = 0, escrito = 0, marca = 0;
-    bool abierta = true;
-    while (abierta) {
-        long long ahora = AhoraMs();
+    for (bool abierta = true; abierta;) {
+        const long long ahora = AhoraMs();
         if (ahora - inicio > limite_ms) {
             r.agotado = true;
             kill(pid, SIGKILL);
             break;
         }
-        if (fd_entrada >= 0 && tramo == tramos.size()) {
-            close(fd_entrada);
-            fd_entrada = -1;
-        }
-        if (fd_entrada >= 0 && tramo < tramos.size() && escrito == 0 && desde < 0) {
-            const std::string &e = tramos[tramo].esperar;
-            if (e.empty() || r.salida.find(e, marca) != std::string::npos) desde = ahora;
-        }
-        bool toca = fd_entrada >= 0 && tramo < tramos.size() &&
-                    (escrito > 0 || (desde >= 0 && ahora >= desde + tramos[tramo].pausa_ms));
+        if (fd_entrada >= 0 && tramo == tramos.size()) close(fd_entrada), fd_entrada = -1;
+        const Tramo *t = fd_entrada >= 0 ? &tramos[tramo] : nullptr;
+        if (t != nullptr && desde < 0 && r.salida.find(t->esperar, marca) != std::string::npos)
+            desde = ahora;
+        const bool toca = t != nullptr && desde >= 0 && ahora >= desde + t->pausa_ms;
         pollfd p[2] = {{fd_salida, POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
         if (poll(p, 2, 10) < 0) continue;
         if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             char buf[4096];
-            ssize_t n = read(fd_salida, buf, sizeof(buf));
+            const ssize_t n = read(fd_salida, buf, sizeof(buf));
             if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
             else if (n == 0) abierta = false;
         }
         if (toca && (p[1].revents & (POLLOUT | POLLERR | POLLHUP))) {
-            const std::string &t = tramos[tramo].texto;
-            ssize_t n = write(fd_entrada, t.data() + escrito, t.size() - escrito);
+            const std::string &e = t->texto;
+            const ssize_t n = write(fd_entrada, e.data() + escrito, e.size() - escrito);
             if (n > 0) escrito += static_cast<size_t>(n);
-            else if (n < 0 && errno != EAGAIN) escrito = t.size();
-            if (escrito >= t.size()) {
-                tramo++;
-                escrito = 0;
-                marca = r.salida.size();
-                desde = -1;
-            }
+            else if (n < 0 && errno != EAGAIN) escrito = e.size();
+            if (escrito >= e.size()) tramo++, escrito = 0, marca = r.salida.size(), desde = -1;
         }
     }
     if (fd_entrada >= 0) close(fd_entrada);
@@ -123,12 +116,12 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
 }
 
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms) {
-    return EjecutarMotor(std::vector<Tramo>{{entrada, 0}}, limite_ms);
+    return EjecutarMotor(std::vector<Tramo>{{entrada}}, limite_ms);
 }
 
 std::string CapturarSalida(const std::function<void()> &f) {
     fflush(stdout);
-    int guardado = dup(1);
+    const int guardado = dup(1);
     FILE *tmp = tmpfile();
     dup2(fileno(tmp), 1);
     f();
@@ -137,9 +130,7 @@ std::string CapturarSalida(const std::function<void()> &f) {
     close(guardado);
     std::string texto;
     rewind(tmp);
-    char buf[512];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), tmp)) > 0) texto.append(buf, n);
+    for (int c; (c = fgetc(tmp)) != EOF;) texto += static_cast<char>(c);
     fclose(tmp);
     return texto;
 }

@@ -38,3 +38,5 @@ std::string CrearDirectorioTemporal();
 void BorrarDirectorio(const std::string &directorio);  // with everything in it
 std::vector<std::string> Lineas(const std::string &texto);  // without their newlines
 std::string CapturarSalida(const std::function<void()> &f);  // what f writes to stdout
+// Knights out and back from the start: a legal game of any length without captures.
+std::string DanzaDeCaballos(int plies);
