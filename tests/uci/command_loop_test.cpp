@@ -7,17 +7,11 @@
 
 namespace {
 
-const std::string RESPUESTA_UCI =
-    "id name Vantor 0.5 x86\nid author Dromek, Spain.\n"
-    "option name Hash type spin default 128 min 1 max 1024\n"
-    "option name OwnBook type check default false\n"
-    "option name OwnBookLimit type spin default 8 min 2 max 10\n"
-    "option name ShowPv type combo default Middle var None var Middle var Full\n"
-    "option name GaviotaTbUse type check default false\n"
-    "option name GaviotaTbPath type string default empty\n"
-    "option name GaviotaTbCache type spin default 32 min 8 max 1024\n"
-    "option name GaviotaTbCompression type spin default 4 min 0 max 9\nuciok\n";
 const std::string RUTA = "setoption name GaviotaTbPath value ";
+
+std::string Error(const std::string &opcion, const std::string &resto = "") {
+    return "info string Valor incorrecto para " + opcion + "." + resto;
+}
 
 TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
     const struct {
@@ -53,8 +47,7 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
         {"position startpos moves e2e4 e7e5 e2e4 g1f3\nisready\nquit\n", "readyok\n"},
         // A value of 252 characters or more ends the program without a word.
         {RUTA + std::string(251, 'x') + "\nisready\nquit\n",
-         "info string Valor incorrecto para GaviotaTbPath. " + std::string(251, 'x') +
-             " \nreadyok\n"},
+         Error("GaviotaTbPath", std::string(" ").append(251, 'x') + " \nreadyok\n")},
         {RUTA + std::string(252, 'x') + "\nisready\nquit\n", ""},
     };
     for (const auto &c : casos) {
@@ -66,77 +59,52 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
     }
 }
 
-// The lines "setoption" printed, and the lines of a later "uci" reply that differ from the
-// default one (with a note when the reply does not have its 11 lines).
-std::pair<std::string, std::vector<std::string>> Ajustar(const std::string &comandos,
-                                                         const std::string &dir = "") {
-    const std::string s = EjecutarMotor({{comandos + "uci\nquit\n"}}, 20000, dir).salida;
-    const size_t id = std::min(s.find("id name "), s.size());
-    const std::vector<std::string> uci = Lineas(s.substr(id));
-    std::vector<std::string> cambiadas;
-    if (uci.size() != 11) cambiadas.push_back(std::to_string(uci.size()) + " lines");
-    for (const std::string &l : uci)
-        if (RESPUESTA_UCI.find(l + "\n") == std::string::npos) cambiadas.push_back(l);
-    return {s.substr(0, id), cambiadas};
-}
-
-std::string Error(const std::string &opcion, const std::string &resto = "") {
-    return "info string Valor incorrecto para " + opcion + "." + resto + "\n";
-}
-
 TEST(SetOption, MensajesYValoresDeRepuesto) {
-    const std::string e_hash = Error("Hash");
+    // The messages, then the lines of the later "uci" reply that differ from the default one.
+    const std::string o = "option name ", e = Error("Hash");
     const struct {
-        std::string comandos, mensajes;
-        std::vector<std::string> opciones;
+        std::string comandos;
+        std::vector<std::string> salida;
     } casos[] = {
         // Values in range, or above Hash's maximum, and a GaviotaTbCache below its minimum.
         {"Hash value 2048\nOwnBookLimit value 10\nGaviotaTbCache value 4\n"
          "GaviotaTbCompression value 9\nShowPv value Full\nGaviotaTbUse value true",
-         "",
-         {"option name Hash type spin default 1024 min 1 max 1024",
-          "option name OwnBookLimit type spin default 10 min 2 max 10",
-          "option name ShowPv type combo default Full var None var Middle var Full",
-          "option name GaviotaTbUse type check default true",
-          "option name GaviotaTbCache type spin default 4 min 8 max 1024",
-          "option name GaviotaTbCompression type spin default 9 min 0 max 9"}},
+         {o + "Hash type spin default 1024 min 1 max 1024",
+          o + "OwnBookLimit type spin default 10 min 2 max 10",
+          o + "ShowPv type combo default Full var None var Middle var Full",
+          o + "GaviotaTbUse type check default true",
+          o + "GaviotaTbCache type spin default 4 min 8 max 1024",
+          o + "GaviotaTbCompression type spin default 9 min 0 max 9"}},
         // Out of range: back to the default without a word (an empty path reads "empty");
         // unreadable: a message as well.
         {"OwnBookLimit value 5\nOwnBookLimit value 11\nGaviotaTbCache value 1015\n"
-         "GaviotaTbCompression value 10\nGaviotaTbPath value", "", {}},
-        {"Hash value 0\nOwnBookLimit value 5\nOwnBookLimit value 1", "",
-         {"option name Hash type spin default 0 min 1 max 1024"}},
+         "GaviotaTbCompression value 10\nGaviotaTbPath value", {}},
+        {"Hash value 0\nOwnBookLimit value 5\nOwnBookLimit value 1",
+         {o + "Hash type spin default 0 min 1 max 1024"}},
         {"Hash value -1\nHash value 64MB\nHash value\nOwnBookLimit value diez\n"
          "GaviotaTbCache value x\nGaviotaTbCompression value -1\nShowPv value none\n"
          "OwnBook value True\nGaviotaTbUse value yes",
-         e_hash + e_hash + e_hash + Error("OwnBookLimit") + Error("GaviotaTbCache") +
-             Error("GaviotaTbCompression") + Error("ShowPv") + Error("OwnBook") +
-             Error("GaviotaTbUse"),
-         {}},
+         {e, e, e, Error("OwnBookLimit"), Error("GaviotaTbCache"), Error("GaviotaTbCompression"),
+          Error("ShowPv"), Error("OwnBook"), Error("GaviotaTbUse")}},
         // Two-word and unknown names do nothing; "name Hash" alone reads the value "empty".
-        {"Clear Hash\nhash value 1\nHash", e_hash, {}},
+        {"Clear Hash\nhash value 1\nHash", {e}},
     };
     for (const auto &c : casos) {
         std::string comandos;
         for (const std::string &l : Lineas(c.comandos)) comandos += "setoption name " + l + "\n";
-        EXPECT_EQ(Ajustar(comandos + "setoption\n"), std::make_pair(c.mensajes, c.opciones))
-            << c.comandos;
+        EXPECT_EQ(Dialogo(comandos + "setoption\nuci\nquit\n"), c.salida) << c.comandos;
     }
-}
-
-TEST(SetOption, UnaRutaEscribibleGuardaLaListaEntera) {
-    // One directory missing, one writable: one error line, the whole list kept.
-    std::string dir = CrearDirectorioTemporal();
-    std::string malo = dir + "/no_existe", bueno = dir + "/tablas";
+    // One directory missing, one writable: one error line, the whole list kept, the test file
+    // removed. No writable directory: the path is left empty.
+    const std::string dir = CrearDirectorioTemporal(), malo = dir + "/no", bueno = dir + "/tb/";
     std::filesystem::create_directory(bueno);
-    EXPECT_EQ(Ajustar(RUTA + malo + ";" + bueno + "/\n", dir),
-              std::make_pair(Error("GaviotaTbPath", " " + malo + " "),
-                        std::vector<std::string>{"option name GaviotaTbPath type string default " +
-                                                 malo + ";" + bueno + "/"}));
-    EXPECT_FALSE(std::filesystem::exists(bueno + "/acceso.txt")) << "the test file is removed";
-    // No writable directory: the path is left empty.
-    EXPECT_EQ(Ajustar(RUTA + malo + "\n", dir).second,
-              std::vector<std::string>{"option name GaviotaTbPath type string default "});
+    EXPECT_EQ(Dialogo(RUTA + malo + ";" + bueno + "\nuci\n" + RUTA + malo + "\nuci\n", dir),
+              (std::vector<std::string>{Error("GaviotaTbPath", " " + malo + " "),
+                                        o + "GaviotaTbPath type string default " + malo + ";" +
+                                            bueno,
+                                        Error("GaviotaTbPath", " " + malo + " "),
+                                        o + "GaviotaTbPath type string default "}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(bueno), {}), 0);
     BorrarDirectorio(dir);
 }
 

@@ -107,28 +107,36 @@ std::string UltimaLinea(const std::string &salida) {
 }
 
 TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
+    const std::string mate = "fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1";
     const struct {
-        const char *fen, *opcion;
+        std::string posicion, opcion;
         std::vector<int> profundidades;
         bool currmove;
-    } casos[] = {{"startpos moves e2e4", "Full", {1, 2, 3, 4}, true},
-                 {"startpos moves e2e4", "Middle", {3, 4}, false},
-                 {"startpos moves e2e4", "None", {5}, false}};
+    } casos[] = {
+        {"startpos moves e2e4", "Full", {1, 2, 3, 4}, true},
+        {"startpos moves e2e4", "Middle", {3, 4}, false},
+        {"startpos moves e2e4", "None", {5}, false},
+        {mate, "Full", {1, 2}, true},  // a mate in one: no ponder move
+        {"fen R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1", "Full", {1, 2}, false},  // mated, stalemated:
+        {"fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1", "Full", {1, 2, 3, 4}, false},  // no move to give
+    };
     for (const auto &c : casos) {
-        Transcripcion t = EjecutarMotor(std::string("setoption name ShowPv value ") + c.opcion +
-                                        "\nposition " + c.fen + "\ngo depth 5\n");
+        const Transcripcion t = EjecutarMotor("setoption name ShowPv value " + c.opcion +
+                                              "\nposition " + c.posicion + "\ngo depth 5\n");
+        const auto inf = Informes(t.salida);
         std::vector<int> prof;
-        for (const auto &i : Informes(t.salida)) prof.push_back(std::get<0>(i));
+        for (const auto &i : inf) prof.push_back(std::get<0>(i));
         EXPECT_EQ(prof, c.profundidades) << c.opcion << "\n" << t.salida;
         EXPECT_EQ(t.salida.find("info currmove ") != std::string::npos, c.currmove) << c.opcion;
         ASSERT_FALSE(prof.empty());
         // Each move followed by a space; "bestmove" with the first two moves of the last report.
-        const std::string ultimo = std::get<2>(Informes(t.salida).back());
+        const std::string ultimo = std::get<2>(inf.back());
         ASSERT_EQ(ultimo.back(), ' ') << ultimo;
         std::istringstream pv(ultimo.substr(ultimo.find(" pv ") + 4));
         std::string a, b;
         pv >> a >> b;
-        EXPECT_EQ(UltimaLinea(t.salida), "bestmove " + a + (b.empty() ? "" : " ponder " + b));
+        EXPECT_EQ(UltimaLinea(t.salida),
+                  "bestmove " + (a.empty() ? "0000" : a) + (b.empty() ? "" : " ponder " + b));
         EXPECT_EQ(t.estado, 0);
     }
 }
@@ -143,21 +151,6 @@ TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
     ASSERT_TRUE(mitad > 0 && inf.size() == 2 * mitad);
     EXPECT_EQ(std::vector(inf.begin(), inf.begin() + mitad),
               std::vector(inf.begin() + mitad, inf.end()));
-}
-
-TEST(BusquedaUci, MateEnUnoSinPonderYSinJugadaLaJugadaNula) {
-    // Mate in one, then mated and stalemated: no move to give.
-    const std::string s = EjecutarMotor(
-        {{"position fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1\ngo depth 4\n"},
-         {"position fen R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1\ngo depth 3\n", 0, "bestmove"},
-         {"position fen 7k/5Q2/6K1/8/8/8/8/8 b - - 0 1\ngo depth 3\n", 0, "bestmove"}}).salida;
-    const auto inf = Informes(s.substr(0, s.find("bestmove")));
-    ASSERT_FALSE(inf.empty()) << s;
-    EXPECT_EQ(std::get<2>(inf.back()), "score mate 1 pv a1a8 ");
-    std::vector<std::string> l = Lineas(s);
-    l.erase(std::remove_if(l.begin(), l.end(), [](auto &x) { return !x.starts_with("best"); }),
-            l.end());
-    EXPECT_EQ(l, (std::vector<std::string>{"bestmove a1a8", "bestmove 0000", "bestmove 0000"}));
 }
 
 TEST(BusquedaUci, StopTerminaInfiniteYQuitDuranteMovetimeSePierde) {

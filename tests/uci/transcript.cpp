@@ -8,10 +8,11 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
+#include <sstream>
 
 static long long AhoraMs() {
     timespec ts;
@@ -31,10 +32,8 @@ void BorrarDirectorio(const std::string &directorio) {
 
 std::vector<std::string> Lineas(const std::string &texto) {
     std::vector<std::string> lineas;
-    for (size_t i = 0, fin; i < texto.size(); i = fin + 1) {
-        fin = std::min(texto.find('\n', i), texto.size());
-        lineas.push_back(texto.substr(i, fin - i));
-    }
+    std::istringstream entrada(texto);
+    for (std::string l; std::getline(entrada, l);) lineas.push_back(l);
     return lineas;
 }
 
@@ -119,18 +118,37 @@ Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms) {
     return EjecutarMotor(std::vector<Tramo>{{entrada}}, limite_ms);
 }
 
+const std::string RESPUESTA_UCI =
+    "id name Vantor 0.5 x86\nid author Dromek, Spain.\n"
+    "option name Hash type spin default 128 min 1 max 1024\n"
+    "option name OwnBook type check default false\n"
+    "option name OwnBookLimit type spin default 8 min 2 max 10\n"
+    "option name ShowPv type combo default Middle var None var Middle var Full\n"
+    "option name GaviotaTbUse type check default false\n"
+    "option name GaviotaTbPath type string default empty\n"
+    "option name GaviotaTbCache type spin default 32 min 8 max 1024\n"
+    "option name GaviotaTbCompression type spin default 4 min 0 max 9\nuciok\n";
+
+std::vector<std::string> Dialogo(const std::string &comandos, const std::string &directorio) {
+    std::vector<Tramo> tramos;
+    for (const std::string &c : Lineas(comandos)) {
+        const bool tras_go = !tramos.empty() && tramos.back().texto.starts_with("go");
+        tramos.emplace_back(c + "\n", 0, tras_go ? "bestmove" : "");
+    }
+    const std::vector<std::string> l = Lineas(EjecutarMotor(tramos, 30000, directorio).salida);
+    std::vector<std::string> r;
+    for (size_t i = 0; i < l.size(); i++) {
+        const bool libro = i + 1 < l.size() && l[i + 1] == "info string Libro de aperturas.";
+        if (l[i].starts_with("bestmove ")) r.push_back(libro ? l[i++].substr(9) : "search");
+        else if (!l[i].starts_with("info depth ") && !l[i].starts_with("info currmove ") &&
+                 ("\n" + RESPUESTA_UCI).find("\n" + l[i] + "\n") == std::string::npos)
+            r.push_back(l[i]);
+    }
+    return r;
+}
+
 std::string CapturarSalida(const std::function<void()> &f) {
-    fflush(stdout);
-    const int guardado = dup(1);
-    FILE *tmp = tmpfile();
-    dup2(fileno(tmp), 1);
+    testing::internal::CaptureStdout();
     f();
-    fflush(stdout);
-    dup2(guardado, 1);
-    close(guardado);
-    std::string texto;
-    rewind(tmp);
-    for (int c; (c = fgetc(tmp)) != EOF;) texto += static_cast<char>(c);
-    fclose(tmp);
-    return texto;
+    return testing::internal::GetCapturedStdout();
 }

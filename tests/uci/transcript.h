@@ -31,6 +31,12 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms = 20
                             const std::string &directorio = "");
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms = 20000);
 
+extern const std::string RESPUESTA_UCI;  // the reply to "uci" with every option at its default
+// Runs the command lines in directorio, each line after a "go" once "bestmove" came, and returns
+// the output lines without search reports and lines of RESPUESTA_UCI; a "bestmove" stands as its
+// move when the book gave it, else as "search".
+std::vector<std::string> Dialogo(const std::string &comandos, const std::string &directorio = "");
+
 // Starts programa in directorio (the current one when empty) with its standard input and output
 // on pipes; the caller writes to *escribir and reads *leer. Returns the pid, -1 on failure.
 pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer);
