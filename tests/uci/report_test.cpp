@@ -15,37 +15,26 @@
 
 namespace {
 
-class InformePv : public ::testing::Test {
-protected:
-    void SetUp() override {
-        guardado = TT_Opciones;
-        TipoJuego = Registro_Juego{};
-        TipoJuego.Tiempo_Inicio = ObtenerTicks();
-        TipoJuego.Profundidad_Maxima = 5;
-        TipoJuego.Mostrar_Pv = 2;
-        TT_Opciones.Num_Grupos = 1000;
-        TT_Opciones.Ocupadas = 0;
-        tbprobe_Gaviota.Aciertos = 0;
-        memset(pv_line_fin, 0, sizeof(pv_line_fin));
-        pv_line_fin[0] = CrearJugada(52, 36, PEON_B, NINGUNA, NINGUNA, BIT_DOBLE_PASO);
-        pv_line_fin[1] = CrearJugada(12, 4, PEON_B, NINGUNA, DAMA_B);  // e7e8q
-        pv_line_fin[3] = pv_line_fin[0];  // beyond the terminator: never printed
-    }
-    void TearDown() override { TT_Opciones = guardado; }
-    std::string Imprimir(int32_t prof, int32_t valor, int32_t cota = 0) {
-        impreso = 0;
-        return CapturarSalida([&] { ImprimirPv(prof, &impreso, valor, cota); });
-    }
-    int32_t impreso = 0;
-    Registro_TT guardado;
-};
-
-TEST_F(InformePv, LineaCompletaYPuntuacionesDeMateYCotas) {
+TEST(InformePv, LineaCompletaPuntuacionesYDecisionesDeShowPv) {
+    const Registro_TT guardado = TT_Opciones;
+    TipoJuego = Registro_Juego{};
     TipoJuego.Tiempo_Inicio = ObtenerTicks() - 2000;
     TipoJuego.Nodos = 100000;
+    TipoJuego.Profundidad_Maxima = 5;
+    TipoJuego.Mostrar_Pv = 2;
+    TT_Opciones.Num_Grupos = 1000;
     TT_Opciones.Ocupadas = 1234;  // 1234 / 4000 -> 308
     tbprobe_Gaviota.Aciertos = 7;
-    std::string s = Imprimir(4, 37);
+    memset(pv_line_fin, 0, sizeof(pv_line_fin));
+    pv_line_fin[0] = CrearJugada(52, 36, PEON_B, NINGUNA, NINGUNA, BIT_DOBLE_PASO);
+    pv_line_fin[1] = CrearJugada(12, 4, PEON_B, NINGUNA, DAMA_B);  // e7e8q
+    pv_line_fin[3] = pv_line_fin[0];  // beyond the terminator: never printed
+    int32_t impreso = 0;
+    const auto imprimir = [&](int32_t prof, int32_t valor, int32_t cota) {
+        impreso = 0;
+        return CapturarSalida([&] { ImprimirPv(prof, &impreso, valor, cota); });
+    };
+    const std::string s = imprimir(4, 37, 0);
     unsigned tiempo = 0, nps = 0;
     int leidos = 0;
     ASSERT_EQ(sscanf(s.c_str(), "info depth 4 seldepth 2 time %u nodes 100000 nps %u %n", &tiempo,
@@ -56,17 +45,14 @@ TEST_F(InformePv, LineaCompletaYPuntuacionesDeMateYCotas) {
     const struct {
         int32_t valor, cota;
         const char *texto;
-    } casos[] = {
+    } puntos[] = {
         {31995, 0, " score mate 3 pv "},     {-31996, 0, " score mate -2 pv "},
         {31999, 1, " score mate 1 pv "},     {150, 1, " score cp 150 lowerbound pv "},
         {20, -1, " score cp 20 upperbound pv "}, {31936, 0, " score cp 31936 pv "},
         {-32001, 0, " score cp -32001 pv "},
     };
-    for (const auto &c : casos)
-        EXPECT_NE(Imprimir(3, c.valor, c.cota).find(c.texto), std::string::npos) << c.texto;
-}
-
-TEST_F(InformePv, DecisionesDeShowPv) {
+    for (const auto &c : puntos)
+        EXPECT_NE(imprimir(3, c.valor, c.cota).find(c.texto), std::string::npos) << c.texto;
     // Mostrar_Pv, Infinito, Profundidad_Maxima, time used / budget (0: no clock),
     // depth reported, printed.
     const struct {
@@ -85,19 +71,21 @@ TEST_F(InformePv, DecisionesDeShowPv) {
         TipoJuego.Por_Tiempo = c.limite != 0;
         TipoJuego.Tiempo_Limite = c.limite;
         TipoJuego.Tiempo_Inicio = ObtenerTicks() - c.usado;
-        EXPECT_EQ(!Imprimir(c.prof, 10).empty(), c.imprime) << "row " << &c - casos;
+        EXPECT_EQ(!imprimir(c.prof, 10, 0).empty(), c.imprime) << "row " << &c - casos;
         EXPECT_EQ(impreso, c.imprime ? 1 : 0);
     }
+    TT_Opciones = guardado;
 }
 
-// The depth, nodes and the rest (score and pv) of each "info depth" line.
-std::vector<std::tuple<int, std::string, std::string>> Informes(const std::string &salida) {
-    static const std::regex info("info depth (\\d+) seldepth \\d+ time \\d+ nodes (\\d+) nps \\d+ "
-                                 "tbhits \\d+ hashfull \\d+ (.*)");
-    std::vector<std::tuple<int, std::string, std::string>> r;
-    std::smatch m;
+// The "info depth" lines without their time and speed, and their depths.
+std::pair<std::vector<std::string>, std::vector<int>> Informes(const std::string &salida) {
+    static const std::regex tiempo(" time \\d+( nodes \\d+) nps \\d+");
+    std::pair<std::vector<std::string>, std::vector<int>> r;
     for (const std::string &l : Lineas(salida))
-        if (std::regex_match(l, m, info)) r.emplace_back(std::stoi(m[1]), m[2], m[3]);
+        if (l.starts_with("info depth ")) {
+            r.first.push_back(std::regex_replace(l, tiempo, "$1"));
+            r.second.push_back(std::stoi(l.substr(11)));
+        }
     return r;
 }
 
@@ -123,14 +111,12 @@ TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
     for (const auto &c : casos) {
         const Transcripcion t = EjecutarMotor("setoption name ShowPv value " + c.opcion +
                                               "\nposition " + c.posicion + "\ngo depth 5\n");
-        const auto inf = Informes(t.salida);
-        std::vector<int> prof;
-        for (const auto &i : inf) prof.push_back(std::get<0>(i));
+        const auto [inf, prof] = Informes(t.salida);
         EXPECT_EQ(prof, c.profundidades) << c.opcion << "\n" << t.salida;
         EXPECT_EQ(t.salida.find("info currmove ") != std::string::npos, c.currmove) << c.opcion;
         ASSERT_FALSE(prof.empty());
         // Each move followed by a space; "bestmove" with the first two moves of the last report.
-        const std::string ultimo = std::get<2>(inf.back());
+        const std::string &ultimo = inf.back();
         ASSERT_EQ(ultimo.back(), ' ') << ultimo;
         std::istringstream pv(ultimo.substr(ultimo.find(" pv ") + 4));
         std::string a, b;
@@ -146,7 +132,8 @@ TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
         "ucinewgame\nposition fen r1bqkb1r/pppp1ppp/2n2n2/4p3/2B1P3/5N2/PPPP1PPP/RNBQK2R w KQkq "
         "- 4 4\ngo depth 6\n";
     const auto inf = Informes(
-        EjecutarMotor({{busqueda}, {busqueda, 0, "bestmove"}, {"quit\n", 0, "bestmove"}}).salida);
+        EjecutarMotor({{busqueda}, {busqueda, 0, "bestmove"}, {"quit\n", 0, "bestmove"}}).salida)
+                         .first;
     const size_t mitad = inf.size() / 2;
     ASSERT_TRUE(mitad > 0 && inf.size() == 2 * mitad);
     EXPECT_EQ(std::vector(inf.begin(), inf.begin() + mitad),
@@ -155,14 +142,14 @@ TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
 
 TEST(BusquedaUci, StopTerminaInfiniteYQuitDuranteMovetimeSePierde) {
     // ShowPv None does not silence an infinite search; "stop" ends it.
-    const Transcripcion t = EjecutarMotor({{"setoption name ShowPv value None\nposition startpos\n"
-                                      "go infinite\n"},
-                                     {"stop\n", 700},
-                                     {"isready\n", 0, "bestmove"}},
-                                    8000);
-    const auto inf = Informes(t.salida);
-    ASSERT_GE(inf.size(), 2u) << t.salida;
-    for (size_t i = 0; i < inf.size(); i++) EXPECT_EQ(std::get<0>(inf[i]), static_cast<int>(i) + 1);
+    const Transcripcion t = EjecutarMotor(
+        {{"setoption name ShowPv value None\nposition startpos\ngo infinite\n"},
+         {"stop\n", 700},
+         {"isready\n", 0, "bestmove"}},
+        8000);
+    const std::vector<int> prof = Informes(t.salida).second;
+    ASSERT_GE(prof.size(), 2u) << t.salida;
+    for (size_t i = 0; i < prof.size(); i++) EXPECT_EQ(prof[i], static_cast<int>(i) + 1);
     EXPECT_EQ(UltimaLinea(t.salida), "readyok");
     // With the input closed no "stop" can come: the search ends, answers, and the engine exits.
     // The time check reads and drops "quit"; the engine answers within a generous bound on the

@@ -5,20 +5,14 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <sstream>
-
-static long long AhoraMs() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
 
 std::string CrearDirectorioTemporal() {
     char plantilla[] = "/tmp/vantor_test_XXXXXX";
@@ -74,16 +68,13 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     signal(SIGPIPE, SIG_IGN);
     // marca: output size when the previous piece was written; desde: when the current
     // piece's awaited text was seen (-1 while waiting).
-    const long long inicio = AhoraMs();
+    const auto inicio = std::chrono::steady_clock::now();
     long long desde = -1;
     size_t tramo = 0, escrito = 0, marca = 0;
     for (bool abierta = true; abierta;) {
-        const long long ahora = AhoraMs();
-        if (ahora - inicio > limite_ms) {
-            r.agotado = true;
-            kill(pid, SIGKILL);
-            break;
-        }
+        const long long ahora = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - inicio).count();
+        if ((r.agotado = ahora > limite_ms)) break;
         if (fd_entrada >= 0 && tramo == tramos.size()) close(fd_entrada), fd_entrada = -1;
         const Tramo *t = fd_entrada >= 0 ? &tramos[tramo] : nullptr;
         if (t != nullptr && desde < 0 && r.salida.find(t->esperar, marca) != std::string::npos)
@@ -105,6 +96,7 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
             if (escrito >= e.size()) tramo++, escrito = 0, marca = r.salida.size(), desde = -1;
         }
     }
+    if (r.agotado) kill(pid, SIGKILL);
     if (fd_entrada >= 0) close(fd_entrada);
     close(fd_salida);
     int st = 0;
