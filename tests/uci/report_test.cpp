@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <regex>
-#include <sstream>
 
 #include "platform/platform.h"
 #include "search/search.h"
@@ -118,11 +117,10 @@ TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
         // Each move followed by a space; "bestmove" with the first two moves of the last report.
         const std::string &ultimo = inf.back();
         ASSERT_EQ(ultimo.back(), ' ') << ultimo;
-        std::istringstream pv(ultimo.substr(ultimo.find(" pv ") + 4));
-        std::string a, b;
-        pv >> a >> b;
-        EXPECT_EQ(UltimaLinea(t.salida),
-                  "bestmove " + (a.empty() ? "0000" : a) + (b.empty() ? "" : " ponder " + b));
+        std::smatch pv;
+        ASSERT_TRUE(std::regex_search(ultimo, pv, std::regex(" pv (\\S*) ?(\\S*)")));
+        EXPECT_EQ(UltimaLinea(t.salida), "bestmove " + (pv[1].length() ? pv[1].str() : "0000") +
+                                             (pv[2].length() ? " ponder " + pv[2].str() : ""));
         EXPECT_EQ(t.estado, 0);
     }
 }
@@ -141,29 +139,30 @@ TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
 }
 
 TEST(BusquedaUci, StopTerminaInfiniteYQuitDuranteMovetimeSePierde) {
-    // ShowPv None does not silence an infinite search; "stop" ends it.
-    const Transcripcion t = EjecutarMotor(
-        {{"setoption name ShowPv value None\nposition startpos\ngo infinite\n"},
-         {"stop\n", 700},
-         {"isready\n", 0, "bestmove"}},
-        8000);
-    const std::vector<int> prof = Informes(t.salida).second;
-    ASSERT_GE(prof.size(), 2u) << t.salida;
-    for (size_t i = 0; i < prof.size(); i++) EXPECT_EQ(prof[i], static_cast<int>(i) + 1);
-    EXPECT_EQ(UltimaLinea(t.salida), "readyok");
+    // ShowPv None silences all but the last report, but not an infinite search; "stop" ends it.
     // With the input closed no "stop" can come: the search ends, answers, and the engine exits.
     // The time check reads and drops "quit"; the engine answers within a generous bound on the
     // 1000 ms budget and goes on reading.
-    const Transcripcion cerrada = EjecutarMotor("position startpos\ngo infinite\n", 8000);
-    EXPECT_TRUE(UltimaLinea(cerrada.salida).starts_with("bestmove ")) << cerrada.salida;
-    const Transcripcion quit = EjecutarMotor(
-        {{"position startpos\ngo movetime 1000\n"}, {"quit\n", 200}, {"isready\n", 0, "bestmove"}},
-        8000);
-    const std::vector<std::string> l = Lineas(quit.salida);
-    ASSERT_GE(l.size(), 2u) << quit.salida;
-    EXPECT_TRUE(l[l.size() - 2].starts_with("bestmove "));
-    EXPECT_EQ(l.back(), "readyok");
-    for (const Transcripcion *x : {&t, &cerrada, &quit}) EXPECT_EQ(x->estado, 0);
+    const std::string inicio = "setoption name ShowPv value None\nposition startpos\ngo ";
+    const struct {
+        std::vector<Tramo> tramos;
+        size_t finales;  // the last lines: "bestmove", then "readyok" when there are two
+    } casos[] = {
+        {{{inicio + "infinite\n"}, {"stop\n", 700}, {"isready\n", 0, "bestmove"}}, 2},
+        {{{inicio + "infinite\n"}}, 1},
+        {{{inicio + "movetime 1000\n"}, {"quit\n", 200}, {"isready\n", 0, "bestmove"}}, 2},
+    };
+    for (const auto &c : casos) {
+        const Transcripcion t = EjecutarMotor(c.tramos, 8000);
+        const std::vector<std::string> l = Lineas(t.salida);
+        const std::vector<int> prof = Informes(t.salida).second;
+        ASSERT_TRUE(!prof.empty() && l.size() == prof.size() + c.finales) << t.salida;
+        const bool infinita = c.tramos[0].texto.ends_with("infinite\n");
+        EXPECT_EQ(prof.size() >= 2 && prof.back() == static_cast<int>(prof.size()), infinita);
+        EXPECT_TRUE(l[prof.size()].starts_with("bestmove ")) << t.salida;
+        EXPECT_EQ(l.back() == "readyok", c.finales == 2);
+        EXPECT_EQ(t.estado, 0);
+    }
 }
 
 }  // namespace
