@@ -1,7 +1,6 @@
 // Transcript runner: fork and exec with pipes, poll-driven so neither side can block.
 #include "uci/transcript.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <sstream>
@@ -64,13 +62,12 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     int fd_entrada = -1, fd_salida = -1;
     const pid_t pid = LanzarProceso(VANTOR_BIN, dir, &fd_entrada, &fd_salida);
     if (pid < 0) return r;
-    fcntl(fd_entrada, F_SETFL, O_NONBLOCK);
     signal(SIGPIPE, SIG_IGN);
     // marca: output size when the previous piece was written; desde: when the current
-    // piece's awaited text was seen (-1 while waiting).
+    // piece's awaited text was seen (-1 while waiting). The engine reads every piece whole.
     const auto inicio = std::chrono::steady_clock::now();
     long long desde = -1;
-    size_t tramo = 0, escrito = 0, marca = 0;
+    size_t tramo = 0, marca = 0;
     for (bool abierta = true; abierta;) {
         const long long ahora = std::chrono::duration_cast<std::chrono::milliseconds>(
                                     std::chrono::steady_clock::now() - inicio).count();
@@ -79,22 +76,15 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
         const Tramo *t = fd_entrada >= 0 ? &tramos[tramo] : nullptr;
         if (t != nullptr && desde < 0 && r.salida.find(t->esperar, marca) != std::string::npos)
             desde = ahora;
-        const bool toca = t != nullptr && desde >= 0 && ahora >= desde + t->pausa_ms;
-        pollfd p[2] = {{fd_salida, POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
-        if (poll(p, 2, 10) < 0) continue;
-        if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
-            char buf[4096];
-            const ssize_t n = read(fd_salida, buf, sizeof(buf));
-            if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
-            else if (n == 0) abierta = false;
+        if (t != nullptr && desde >= 0 && ahora >= desde + t->pausa_ms) {
+            if (write(fd_entrada, t->texto.data(), t->texto.size()) < 0) tramo = tramos.size();
+            else tramo++, marca = r.salida.size(), desde = -1;
         }
-        if (toca && (p[1].revents & (POLLOUT | POLLERR | POLLHUP))) {
-            const std::string &e = t->texto;
-            const ssize_t n = write(fd_entrada, e.data() + escrito, e.size() - escrito);
-            if (n > 0) escrito += static_cast<size_t>(n);
-            else if (n < 0 && errno != EAGAIN) escrito = e.size();
-            if (escrito >= e.size()) tramo++, escrito = 0, marca = r.salida.size(), desde = -1;
-        }
+        pollfd p = {fd_salida, POLLIN, 0};
+        char buf[4096];
+        const ssize_t n = poll(&p, 1, 10) > 0 ? read(fd_salida, buf, sizeof(buf)) : -2;
+        if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
+        abierta = n != 0 && n != -1;
     }
     if (r.agotado) kill(pid, SIGKILL);
     if (fd_entrada >= 0) close(fd_entrada);
