@@ -2,7 +2,6 @@
 // ShowPv, bestmove, stop, and dropped input.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <regex>
 
@@ -88,11 +87,6 @@ std::pair<std::vector<std::string>, std::vector<int>> Informes(const std::string
     return r;
 }
 
-std::string UltimaLinea(const std::string &salida) {
-    const std::vector<std::string> l = Lineas(salida);
-    return l.empty() ? std::string() : l.back();
-}
-
 TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
     const std::string mate = "fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1";
     const struct {
@@ -119,7 +113,7 @@ TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
         ASSERT_EQ(ultimo.back(), ' ') << ultimo;
         std::smatch pv;
         ASSERT_TRUE(std::regex_search(ultimo, pv, std::regex(" pv (\\S*) ?(\\S*)")));
-        EXPECT_EQ(UltimaLinea(t.salida), "bestmove " + (pv[1].length() ? pv[1].str() : "0000") +
+        EXPECT_EQ(Lineas(t.salida).back(), "bestmove " + (pv[1].length() ? pv[1].str() : "0000") +
                                              (pv[2].length() ? " ponder " + pv[2].str() : ""));
         EXPECT_EQ(t.estado, 0);
     }
