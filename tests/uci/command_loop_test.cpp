@@ -22,9 +22,8 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
         {"\n      \nUCI\nstop\nponderhit\nucinewgam\nisready\nquit\n", "readyok\n"},
         {"   uci   \nuci\tx\nisready\tnow\nquit\n", RESPUESTA_UCI},  // a tab is part of a word
         {"isready" + std::string(193, 'x') + "\n" + std::string(200, 'u') + "\nquit\n", ""},
-        {"isready\r\nquit\r\n", "readyok\n"},
-        {"isready", "readyok\n"},  // end of input without quit, not even a newline
-        {"quit\nisready\n", ""},
+        // End of input without quit, not even a newline, and nothing read after quit.
+        {"isready\r\nquit\r\n", "readyok\n"}, {"isready", "readyok\n"}, {"quit\nisready\n", ""},
         {std::string(70000, ' ') + "isready\nquit\n", "readyok\n"},
         // Malformed "go" arguments: nothing searched, nothing printed.
         {"go wtime\ngo wtime -5 btime -5\ngo wtime +5 btime 5\ngo movetime abc\n"
