@@ -43,29 +43,15 @@ std::string DirectorioConLibro(const std::string &clase, std::vector<std::string
     return dir;
 }
 
-// The engine's output in dir after OwnBook on and the commands, each "go" answered first: a book
-// move alone, other bestmoves as "search", no "info depth" lines, of "uci" only the OwnBook line.
+// Dialogo in dir with OwnBook on.
 std::vector<std::string> Respuestas(const std::string &dir, const std::string &comandos) {
-    std::vector<Tramo> tramos{{"setoption name OwnBook value true\n"}};
-    for (const std::string &c : Lineas(comandos + "quit"))
-        tramos.emplace_back(c + "\n", 0, tramos.back().texto.starts_with("go") ? "bestmove" : "");
-    const std::vector<std::string> l = Lineas(EjecutarMotor(tramos, 30000, dir).salida);
-    std::vector<std::string> r;
-    for (size_t i = 0; i < l.size(); i++) {
-        const bool libro = i + 1 < l.size() && l[i + 1] == "info string Libro de aperturas.";
-        if (l[i].starts_with("bestmove ")) r.push_back(libro ? l[i++].substr(9) : "search");
-        else if (!l[i].starts_with("info depth") && !l[i].starts_with("id ") && l[i] != "uciok" &&
-                 (!l[i].starts_with("option ") || l[i].find(" OwnBook ") != std::string::npos))
-            r.push_back(l[i]);
-    }
-    return r;
+    return Dialogo("setoption name OwnBook value true\n" + comandos + "quit\n", dir);
 }
 
 // A "position" from the start with the moves, then a short "go".
 std::string Ir(const std::string &j) { return "position startpos moves " + j + "\ngo depth 3\n"; }
 const std::string INICIO = "position startpos\ngo depth 3\n";
 const std::string PRUEBAS = INICIO + Ir("e2e4") + "book\nuci\n";
-
 
 TEST(Libro, GoYBookSegunElLibro) {
     const std::string no = "Libro de apertura cargado: No.", codigo = "C\363digo de error: ",
@@ -74,9 +60,9 @@ TEST(Libro, GoYBookSegunElLibro) {
                       bien = "Libro de apertura correcto.", info = "info string ",
                       corrupto = "Error: Libro de aperturas corrupto.",
                       uci = "option name OwnBook type check default ";
-    // Knights out and back, 20 plies in 99 characters; its prefixes are games of any length.
-    const std::string k = "g1f3 g8f6 f3g1 f6g8 ", danza = (k + k + k + k + k).substr(0, 99);
-    const std::vector<std::string> b = {"e2e4 e7e5 g1f3", "e2e4 x'%_\\ d2d4", "d2d4 d7d5", danza};
+    // 20 plies in 99 characters; its prefixes are games of any length.
+    const std::vector<std::string> b = {"e2e4 e7e5 g1f3", "e2e4 x'%_\\ d2d4", "d2d4 d7d5",
+                                        DanzaDeCaballos(20)};
     const struct {
         const char *clase;
         std::vector<std::string> libro;
@@ -92,9 +78,9 @@ TEST(Libro, GoYBookSegunElLibro) {
         {"lines", b, Ir("a2a3") + "go depth 3\n" + Ir("e2e4 e7e5") + Ir("d2d4 d7d5"),
          {s, s, "g1f3", s}},
         // OwnBookLimit 2 and 8 let texts shorter than 20 and 80 characters in; never after a FEN.
-        {"lines", b, "setoption name OwnBookLimit value 2\n" + Ir(danza.substr(0, 19)) +
-                         Ir(danza.substr(0, 24)), {"g1f3", s}},
-        {"lines", b, Ir(danza.substr(0, 79)) + Ir(danza.substr(0, 84)) +
+        {"lines", b, "setoption name OwnBookLimit value 2\n" + Ir(DanzaDeCaballos(4)) +
+                         Ir(DanzaDeCaballos(5)), {"g1f3", s}},
+        {"lines", b, Ir(DanzaDeCaballos(16)) + Ir(DanzaDeCaballos(17)) +
                          Ir("e2e4 " + std::string(200, 'x')), {"g1f3", s, s}},
         {"lines", b, "position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1 moves "
                      "e2e4\ngo depth 3\n", {s}},
@@ -116,7 +102,7 @@ TEST(Libro, GoYBookSegunElLibro) {
         {"not sqlite", {}, PRUEBAS, {s, s, analiza, error, codigo + "26", en, uci + "true"}},
         {"corrupt", {}, PRUEBAS, {error, codigo + "11", s, error, codigo + "11", s, analiza, error,
                                   codigo + "11", en, uci + "true"}},
-        {"directory", {}, PRUEBAS + Ir("e2e4"), {no, s, no, s, analiza, no, uci + "false", s}},
+        {"directory", {}, PRUEBAS + Ir("e2e4"), {no, s, no, s, analiza, no, s}},
     };
     for (const auto &c : casos) {
         const std::string dir = DirectorioConLibro(c.clase, c.libro);
@@ -127,14 +113,12 @@ TEST(Libro, GoYBookSegunElLibro) {
     // The default book, built next to the engine, is correct.
     EXPECT_EQ(Respuestas(std::filesystem::path(VANTOR_BIN).parent_path(), "book\n"),
               (std::vector<std::string>{analiza, bien}));
-}
-
-TEST(Libro, PosicionInicialEligeAlAzarEntreLasPrimerasJugadas) {
+    // At the start position, one of the first moves of the lines, at random.
     const std::set<std::string> primeras = {"e2e4", "d2d4", "c2c4", "g1f3", "b1c3"};
-    std::string comandos;
-    for (int i = 0; i < 30; i++) comandos += INICIO;
+    std::string treinta;
+    for (int i = 0; i < 30; i++) treinta += INICIO;
     const std::string d = DirectorioConLibro("", {"e2e4 e7e5", "d2d4", "c2c4 c5", "g1f3", "b1c3"});
-    const std::vector<std::string> r = Respuestas(d, comandos);
+    const std::vector<std::string> r = Respuestas(d, treinta);
     BorrarDirectorio(d);
     EXPECT_EQ(r.size(), 30u);
     for (const std::string &m : r) EXPECT_EQ(primeras.count(m), 1u) << m;

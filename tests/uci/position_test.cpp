@@ -1,7 +1,5 @@
-// "position" and "ucinewgame": the game state they leave behind.
+// "position", "ucinewgame" and "go": the game state and limits they leave behind.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "book/book.h"
 #include "search/search.h"
@@ -9,14 +7,6 @@
 #include "uci/uci.h"
 
 namespace {
-
-// Knights out and back: a legal game of any length without captures.
-std::string DanzaDeCaballos(int plies) {
-    static const char *const CICLO[4] = {"g1f3", "g8f6", "f3g1", "f6g8"};
-    std::string s;
-    for (int i = 0; i < plies; i++) s += std::string(i > 0 ? " " : "") + CICLO[i % 4];
-    return s;
-}
 
 class Posicion : public ::testing::Test {
 protected:
@@ -34,16 +24,20 @@ protected:
     }
 };
 
-TEST_F(Posicion, JugadasSeAplicanYGuardanUnaClaveCadaUna) {
+TEST_F(Posicion, JugadasGuardanUnaClaveCadaUnaHastaSeiscientasYFenIncorrectoEsElInicial) {
     EXPECT_EQ(Posicionar(" startpos moves e2e4 e7e5"), "");
-    EXPECT_EQ(TipoJuego.Jugadas, 2);
     EXPECT_EQ(TableroGlobal.Num_Historial, 2);
     EXPECT_EQ(TableroGlobal.Historial_Claves[1], TableroGlobal.Clave);
-    EXPECT_EQ(TableroGlobal.Clave, CalcularClave());
     EXPECT_STREQ(LibroSql.Partida_Libro, "e2e4 e7e5");
-    EXPECT_EQ(LibroSql.Fuera_De_Libro, 0);
-    EXPECT_EQ(TableroGlobal.Tablero[28], PEON_N);
-    EXPECT_EQ(TableroGlobal.Turno, 1);
+    Posicionar("startpos moves " + DanzaDeCaballos(700));
+    EXPECT_EQ(TipoJuego.Jugadas, 700);
+    EXPECT_EQ(TableroGlobal.Num_Historial, 600);
+    EXPECT_EQ(TableroGlobal.Tablero[62], CABALLO_B);
+    EXPECT_EQ(TableroGlobal.Clave, CalcularClave());
+    EXPECT_EQ(Posicionar("fen moves e2e4"), "info string Formato FEN incorrecto.\n");
+    EXPECT_EQ(TipoJuego.Jugadas, 0);
+    EXPECT_EQ(TableroGlobal.Tablero[52], PEON_B);
+    EXPECT_EQ(Salir, 0);
 }
 
 TEST_F(Posicion, LibroSegunLargoDelTextoYNuncaTrasUnFen) {
@@ -69,14 +63,6 @@ TEST_F(Posicion, LibroSegunLargoDelTextoYNuncaTrasUnFen) {
     }
 }
 
-TEST_F(Posicion, SeiscientasClavesComoMaximo) {
-    Posicionar("startpos moves " + DanzaDeCaballos(700));
-    EXPECT_EQ(TipoJuego.Jugadas, 700);
-    EXPECT_EQ(TableroGlobal.Num_Historial, 600);
-    EXPECT_EQ(TableroGlobal.Tablero[62], CABALLO_B);
-    EXPECT_EQ(TableroGlobal.Clave, CalcularClave());
-}
-
 TEST_F(Posicion, CoronacionSoloConLetraMinuscula) {
     const std::string fen = "fen 7k/4P3/8/8/8/8/8/4K3 w - - 0 1 moves ";
     Posicionar(fen + "e7e8n");
@@ -91,11 +77,65 @@ TEST_F(Posicion, CoronacionSoloConLetraMinuscula) {
     }
 }
 
-TEST_F(Posicion, FenIncorrectoVuelveALaPosicionInicial) {
-    EXPECT_EQ(Posicionar("fen moves e2e4"), "info string Formato FEN incorrecto.\n");
-    EXPECT_EQ(TipoJuego.Jugadas, 0);
-    EXPECT_EQ(TableroGlobal.Tablero[52], PEON_B);
-    EXPECT_EQ(Salir, 0);
+
+constexpr int32_t VIEJO = -12345;  // a stale budget that must not leak through
+
+TEST(Presupuesto, EjemplosDeLasReglasDeGo) {
+    struct Caso {
+        const char *nombre;
+        int32_t jugadas;  // plies already played
+        Parametros_Go p;
+        int32_t profundidad, busca, limite, prof_final, por_tiempo, turno = 1;
+    };
+    const Caso casos[] = {
+        {"60000/60000 at ply 0", 0, {60000, 60000, 0, 0, 0, 0}, 0, 1, 712, 32, 1},
+        {"15000 after 20 plies", 20, {15000, 15000, 0, 0, 0, 0}, 0, 1, 1000, 32, 1},
+        {"15000 inc 300, below 1000", 20, {15000, 15000, 300, 0, 0, 0}, 0, 1, 300, 32, 1},
+        {"19999 with 10 plies left", 120, {19999, 5, 0, 0, 0, 0}, 0, 1, 2000, 32, 1},
+        {"10000 with 10 plies left", 120, {10000, 1, 7, 0, 0, 0}, 0, 1, 1257, 32, 1},
+        {"5000 inc 100", 0, {5000, 5000, 100, 0, 0, 0}, 0, 1, 100, 32, 1},
+        {"5000 without inc", 0, {5000, 5000, 0, 0, 0, 0}, 0, 1, 500, 32, 1},
+        {"negative clock", 0, {-1, 5000, 0, 0, 0, 0}, 0, 1, 500, 32, 1},
+        {"past 130 plies", 200, {60000, 60000, 0, 0, 0, 0}, 0, 1, 30250, 32, 1},
+        {"movestogo 40 winc 1000", 0, {60000, 60000, 1000, 0, 40, 0}, 0, 1, 2100, 32, 1},
+        {"movetime 1000", 0, {0, 0, 0, 0, 0, 1000}, 0, 1, 750, 32, 1},
+        {"movetime 100", 0, {0, 0, 0, 0, 0, 100}, 0, 1, -150, 32, 1},
+        {"clocks beat movetime", 0, {60000, 60000, 0, 0, 0, 1000}, 0, 1, 712, 32, 1},
+        {"clocks beat depth 5", 0, {60000, 60000, 0, 0, 0, 0}, 5, 1, 712, 32, 1},
+        {"depth alone", 0, {0, 0, 0, 0, 0, 0}, 5, 1, VIEJO, 5, 0},
+        {"white clock only", 0, {60000, 0, 0, 0, 0, 0}, 0, 0, VIEJO, 0, 1},
+        {"black clock only", 0, {0, 60000, 1000, 1000, 30, 0}, 0, 0, VIEJO, 0, 1},
+        {"sums wrap in 32 bits", 0, {INT32_MAX, INT32_MAX, INT32_MAX, 0, 1, 0}, 0, 1,
+         -858993461, 32, 1},
+        {"huge negative movetime", 0, {0, 0, 0, 0, 0, INT32_MIN}, 0, 1, 2147483398, 32, 1},
+        // Black to move reads btime and binc: 10000.5 + trunc(6.0).
+        {"black to move", 0, {60000, 30000, 1000, 10, 3, 0}, 0, 1, 10006, 32, 1, 0},
+    };
+    for (const Caso &c : casos) {
+        TipoJuego = Registro_Juego{};
+        TipoJuego.Tiempo_Limite = VIEJO;
+        TipoJuego.Por_Tiempo = 1;
+        TipoJuego.Jugadas = c.jugadas;
+        TipoJuego.Profundidad_Maxima = c.profundidad;
+        TableroGlobal.Turno = c.turno;
+        EXPECT_EQ(CalcularPresupuesto(&c.p), c.busca) << c.nombre;
+        EXPECT_EQ(TipoJuego.Tiempo_Limite, c.limite) << c.nombre;
+        EXPECT_EQ(TipoJuego.Profundidad_Maxima, c.prof_final) << c.nombre;
+        EXPECT_EQ(TipoJuego.Por_Tiempo, c.por_tiempo) << c.nombre;
+    }
+    TableroGlobal.Turno = 1;
+}
+
+TEST(Presupuesto, GoLimitaLaProfundidadATreintaYDos) {
+    // A stop already pending answers at once, leaving the limits "go" set.
+    IniciarClaves(7);
+    CrearTransposicion(1);
+    UciNewGame();
+    TipoJuego.Detener = 1;
+    EXPECT_EQ(CapturarSalida([] { ComandoGo("depth 40"); }), "bestmove 0000\n");
+    EXPECT_EQ(TipoJuego.Profundidad_Maxima, 32);
+    EXPECT_EQ(TipoJuego.Por_Tiempo, 0);
+    LiberarTransposicion();
 }
 
 }  // namespace

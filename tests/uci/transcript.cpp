@@ -1,29 +1,20 @@
 // Transcript runner: fork and exec with pipes, poll-driven so neither side can block.
 #include "uci/transcript.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
+#include <gtest/gtest.h>
 
-static long long AhoraMs() {
-    timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000LL + ts.tv_nsec / 1000000;
-}
+#include <chrono>
+#include <filesystem>
+#include <sstream>
 
 std::string CrearDirectorioTemporal() {
     char plantilla[] = "/tmp/vantor_test_XXXXXX";
-    char *d = mkdtemp(plantilla);
-    return d != nullptr ? std::string(d) : std::string("/tmp");
+    return mkdtemp(plantilla) != nullptr ? plantilla : "/tmp";
 }
 
 void BorrarDirectorio(const std::string &directorio) {
@@ -33,11 +24,16 @@ void BorrarDirectorio(const std::string &directorio) {
 
 std::vector<std::string> Lineas(const std::string &texto) {
     std::vector<std::string> lineas;
-    for (size_t i = 0, fin; i < texto.size(); i = fin + 1) {
-        fin = std::min(texto.find('\n', i), texto.size());
-        lineas.push_back(texto.substr(i, fin - i));
-    }
+    std::istringstream entrada(texto);
+    for (std::string l; std::getline(entrada, l);) lineas.push_back(l);
     return lineas;
+}
+
+std::string DanzaDeCaballos(int plies) {
+    static const char *const CICLO[4] = {"g1f3", "g8f6", "f3g1", "f6g8"};
+    std::string s;
+    for (int i = 0; i < plies; i++) s += std::string(i > 0 ? " " : "") + CICLO[i % 4];
+    return s;
 }
 
 pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer) {
@@ -62,57 +58,35 @@ pid_t LanzarProceso(const char *programa, const std::string &directorio, int *es
 Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
                             const std::string &directorio) {
     Transcripcion r;
-    std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
+    const std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
     int fd_entrada = -1, fd_salida = -1;
     const pid_t pid = LanzarProceso(VANTOR_BIN, dir, &fd_entrada, &fd_salida);
     if (pid < 0) return r;
-    fcntl(fd_entrada, F_SETFL, O_NONBLOCK);
     signal(SIGPIPE, SIG_IGN);
-
-    // Feed the pieces on schedule while draining the output, until the output closes.
     // marca: output size when the previous piece was written; desde: when the current
-    // piece's awaited text was seen (-1 while waiting).
-    long long inicio = AhoraMs(), desde = -1;
-    size_t tramo = 0, escrito = 0, marca = 0;
-    bool abierta = true;
-    while (abierta) {
-        long long ahora = AhoraMs();
-        if (ahora - inicio > limite_ms) {
-            r.agotado = true;
-            kill(pid, SIGKILL);
-            break;
+    // piece's awaited text was seen (-1 while waiting). The engine reads every piece whole.
+    const auto inicio = std::chrono::steady_clock::now();
+    long long desde = -1;
+    size_t tramo = 0, marca = 0;
+    for (bool abierta = true; abierta;) {
+        const long long ahora = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - inicio).count();
+        if ((r.agotado = ahora > limite_ms)) break;
+        if (fd_entrada >= 0 && tramo == tramos.size()) close(fd_entrada), fd_entrada = -1;
+        const Tramo *t = fd_entrada >= 0 ? &tramos[tramo] : nullptr;
+        if (t != nullptr && desde < 0 && r.salida.find(t->esperar, marca) != std::string::npos)
+            desde = ahora;
+        if (t != nullptr && desde >= 0 && ahora >= desde + t->pausa_ms) {
+            if (write(fd_entrada, t->texto.data(), t->texto.size()) < 0) tramo = tramos.size();
+            else tramo++, marca = r.salida.size(), desde = -1;
         }
-        if (fd_entrada >= 0 && tramo == tramos.size()) {
-            close(fd_entrada);
-            fd_entrada = -1;
-        }
-        if (fd_entrada >= 0 && tramo < tramos.size() && escrito == 0 && desde < 0) {
-            const std::string &e = tramos[tramo].esperar;
-            if (e.empty() || r.salida.find(e, marca) != std::string::npos) desde = ahora;
-        }
-        bool toca = fd_entrada >= 0 && tramo < tramos.size() &&
-                    (escrito > 0 || (desde >= 0 && ahora >= desde + tramos[tramo].pausa_ms));
-        pollfd p[2] = {{fd_salida, POLLIN, 0}, {toca ? fd_entrada : -1, POLLOUT, 0}};
-        if (poll(p, 2, 10) < 0) continue;
-        if (p[0].revents & (POLLIN | POLLHUP | POLLERR)) {
-            char buf[4096];
-            ssize_t n = read(fd_salida, buf, sizeof(buf));
-            if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
-            else if (n == 0) abierta = false;
-        }
-        if (toca && (p[1].revents & (POLLOUT | POLLERR | POLLHUP))) {
-            const std::string &t = tramos[tramo].texto;
-            ssize_t n = write(fd_entrada, t.data() + escrito, t.size() - escrito);
-            if (n > 0) escrito += static_cast<size_t>(n);
-            else if (n < 0 && errno != EAGAIN) escrito = t.size();
-            if (escrito >= t.size()) {
-                tramo++;
-                escrito = 0;
-                marca = r.salida.size();
-                desde = -1;
-            }
-        }
+        pollfd p = {fd_salida, POLLIN, 0};
+        char buf[4096];
+        const ssize_t n = poll(&p, 1, 10) > 0 ? read(fd_salida, buf, sizeof(buf)) : -2;
+        if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
+        abierta = n != 0 && n != -1;
     }
+    if (r.agotado) kill(pid, SIGKILL);
     if (fd_entrada >= 0) close(fd_entrada);
     close(fd_salida);
     int st = 0;
@@ -123,23 +97,40 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
 }
 
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms) {
-    return EjecutarMotor(std::vector<Tramo>{{entrada, 0}}, limite_ms);
+    return EjecutarMotor(std::vector<Tramo>{{entrada}}, limite_ms);
+}
+
+const std::string RESPUESTA_UCI =
+    "id name Vantor 0.5 x86\nid author Dromek, Spain.\n"
+    "option name Hash type spin default 128 min 1 max 1024\n"
+    "option name OwnBook type check default false\n"
+    "option name OwnBookLimit type spin default 8 min 2 max 10\n"
+    "option name ShowPv type combo default Middle var None var Middle var Full\n"
+    "option name GaviotaTbUse type check default false\n"
+    "option name GaviotaTbPath type string default empty\n"
+    "option name GaviotaTbCache type spin default 32 min 8 max 1024\n"
+    "option name GaviotaTbCompression type spin default 4 min 0 max 9\nuciok\n";
+
+std::vector<std::string> Dialogo(const std::string &comandos, const std::string &directorio) {
+    std::vector<Tramo> tramos;
+    for (const std::string &c : Lineas(comandos)) {
+        const bool tras_go = !tramos.empty() && tramos.back().texto.starts_with("go");
+        tramos.emplace_back(c + "\n", 0, tras_go ? "bestmove" : "");
+    }
+    const std::vector<std::string> l = Lineas(EjecutarMotor(tramos, 30000, directorio).salida);
+    std::vector<std::string> r;
+    for (size_t i = 0; i < l.size(); i++) {
+        const bool libro = i + 1 < l.size() && l[i + 1] == "info string Libro de aperturas.";
+        if (l[i].starts_with("bestmove ")) r.push_back(libro ? l[i++].substr(9) : "search");
+        else if (!l[i].starts_with("info depth ") && !l[i].starts_with("info currmove ") &&
+                 ("\n" + RESPUESTA_UCI).find("\n" + l[i] + "\n") == std::string::npos)
+            r.push_back(l[i]);
+    }
+    return r;
 }
 
 std::string CapturarSalida(const std::function<void()> &f) {
-    fflush(stdout);
-    int guardado = dup(1);
-    FILE *tmp = tmpfile();
-    dup2(fileno(tmp), 1);
+    testing::internal::CaptureStdout();
     f();
-    fflush(stdout);
-    dup2(guardado, 1);
-    close(guardado);
-    std::string texto;
-    rewind(tmp);
-    char buf[512];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), tmp)) > 0) texto.append(buf, n);
-    fclose(tmp);
-    return texto;
+    return testing::internal::GetCapturedStdout();
 }

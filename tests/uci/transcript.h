@@ -8,9 +8,8 @@
 #include <utility>
 #include <vector>
 
-// One piece of input, written once the output since the previous piece contains esperar
-// (when not empty) and pausa_ms after that. Input sent during a search is dropped by it,
-// so commands after a "go" wait for "bestmove".
+// One piece of input, written pausa_ms after the output since the previous piece contains
+// esperar. A search drops the input sent during it: commands after "go" wait for "bestmove".
 struct Tramo {
     Tramo(std::string t, int pausa = 0, std::string tras = "")
         : texto(std::move(t)), pausa_ms(pausa), esperar(std::move(tras)) {}
@@ -31,10 +30,18 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms = 20
                             const std::string &directorio = "");
 Transcripcion EjecutarMotor(const std::string &entrada, int limite_ms = 20000);
 
-// Starts programa in directorio (the current one when empty) with its standard input and output
-// on pipes; the caller writes to *escribir and reads *leer. Returns the pid, -1 on failure.
+extern const std::string RESPUESTA_UCI;  // the reply to "uci" with every option at its default
+// Runs the command lines in directorio, each line after a "go" once "bestmove" came, and returns
+// the output lines without search reports and lines of RESPUESTA_UCI; a "bestmove" stands as its
+// move when the book gave it, else as "search".
+std::vector<std::string> Dialogo(const std::string &comandos, const std::string &directorio = "");
+
+// Starts programa in directorio (the current one when empty) with its input on *escribir and its
+// output on *leer; the pid, -1 on failure.
 pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer);
 std::string CrearDirectorioTemporal();
 void BorrarDirectorio(const std::string &directorio);  // with everything in it
 std::vector<std::string> Lineas(const std::string &texto);  // without their newlines
 std::string CapturarSalida(const std::function<void()> &f);  // what f writes to stdout
+// Knights out and back from the start: a legal game of any length without captures.
+std::string DanzaDeCaballos(int plies);
