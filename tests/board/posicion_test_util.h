@@ -68,8 +68,8 @@ inline std::vector<uint32_t> JugadasLegales() {
 }
 
 // From each fen, paseos walks of up to plies random legal moves. visita(fen, ply) runs on every
-// position reached (the last one included), and once more with ply -1 before the walk's board is dropped. Stops at the
-// first fatal failure; returns the number of moves played.
+// position reached (the last one included), and once more with ply -1 before the walk's board
+// is dropped. Stops at the first fatal failure; returns the number of moves played.
 template <class Visita>
 int PaseosAleatorios(std::initializer_list<const char *> fens, int paseos, int plies,
                      uint32_t estado, Visita visita) {

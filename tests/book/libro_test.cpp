@@ -152,11 +152,6 @@ TEST(FuenteLibro, PgnTsvYCoordenadasRepetidasPorElMotor) {
         {"1. e4 e5 2. Nf3 Nc6\n3. Nd2 *\n1. d4 d5 2. Nf3 Nf6 3. Nd2 *\n1. e4 e5\n2. Qh9 *", {},
          {"in:2: move 5 'Nd2" + ilegal, "in:3: move 5 'Nd2" + ilegal,
           "in:5: move 3 'Qh9" + ilegal}},
-        // Bytes a reader can trip on.
-        {std::string(1000, '(') + "1. e4 e5", {}, {}}, {"1. e4 {never closed e5", {"e2e4"}, {}},
-        {std::string("1. e4\0e5 [Event \"x", 18) + std::string(100000, ']'), {"e2e4 e7e5"}, {}},
-        {"1. e4 " + std::string(100000, 'N'), {},
-         {"in:1: move 2 '" + std::string(40, 'N') + ilegal}},
     };
     IniciarClaves(3);
     LlenarColorCasilla();

@@ -22,10 +22,3 @@ TEST(MatesBusqueda, MatesEnDosYTresConLaJugadaQueMata) {
         EXPECT_EQ(pv_line[0][0], JugadaSan(c.san)) << c.fen;
     }
 }
-
-TEST(MatesBusqueda, MateRecibidoEnLaSiguienteJugada) {
-    // The king's only move walks into Rb1 mate.
-    ASSERT_EQ(PrepararBusqueda("6k1/8/8/8/8/1r6/r7/7K w - - 0 1"), 1);
-    EXPECT_EQ(BuscarHasta(4), 2 - MATE);
-    EXPECT_EQ(pv_line[0][0], JugadaSan("Kg1"));
-}

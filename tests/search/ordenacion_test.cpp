@@ -1,4 +1,4 @@
-// Ordering scores of fresh lists and the cut-off updates of history, killers and refutations.
+// Ordering scores of fresh lists: captures, promotions, the hash move, killers and refutations.
 #include <gtest/gtest.h>
 
 #include "search/busqueda_test_util.h"
@@ -19,12 +19,6 @@ class OrdenMovimientos : public ::testing::Test {
         ADD_FAILURE() << san << " not generated";
         return 0;
     }
-    // Generates the start position's list; returns its k-th move.
-    uint32_t Lista(int k) {
-        num = GenerarMovimientos(GENERAR_TODO, lista);
-        return lista[k].Jugada;
-    }
-
     Lista_Jugadas lista[MAX_JUGADAS];
     int32_t num = 0;
 };
@@ -67,40 +61,4 @@ TEST_F(OrdenMovimientos, KillersYRefutacionesPorPlyConSuPorcentajeDeHistoria) {
     EXPECT_EQ(ValorDe("e4"), -102);
     TableroGlobal.Indice_Deshacer = 1;
     EXPECT_EQ(ValorDe("e4"), 1000102);
-}
-
-TEST_F(OrdenMovimientos, CorteEnTerceraJugadaAProfundidadCinco) {
-    const uint32_t a = Lista(0), b = lista[1].Jugada, c = lista[2].Jugada;
-    const uint32_t previa = CrearJugada(12, 28, PEON_N, NINGUNA, NINGUNA, BIT_DOBLE_PASO);
-    ActualizarHistoricos(c, 5, 40, static_cast<int32_t>(previa), lista, 3);
-    EXPECT_EQ(Historico_Bueno[Ficha(c)][Hasta(c)], 25);
-    EXPECT_EQ(Historico_Bueno[Ficha(a)][Hasta(a)], -25);
-    EXPECT_EQ(Historico_Bueno[Ficha(b)][Hasta(b)], -25);
-    EXPECT_EQ(Max_Historico, 50);
-    EXPECT_EQ(Min_Historico, -25);
-    EXPECT_EQ(Historico_Killer[0][0], c);
-    EXPECT_EQ(Historico_Killer_Mate[0][0], 0u);
-    EXPECT_EQ(Historico_Rechazado[12 * 64 + 28], c);
-    // A cut-off without a previous move leaves the refutation alone.
-    ActualizarHistoricos(a, 1, 0, -1, lista, 1);
-    EXPECT_EQ(Historico_Rechazado[12 * 64 + 28], c);
-    LimpiarHistoricos();
-    EXPECT_EQ(Max_Historico | Min_Historico | Historico_Bueno[Ficha(c)][Hasta(c)], 0);
-    EXPECT_EQ(Historico_Killer[0][0] | Historico_Rechazado[12 * 64 + 28], 0u);
-}
-
-TEST_F(OrdenMovimientos, KillersYMateKillersSeDesplazan) {
-    const uint32_t a = Lista(0), b = lista[1].Jugada;
-    ActualizarHistoricos(a, 2, 10, -1, lista, 1);
-    ActualizarHistoricos(b, 2, 10, -1, lista, 2);
-    ActualizarHistoricos(b, 2, 10, -1, lista, 2);  // the same move does not push the other out
-    EXPECT_EQ(Historico_Killer[0][0], b);
-    EXPECT_EQ(Historico_Killer[0][1], a);
-    // Mate scores fill the mate killers; the infinities do not count as mates.
-    ActualizarHistoricos(a, 2, 31990, -1, lista, 1);
-    ActualizarHistoricos(b, 2, -31937, -1, lista, 1);
-    ActualizarHistoricos(a, 2, SIN_PUNTUACION, -1, lista, 1);
-    EXPECT_EQ(Historico_Killer_Mate[0][0], b);
-    EXPECT_EQ(Historico_Killer_Mate[0][1], a);
-    EXPECT_EQ(Historico_Killer[0][0], a);
 }

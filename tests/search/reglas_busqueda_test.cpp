@@ -1,9 +1,7 @@
 // Rules of the full-width search that decide results: draws, mate distance, mate and
-// stalemate, the null move, the root progress lines and the line bookkeeping.
+// stalemate, the null move and the line bookkeeping.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sstream>
 #include <string>
 
 #include "search/busqueda_test_util.h"
@@ -80,38 +78,6 @@ TEST_F(ReglasBusqueda, NuloSoloConPiezasYSinCotaQueLoDescarte) {
     // Black with a knight but White to move with pawns only: still no null move.
     EXPECT_FALSE(NuloProbado("1n4k1/8/8/8/8/8/PPPPP3/6K1 w - - 0 1"));
     EXPECT_FALSE(NuloProbado("6k1/5ppp/8/8/8/8/PPP5/4R1K1 w - - 0 1", true));
-}
-
-TEST_F(ReglasBusqueda, LineasCurrmoveEnLaRaizSoloConMostrarPvDos) {
-    ASSERT_EQ(CargarPosicionPrueba("7k/P7/8/8/8/8/8/K7 w - - 0 1"), 1);
-    TipoJuego.Mostrar_Pv = 2;
-    testing::internal::CaptureStdout();
-    Buscar(1);
-    std::istringstream salida(testing::internal::GetCapturedStdout());
-    std::string linea, jugadas;
-    int numero = 0;
-    while (std::getline(salida, linea)) {
-        char mov[8] = {0}, otra[160];
-        int num = 0, hf = 0;
-        unsigned nodos = 0, nps = 0;
-        ASSERT_EQ(sscanf(linea.c_str(),
-                         "info currmove %7s currmovenumber %d nodes %u nps %u hashfull %d", mov,
-                         &num, &nodos, &nps, &hf),
-                  5)
-            << linea;
-        snprintf(otra, sizeof(otra),
-                 "info currmove %s currmovenumber %d nodes %u nps %u hashfull %d", mov, num, nodos,
-                 nps, hf);
-        ASSERT_EQ(linea, otra);  // nothing else on the line, no padding
-        EXPECT_EQ(num, ++numero);
-        jugadas += std::string(mov) + " ";
-    }
-    EXPECT_EQ(jugadas.substr(0, 24), "a7a8q a7a8r a7a8b a7a8n ");
-    EXPECT_EQ(numero, 7);  // four promotions, three king moves
-    TipoJuego.Mostrar_Pv = 1;
-    testing::internal::CaptureStdout();
-    Buscar(1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 TEST_F(ReglasBusqueda, LineaPrincipalJugableHastaElMateYGuardadaEnLaRaiz) {

@@ -107,14 +107,9 @@ TEST_F(SondaTablas, SoloConTablasDeEsasPiezasYCercaDeLasHojas) {
     const char *cuatro = "4k3/8/8/8/8/8/4P3/3QK3 w - - 0 1";
     const char *tres = "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1";
     // {available sets, fen, depth, probed}; a probed node counts one node.
-    const struct {
-        unsigned disponibles;
-        const char *fen;
-        int32_t prof;
-        bool sondeado;
-    } casos[] = {{15, cinco, 1, false}, {15, cuatro, 1, true}, {16, cinco, 1, true},
-                 {1, cuatro, 1, false}, {1, tres, 1, true},    {1, tres, 3, true},
-                 {1, tres, 4, false}};
+    const struct { unsigned disponibles; const char *fen; int32_t prof; bool sondeado; } casos[] = {
+        {15, cinco, 1, false}, {15, cuatro, 1, true}, {16, cinco, 1, true}, {1, cuatro, 1, false},
+        {1, tres, 1, true},    {1, tres, 3, true},    {1, tres, 4, false}};
     for (const auto &c : casos) {
         tbprobe_Gaviota.Disponibles = c.disponibles;
         Nodo(c.fen, c.prof);

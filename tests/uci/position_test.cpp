@@ -126,16 +126,4 @@ TEST(Presupuesto, EjemplosDeLasReglasDeGo) {
     TableroGlobal.Turno = 1;
 }
 
-TEST(Presupuesto, GoLimitaLaProfundidadATreintaYDos) {
-    // A stop already pending answers at once, leaving the limits "go" set.
-    IniciarClaves(7);
-    CrearTransposicion(1);
-    UciNewGame();
-    TipoJuego.Detener = 1;
-    EXPECT_EQ(CapturarSalida([] { ComandoGo("depth 40"); }), "bestmove 0000\n");
-    EXPECT_EQ(TipoJuego.Profundidad_Maxima, 32);
-    EXPECT_EQ(TipoJuego.Por_Tiempo, 0);
-    LiberarTransposicion();
-}
-
 }  // namespace

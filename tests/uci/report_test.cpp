@@ -44,10 +44,9 @@ TEST(InformePv, LineaCompletaPuntuacionesYDecisionesDeShowPv) {
         int32_t valor, cota;
         const char *texto;
     } puntos[] = {
-        {31995, 0, " score mate 3 pv "},     {-31996, 0, " score mate -2 pv "},
-        {31999, 1, " score mate 1 pv "},     {150, 1, " score cp 150 lowerbound pv "},
-        {20, -1, " score cp 20 upperbound pv "}, {31936, 0, " score cp 31936 pv "},
-        {-32001, 0, " score cp -32001 pv "},
+        {31995, 0, " score mate 3 pv "}, {-31996, 0, " score mate -2 pv "},
+        {150, 1, " score cp 150 lowerbound pv "}, {20, -1, " score cp 20 upperbound pv "},
+        {31936, 0, " score cp 31936 pv "},
     };
     for (const auto &c : puntos)
         EXPECT_NE(imprimir(3, c.valor, c.cota).find(c.texto), std::string::npos) << c.texto;
