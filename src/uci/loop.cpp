@@ -12,6 +12,16 @@
 // The line buffer is reused for every command.
 static char Linea[65536];
 
+void AjustesIniciales() {
+    tbprobe_Gaviota.Usar_Tablas = 0;
+    strcpy(tbprobe_Gaviota.Ruta, "empty");
+    tbprobe_Gaviota.Compresion = 4;
+    tbprobe_Gaviota.Cache_Tablas = 32;
+    LibroSql.Usar_Libro = 0;
+    LibroSql.Limite_Libro = 8;
+    TipoJuego.Mostrar_Pv = 1;
+}
+
 void IniciarMotor(uint32_t semilla) {
     // 1. Unbuffered output, then input: replies go out at once, and the input poll
     // of the search sees exactly what the reader has not consumed yet.
@@ -33,14 +43,8 @@ void IniciarMotor(uint32_t semilla) {
     CrearTransposicion(128);
 
     // 7. Default settings.
-    tbprobe_Gaviota.Usar_Tablas = 0;
     tbprobe_Gaviota.Cargada = 0;
-    strcpy(tbprobe_Gaviota.Ruta, "empty");
-    tbprobe_Gaviota.Compresion = 4;
-    tbprobe_Gaviota.Cache_Tablas = 32;
-    LibroSql.Usar_Libro = 0;
-    LibroSql.Limite_Libro = 8;
-    TipoJuego.Mostrar_Pv = 1;
+    AjustesIniciales();
 
     // 8. A new game from the start position.
     UciNewGame();

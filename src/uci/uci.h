@@ -6,6 +6,7 @@
 #include "board/board.h"
 
 void IniciarMotor(uint32_t semilla);  // the start-up sequence, keys drawn from semilla
+void AjustesIniciales();  // the option settings of start-up: tables and book off, ShowPv 1
 void BucleComandos();                 // runs until Salir, then shuts down
 int32_t EjecutarLinea(char *linea);   // one line read from the input: trimmed, dispatched; Salir
 void Apagar();                        // frees tables, unloads the library, exits with 0

@@ -47,13 +47,7 @@ inline void Restablecer() {
     Salir = 0;
     if (tbprobe_Gaviota.Cargada == 1) Descargar_gtbgaviota_dll();
     tbprobe_Gaviota.Cargada = 0;
-    tbprobe_Gaviota.Usar_Tablas = 0;
-    strcpy(tbprobe_Gaviota.Ruta, "empty");
-    tbprobe_Gaviota.Compresion = 4;
-    tbprobe_Gaviota.Cache_Tablas = 32;
-    LibroSql.Usar_Libro = 0;
-    LibroSql.Limite_Libro = 8;
-    TipoJuego.Mostrar_Pv = 1;
+    AjustesIniciales();
     if (TT_Opciones.Megas_Tabla + TT_Opciones.Megas_Cache != 1) {
         TT_Opciones.Megas_Tabla = 1;
         TT_Opciones.Megas_Cache = 0;
