@@ -2,8 +2,6 @@
 // always, a fixed subset of the WAC suite when the shared suites are present.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -11,6 +9,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+#include "uci/transcript.h"
 
 // Solved by this engine at depths 7 and 9 (go depth), every other one of those kept.
 static const std::set<int> NUMEROS = {
@@ -48,14 +48,11 @@ TEST(SubconjuntoWac, ResuelveLasPosicionesElegidas) {
                                     : ("own tactics only: no suite at " + ruta).c_str());
     EXPECT_EQ(lineas.size(), esperadas);
     // The suite tool searches each from fresh tables with go depth 7 and lists the result.
-    char fichero[] = "/tmp/vantor-wac-XXXXXX";
-    const int fd = mkstemp(fichero);
-    ASSERT_GE(fd, 0);
-    for (const std::string &l : lineas) {
-        const std::string texto = l + "\n";
-        ASSERT_EQ(write(fd, texto.data(), texto.size()), static_cast<ssize_t>(texto.size()));
+    const std::string dir = CrearDirectorioTemporal(), fichero = dir + "/tacticas.epd";
+    {
+        std::ofstream epd(fichero);
+        for (const std::string &l : lineas) epd << l << "\n";
     }
-    close(fd);
     FILE *p = popen((std::string(VANTOR_WAC_BIN) + " " + fichero + " depth 7 lista").c_str(), "r");
     ASSERT_NE(p, nullptr);
     size_t listadas = 0;
@@ -68,5 +65,5 @@ TEST(SubconjuntoWac, ResuelveLasPosicionesElegidas) {
     }
     EXPECT_EQ(pclose(p), 0);
     EXPECT_EQ(listadas, esperadas);
-    unlink(fichero);
+    BorrarDirectorio(dir);
 }

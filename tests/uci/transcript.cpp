@@ -36,7 +36,10 @@ std::string DanzaDeCaballos(int plies) {
     return s;
 }
 
-pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer) {
+// Starts programa in directorio (the current one when empty) with its input on *escribir and its
+// output on *leer; the pid, -1 on failure.
+static pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir,
+                           int *leer) {
     int entrada[2], salida[2];
     if (pipe(entrada) != 0 || pipe(salida) != 0) return -1;
     const pid_t pid = fork();

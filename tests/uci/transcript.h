@@ -36,9 +36,6 @@ extern const std::string RESPUESTA_UCI;  // the reply to "uci" with every option
 // move when the book gave it, else as "search".
 std::vector<std::string> Dialogo(const std::string &comandos, const std::string &directorio = "");
 
-// Starts programa in directorio (the current one when empty) with its input on *escribir and its
-// output on *leer; the pid, -1 on failure.
-pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir, int *leer);
 std::string CrearDirectorioTemporal();
 void BorrarDirectorio(const std::string &directorio);  // with everything in it
 std::vector<std::string> Lineas(const std::string &texto);  // without their newlines
