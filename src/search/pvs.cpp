@@ -283,6 +283,8 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
     const int32_t base_futilidad = eval + 50;
     int32_t mejor = -SIN_PUNTUACION, legales = 0, quietos = 0;
     uint32_t mejor_jugada = 0;
+    int32_t colocadas = 0;
+    PrepararPrimera(lista, num, colocadas);
     // Kings attacked before any move: when neither is, the safety and check tests after a
     // make look only at the lines the move changed.
     const int32_t propio_atacado = num > 0 ? LadoEnJaque() : 0;
@@ -290,7 +292,6 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
         num > 0 ? (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco)) : 0;
     const uint64_t clavadas = num > 0 && !propio_atacado ? Clavadas() : 0;
 
-    int32_t colocadas = 0;
     for (int32_t i = 0; i < num; i++) {
         if (i >= colocadas) SeleccionarJugada(lista, i, num);
         PrepararSiguiente(lista, i, num, colocadas);
@@ -300,7 +301,6 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
             DeshacerMovimiento();
             continue;
         }
-        if (i == 0) PrecargarTablas();
 
         const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
         const bool quieta = !captura && Corona(m) == NINGUNA;

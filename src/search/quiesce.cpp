@@ -73,6 +73,9 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     }
     OrdenarMovimientosTodos(num, &hash, lista, 0);
 
+    int32_t colocadas = 0;
+    PrepararPrimera(lista, num, colocadas, false);
+
     // Delta pruning needs more than one piece on the other side.
     const int32_t delta = PiezasRival() > 1 ? 1 : 0;
     uint32_t mejor_jugada = 0;
@@ -88,10 +91,9 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     };
 
     // 7. Move loop.
-    int32_t colocadas = 0;
     for (int32_t i = 0; i < num; i++) {
         if (i >= colocadas) SeleccionarJugada(lista, i, num);
-        PrepararSiguiente(lista, i, num, colocadas);
+        PrepararSiguiente(lista, i, num, colocadas, false);
         const uint32_t m = lista[i].Jugada;
         const int32_t paso = t.Ficha_Al_Paso;
         if (!en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m))) {
@@ -111,8 +113,8 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
             continue;
         }
 
-        if (i == 0) PrecargarTablas();
         const int32_t jaque = rival_atacado ? LadoEnJaque() : DaJaque(m, paso);
+        if (i == 0 && jaque) PrecargarTablas();
         const int32_t v = -AlphaBeta_Qs(-beta, -alpha_q, jaque, ventana_nula, 0);
         DeshacerMovimiento();
         if (TipoJuego.Detener == 1) return 0;

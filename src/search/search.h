@@ -201,9 +201,10 @@ inline void SeleccionarJugada(Lista_Jugadas *lista, int32_t i, int32_t num) {
 
 
 // Internal to search/: asks for the table bucket and the evaluation cache entry of the
-// position with that key ahead of their probes. Changes nothing.
-inline void PrecargarTablas(uint32_t clave) {
-    if (TT_Datos != nullptr) {
+// position with that key ahead of their probes. Changes nothing. Quiescence nodes past the
+// first read the table only in check, so for them (tabla false) only the cache is asked for.
+inline void PrecargarTablas(uint32_t clave, bool tabla = true) {
+    if (tabla && TT_Datos != nullptr) {
         const Grupo *g = &TT_Datos[IndiceGrupo(clave)];
         __builtin_prefetch(g);
         __builtin_prefetch(reinterpret_cast<const char *>(g) + sizeof(Grupo) - 1);
@@ -212,7 +213,7 @@ inline void PrecargarTablas(uint32_t clave) {
         __builtin_prefetch(&TT_Cache[IndiceCache(clave)]);
     }
 }
-inline void PrecargarTablas() { PrecargarTablas(TableroGlobal.Clave); }
+inline void PrecargarTablas(bool tabla = true) { PrecargarTablas(TableroGlobal.Clave, tabla); }
 
 // Internal to search/: the key after move m, for prefetching only; changes of the castling
 // state are left out.
@@ -235,9 +236,20 @@ inline uint32_t ClaveTrasJugada(uint32_t m) {
 // Internal to search/: puts entry i+1 of the list in place (the order stays the one the
 // selection gives) and prefetches the tables of the position after it, so that they come
 // from memory while move i is searched. colocadas: entries already in place.
-inline void PrepararSiguiente(Lista_Jugadas *lista, int32_t i, int32_t num, int32_t &colocadas) {
+// Internal to search/: puts the first entry of the list in place and prefetches the tables
+// of the position after it, before the work that comes ahead of the move loop.
+inline void PrepararPrimera(Lista_Jugadas *lista, int32_t num, int32_t &colocadas,
+                            bool tabla = true) {
+    if (num <= 0) return;
+    SeleccionarJugada(lista, 0, num);
+    colocadas = 1;
+    PrecargarTablas(ClaveTrasJugada(lista[0].Jugada), tabla);
+}
+
+inline void PrepararSiguiente(Lista_Jugadas *lista, int32_t i, int32_t num, int32_t &colocadas,
+                              bool tabla = true) {
     if (i + 1 >= num) return;
     SeleccionarJugada(lista, i + 1, num);
     colocadas = i + 2;
-    PrecargarTablas(ClaveTrasJugada(lista[i + 1].Jugada));
+    PrecargarTablas(ClaveTrasJugada(lista[i + 1].Jugada), tabla);
 }
