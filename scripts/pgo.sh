@@ -17,4 +17,8 @@ printf 'position startpos\nperft 5\nposition fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2
 cmake -S . -B "$dir" -DVANTOR_PGO=use >/dev/null
 cmake --build "$dir" -j"$jobs"
 echo "== trained build in $dir"
-"$dir"/bench 9 solo | grep "Nodes searched"
+# Training must not change the search: the trained build keeps the recorded signature.
+firma=$("$dir"/bench 9 solo | awk '/Nodes searched/ {print $4}')
+esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
+echo "bench 9: $firma, recorded $esperada"
+[ "$firma" = "$esperada" ] || { echo "the trained build searches differently"; exit 1; }
