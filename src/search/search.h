@@ -236,20 +236,17 @@ inline uint32_t ClaveTrasJugada(uint32_t m) {
 // Internal to search/: puts entry i+1 of the list in place (the order stays the one the
 // selection gives) and prefetches the tables of the position after it, so that they come
 // from memory while move i is searched. colocadas: entries already in place.
-// Internal to search/: puts the first entry of the list in place and prefetches the tables
-// of the position after it, before the work that comes ahead of the move loop.
-inline void PrepararPrimera(Lista_Jugadas *lista, int32_t num, int32_t &colocadas,
-                            bool tabla = true) {
-    if (num <= 0) return;
-    SeleccionarJugada(lista, 0, num);
-    colocadas = 1;
-    PrecargarTablas(ClaveTrasJugada(lista[0].Jugada), tabla);
-}
-
 inline void PrepararSiguiente(Lista_Jugadas *lista, int32_t i, int32_t num, int32_t &colocadas,
                               bool tabla = true) {
     if (i + 1 >= num) return;
     SeleccionarJugada(lista, i + 1, num);
     colocadas = i + 2;
     PrecargarTablas(ClaveTrasJugada(lista[i + 1].Jugada), tabla);
+}
+
+// Internal to search/: the same for the first entry, before the work that comes ahead of
+// the move loop.
+inline void PrepararPrimera(Lista_Jugadas *lista, int32_t num, int32_t &colocadas,
+                            bool tabla = true) {
+    PrepararSiguiente(lista, -1, num, colocadas, tabla);
 }
