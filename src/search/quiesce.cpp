@@ -73,11 +73,17 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     }
     OrdenarMovimientosTodos(num, &hash, lista, 0);
 
-    int32_t colocadas = 0;
-    PrepararPrimera(lista, num, colocadas, false);
-
-    // Delta pruning needs more than one piece on the other side.
+    // Delta pruning needs more than one piece on the other side. Deliberately the value one
+    // code below the captured piece: a white pawn counts 0, a queen as a rook, en passant
+    // (code 15) as 0.
     const int32_t delta = PiezasRival() > 1 ? 1 : 0;
+    const auto sin_margen = [&](uint32_t m) {
+        return !en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m)) && delta &&
+               alpha > estatica + Valor_See[Captura(m) - 1] + 150;
+    };
+
+    int32_t colocadas = 0;
+    PrepararPrimera(lista, num, colocadas, false, sin_margen);
     uint32_t mejor_jugada = 0;
     // Below the root every node was reached by a legal move or a null move: en_jaque is
     // exact and the other king is not attacked, so the safety and check tests after a make
@@ -93,13 +99,11 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     // 7. Move loop.
     for (int32_t i = 0; i < num; i++) {
         if (i >= colocadas) SeleccionarJugada(lista, i, num);
-        PrepararSiguiente(lista, i, num, colocadas, false);
+        PrepararSiguiente(lista, i, num, colocadas, false, sin_margen);
         const uint32_t m = lista[i].Jugada;
         const int32_t paso = t.Ficha_Al_Paso;
+        if (sin_margen(m)) continue;
         if (!en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m))) {
-            // Deliberately the value one code below the captured piece: a white pawn counts
-            // 0, a queen as a rook, en passant (code 15) as 0.
-            if (delta && alpha > estatica + Valor_See[Captura(m) - 1] + 150) continue;
             if (!hacer(m)) {
                 DeshacerMovimiento();
                 continue;

@@ -233,20 +233,29 @@ inline uint32_t ClaveTrasJugada(uint32_t m) {
     return clave;
 }
 
+// Internal to search/: the skip test of a loop that asks for every entry's tables.
+struct Sin_Descarte {
+    bool operator()(uint32_t) const { return false; }
+};
+
 // Internal to search/: puts entry i+1 of the list in place (the order stays the one the
 // selection gives) and prefetches the tables of the position after it, so that they come
-// from memory while move i is searched. colocadas: entries already in place.
+// from memory while move i is searched; not for a move the loop will skip without making it
+// (descartada true). colocadas: entries already in place.
+template <typename Descarte = Sin_Descarte>
 inline void PrepararSiguiente(Lista_Jugadas *lista, int32_t i, int32_t num, int32_t &colocadas,
-                              bool tabla = true) {
+                              bool tabla = true, Descarte descartada = {}) {
     if (i + 1 >= num) return;
     SeleccionarJugada(lista, i + 1, num);
     colocadas = i + 2;
-    PrecargarTablas(ClaveTrasJugada(lista[i + 1].Jugada), tabla);
+    const uint32_t m = lista[i + 1].Jugada;
+    if (!descartada(m)) PrecargarTablas(ClaveTrasJugada(m), tabla);
 }
 
 // Internal to search/: the same for the first entry, before the work that comes ahead of
 // the move loop.
+template <typename Descarte = Sin_Descarte>
 inline void PrepararPrimera(Lista_Jugadas *lista, int32_t num, int32_t &colocadas,
-                            bool tabla = true) {
-    PrepararSiguiente(lista, -1, num, colocadas, tabla);
+                            bool tabla = true, Descarte descartada = {}) {
+    PrepararSiguiente(lista, -1, num, colocadas, tabla, descartada);
 }
