@@ -56,10 +56,7 @@ TEST_F(Generacion, AlPasoAntesDelAvanceYDoblePasoMarcado) {
 TEST_F(Generacion, EnroqueTrasLaTorreDeH1YAntesDeLosPasosDelRey) {
     EXPECT_EQ(Desde(Textos("4k3/8/8/8/8/8/8/R3K2R w KQ - 0 1", GENERAR_TODO), "h1f1", 5),
               (std::vector<std::string>{"h1f1", "e1g1 O", "e1c1 O", "e1e2", "e1f1"}));
-    struct Caso {
-        const char *fen;
-        bool corto, largo;
-    };
+    struct Caso { const char *fen; bool corto, largo; };
     // A rook on f1's file removes the short castling; on g1's file it is left to the make;
     // on b1's file nothing changes; none out of check, without the rook, or once castled.
     for (const Caso &c : {Caso{"4kr2/8/8/8/8/8/8/R3K2R w KQ - 0 1", false, true},

@@ -30,10 +30,7 @@ void CompararLados(const Tipo_Lado &x, const Tipo_Lado &y, const std::string &fe
 }
 
 // A position met on a random walk, with the castling states a FEN cannot carry.
-struct Muestra {
-    std::string fen;
-    int32_t enroque_b, enroque_n;
-};
+struct Muestra { std::string fen; int32_t enroque_b, enroque_n; };
 
 void CargarMuestra(const Muestra &m, bool espejo) {
     Cargar((espejo ? EspejoFen(m.fen) : m.fen).c_str());

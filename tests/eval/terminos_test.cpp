@@ -283,11 +283,7 @@ Lado Campos(const Tipo_Lado &l) {
 
 TEST(EvaluacionCompleta, HandWorkedPositionsMatchTermByTerm) {
     CacheDePrueba sin_cache(0);
-    const struct {
-        const char *fen;
-        Lado blancas, negras;
-        int32_t fase, valor;
-    } casos[] = {
+    const struct { const char *fen; Lado blancas, negras; int32_t fase, valor; } casos[] = {
         // Material 4159 / 4169; knights and bishops at home, blocked queen and rooks: mobility
         // -112 / -148 scaled to -111 / -147; tropism 75 / 69 at 20 percent; White's tempo.
         {FEN_INICIAL, {3953, 3933, -112, -148, 75, 69}, {3948, 3923, -112, -148, 75, 69}, 24, 5},

@@ -183,10 +183,7 @@ TEST_F(Quiescencia, CapturasIlegalesYJaquesDescubiertosDesdeCualquierPly) {
 }
 
 TEST_F(ReglasBusqueda, MatesEnDosYTresConLaJugadaQueMata) {
-    const struct {
-        const char *fen, *san;
-        int32_t prof, valor;
-    } casos[] = {
+    const struct { const char *fen, *san; int32_t prof, valor; } casos[] = {
         {"r1bq2rk/pp3pbp/2p1p1pQ/7P/3P4/2PB1N2/PP3PPR/2KR4 w - - 0 1", "Qxh7+", 6, MATE - 3},
         {"5k2/6pp/p1qN4/1p1p4/3P4/2PKP2Q/PP3r2/3R4 b - - 0 1", "Qc4+", 6, MATE - 3},
         {"7k/pp4np/2p3p1/3pN1q1/3P4/Q7/1r3rPP/2R2RK1 w - - 0 1", "Qf8+", 6, MATE - 3},

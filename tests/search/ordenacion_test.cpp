@@ -27,10 +27,7 @@ TEST_F(OrdenMovimientos, CapturasCoronacionesYMovimientoHash) {
     const char *DAMAS = "4k3/8/8/p2q4/4P3/8/3Q4/4K3 w - - 0 1";
     const char *CORONA = "r3k3/1P6/8/8/8/8/8/4K3 w - - 0 1";
     const char *PASO = "4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 1";
-    const struct {
-        const char *fen, *san, *hash;
-        int32_t valor;
-    } casos[] = {
+    const struct { const char *fen, *san, *hash; int32_t valor; } casos[] = {
         {DAMAS, "exd5", "", 5000319},     {DAMAS, "Qxd5", "", 5000315},
         {DAMAS, "Qxa5", "", 5000059},     {DAMAS, "Qxa5", "Qxa5", 6000000},
         {DAMAS, "exd5", "Qxa5", 5000319}, {PASO, "exd6", "", 5000063},

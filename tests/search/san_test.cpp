@@ -12,9 +12,7 @@ TEST(LectorSan, ResuelveSoloLaJugadaLegalUnica) {
     const char *ENROQUES = "r3k2r/1P6/8/8/8/8/8/R3K2R w KQkq - 0 1";
     const char *PINES = "4r1k1/8/8/8/4N3/8/8/1N2K3 w - - 0 1";
     // {fen, san, move text or "" when san names no single legal move}
-    const struct {
-        const char *fen, *san, *texto;
-    } casos[] = {
+    const struct { const char *fen, *san, *texto; } casos[] = {
         {FEN_INICIAL, "Nf3", "g1f3"},
         {FEN_INICIAL, "e4!?", "e2e4"},
         {FEN_INICIAL, "Nd2", ""},  // own pawn on the square

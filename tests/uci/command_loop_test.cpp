@@ -14,9 +14,7 @@ std::string Error(const std::string &opcion, const std::string &resto = "") {
 }
 
 TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
-    const struct {
-        std::string entrada, salida;
-    } casos[] = {
+    const struct { std::string entrada, salida; } casos[] = {
         {"uci\nquit\n", RESPUESTA_UCI},
         {"isready\nisready\nquit\n", "readyok\nreadyok\n"},
         {"\n      \nUCI\nstop\nponderhit\nucinewgam\nisready\nquit\n", "readyok\n"},
@@ -61,10 +59,7 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
 TEST(SetOption, MensajesYValoresDeRepuesto) {
     // The messages, then the lines of the later "uci" reply that differ from the default one.
     const std::string o = "option name ", e = Error("Hash");
-    const struct {
-        std::string comandos;
-        std::vector<std::string> salida;
-    } casos[] = {
+    const struct { std::string comandos; std::vector<std::string> salida; } casos[] = {
         // Values in range, or above Hash's maximum, and a GaviotaTbCache below its minimum.
         {"Hash value 2048\nOwnBookLimit value 10\nGaviotaTbCache value 4\n"
          "GaviotaTbCompression value 9\nShowPv value Full\nGaviotaTbUse value true",

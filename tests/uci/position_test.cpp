@@ -43,10 +43,7 @@ TEST_F(Posicion, JugadasGuardanUnaClaveCadaUnaHastaSeiscientasYFenIncorrectoEsEl
 TEST_F(Posicion, LibroSegunLargoDelTextoYNuncaTrasUnFen) {
     std::string dieciseis = DanzaDeCaballos(16);
     ASSERT_EQ(dieciseis.size(), 79u);
-    const struct {
-        std::string resto;
-        int32_t usar, limite, fuera;
-    } casos[] = {
+    const struct { std::string resto; int32_t usar, limite, fuera; } casos[] = {
         {"startpos moves " + dieciseis, 1, 8, 0},
         {"startpos moves " + dieciseis + " ", 1, 8, 1},  // 80 characters
         {"startpos moves " + DanzaDeCaballos(4), 1, 2, 0},
