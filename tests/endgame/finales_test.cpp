@@ -1,5 +1,4 @@
-// Endgame knowledge: drawish material factors, the lone-king mate and the specialised endings,
-// each case checked on the position and on its colour mirror; drawn material in the engine.
+// Endgame knowledge: drawish factors, the specialised endings, each also on its colour mirror.
 #include <array>
 
 #include "endgame/endgame.h"
@@ -90,9 +89,7 @@ TEST(FinalesDificiles, EveryEvaluatorScoresItsWorkedPositionsAlikeForBothColours
         }
         PaseosAleatorios({c.fen}, 8, 24, 2024, [](const char *, int ply) {
             if (ply < 0) return;
-            std::string casillas;
-            for (int32_t p : TableroGlobal.Tablero) casillas += "?PNBRQK pnbrqk"[p];
-            const std::string fen = FenDeCasillas(casillas, TableroGlobal.Turno ? 'w' : 'b');
+            const std::string fen = FenActual();
             Cargar(EspejoFen(fen).c_str());
             const int32_t v = Evaluar();
             Cargar(fen.c_str());  // the walk goes on from here

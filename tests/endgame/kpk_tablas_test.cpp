@@ -1,5 +1,4 @@
-// The endgame rules against Debian's 3-piece tablebases on every legal king-and-pawn ending,
-// with the pawn of either colour and either side to move.
+// The endgame rules against Debian's 3-piece tablebases on every legal king-and-pawn ending.
 #include <cstdio>
 
 #include "endgame/endgame.h"

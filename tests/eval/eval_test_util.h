@@ -1,5 +1,4 @@
-// Helpers of the evaluation tests: load and scan a position, measure what terms add to the
-// accumulators, and set the evaluation cache for the life of a test.
+// Evaluation test helpers: load and scan, what terms add, a test-owned evaluation cache.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// The evaluation terms one by one on small hand-built positions, and whole evaluations worked
-// out term by term: pawns, rooks, patterns, king safety, threats and the board scan.
+// The evaluation terms on small hand-built positions, and whole evaluations term by term.
 #include <array>
 #include <vector>
 

@@ -1,5 +1,4 @@
-// The search's rules that decide results: draws, mate distance, mate and stalemate, the null
-// move, the line bookkeeping, quiescence, and known mates with their first move.
+// Search rules that decide results, quiescence, and known mates with their first move.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,5 +1,4 @@
-// The "info" report of an iteration, and searches through the real engine: reports by
-// ShowPv, bestmove, stop, and dropped input.
+// The "info" report of an iteration, and searches through the real engine.
 #include <gtest/gtest.h>
 
 #include <cstring>
