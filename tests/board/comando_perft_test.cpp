@@ -1,11 +1,11 @@
 // The perft command's printed report.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "board/posicion_test_util.h"
+#include "uci/transcript.h"
 
 class ComandoPerftSalida : public ::testing::Test {
   protected:
@@ -17,10 +17,7 @@ class ComandoPerftSalida : public ::testing::Test {
     }
 
     static std::string Ejecutar(const char *resto) {
-        testing::internal::CaptureStdout();
-        ComandoPerft(resto);
-        std::fflush(stdout);
-        return testing::internal::GetCapturedStdout();
+        return CapturarSalida([&] { ComandoPerft(resto); });
     }
 
     // The two timing lines, once checked to hold a number, become "Tiempo" and "Nps".
