@@ -16,10 +16,7 @@ class CargaFen : public ::testing::Test {
 
 // The fields after the board, each with its fall-back. Turno starts at 0 before each load.
 TEST_F(CargaFen, CamposTrasElTablero) {
-    struct Caso {
-        const char *resto;
-        int32_t turno, enroque_b, enroque_n, paso, regla;
-    };
+    struct Caso { const char *resto; int32_t turno, enroque_b, enroque_n, paso, regla; };
     const Caso casos[] = {
         {" b KQkq e3 0 1", 0, 3, 3, 36, 0},
         {" w - a3 0 1", 1, 0, 0, 32, 0},

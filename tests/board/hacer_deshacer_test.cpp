@@ -14,15 +14,12 @@ namespace {
 // the ten fields before the undo stack, the counts, and the live parts of both stacks.
 struct Foto {
     std::vector<int32_t> palabras;
-
     static Foto Tomar() {
         const Tipo_Tablero &t = TableroGlobal;
         Foto f;
-        f.palabras.resize(2000);
-        size_t n = 0;
-        auto poner = [&f, &n](const void *p, size_t bytes) {
-            std::memcpy(f.palabras.data() + n, p, bytes);
-            n += bytes / 4;
+        auto poner = [&f](const void *p, size_t bytes) {
+            f.palabras.resize(f.palabras.size() + bytes / 4);
+            std::memcpy(f.palabras.data() + f.palabras.size() - bytes / 4, p, bytes);
         };
         poner(t.Tablero, sizeof(t.Tablero));
         poner(&t, offsetof(Tipo_Tablero, Fase));  // kings .. Regla_50
@@ -31,10 +28,9 @@ struct Foto {
         poner(&Negras.Num_Peones, 20);
         poner(t.Historial_Claves, 4 * t.Num_Historial);
         poner(t.Pila_Deshacer, sizeof(Registro_Deshacer) * t.Indice_Deshacer);
-        f.palabras.resize(n);
         return f;
     }
-    bool operator==(const Foto &o) const { return palabras == o.palabras; }
+    bool operator==(const Foto &o) const = default;
 };
 
 // The square sets as the squares alone give them.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -97,64 +98,40 @@ int PaseosAleatorios(std::initializer_list<const char *> fens, int paseos, int p
 // en-passant square behind Ficha_Al_Paso, the half-move clock.
 inline std::string FenActual() {
     const Tipo_Tablero &t = TableroGlobal;
-    std::string fen;
-    for (int fila = 0; fila < 8; fila++) {
-        int vacias = 0;
-        for (int col = 0; col < 8; col++) {
-            const int32_t p = t.Tablero[fila * 8 + col];
-            if (p == SIN_PIEZA) {
-                vacias++;
-                continue;
-            }
-            if (vacias > 0) fen += static_cast<char>('0' + vacias);
-            vacias = 0;
-            fen += " PNBRQK pnbrqk"[p];
-        }
-        if (vacias > 0) fen += static_cast<char>('0' + vacias);
-        fen += fila < 7 ? '/' : ' ';
+    std::string fen, enroque;
+    for (int s = 0, vacias = 0; s < 64; s++) {
+        const int32_t p = t.Tablero[s];
+        vacias += p == SIN_PIEZA;
+        if ((p != SIN_PIEZA || s % 8 == 7) && vacias > 0) fen += std::to_string(vacias), vacias = 0;
+        if (p != SIN_PIEZA) fen += " PNBRQK pnbrqk"[p];
+        if (s % 8 == 7) fen += s < 63 ? '/' : ' ';
     }
-    fen += t.Turno == 1 ? "w " : "b ";
-    std::string enroque;
     for (int k = 0; k < 4; k++) {
-        const int32_t estado = k < 2 ? t.Enroque_Blancas : t.Enroque_Negras;
-        if (estado >= 1 && estado <= 3 && (estado & (1 << (k % 2)))) enroque += "KQkq"[k];
+        const int32_t e = k < 2 ? t.Enroque_Blancas : t.Enroque_Negras;
+        if (e >= 1 && e <= 3 && (e & (1 << (k % 2)))) enroque += "KQkq"[k];
     }
-    fen += (enroque.empty() ? "-" : enroque) + " ";
     const int32_t paso = t.Ficha_Al_Paso;
-    fen += paso == 0 ? "-" : NOMBRE_CASILLA[paso / 8 == 4 ? paso + 8 : paso - 8];
-    return fen + " " + std::to_string(t.Regla_50) + " 1";
+    return fen + (t.Turno == 1 ? "w " : "b ") + (enroque.empty() ? "-" : enroque) + " " +
+           (paso == 0 ? "-" : NOMBRE_CASILLA[paso / 8 == 4 ? paso + 8 : paso - 8]) + " " +
+           std::to_string(t.Regla_50) + " 1";
 }
 
 // The same position with colours swapped: ranks reversed, letter case swapped, the other side
 // to move, castling letters swapped, the en-passant rank mirrored.
 inline std::string EspejoFen(const std::string &fen) {
-    std::string campos[4], filas[8];
-    for (size_t i = 0, c = 0; c < fen.size() && i < 4; c++) {
-        if (fen[c] == ' ')
-            i++;
-        else
-            campos[i] += fen[c];
-    }
+    std::istringstream campos(fen);
+    std::string tablero, lado, enroque, paso, res, derechos;
+    campos >> tablero >> lado >> enroque >> paso;
     auto cambiar = [](char c) {
         return static_cast<char>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
     };
-    size_t f = 0;
-    for (char c : campos[0]) {
-        if (c == '/')
-            f++;
-        else
-            filas[f] += cambiar(c);
-    }
-    std::string res;
-    for (int r = 7; r >= 0; r--) res += filas[r] + (r > 0 ? "/" : " ");
-    res += campos[1] == "w" ? "b " : "w ";
-    std::string enroque;
-    for (char c : std::string("KQkq")) {
-        if (campos[2].find(cambiar(c)) != std::string::npos) enroque += c;
-    }
-    std::string paso = campos[3];
+    std::vector<std::string> filas(1);
+    for (char c : tablero) c == '/' ? filas.emplace_back() : filas.back() += cambiar(c);
+    for (size_t r = filas.size(); r-- > 0;) res += filas[r] + (r > 0 ? "/" : " ");
+    for (char c : std::string("KQkq"))
+        if (enroque.find(cambiar(c)) != std::string::npos) derechos += c;
     if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
-    return res + (enroque.empty() ? std::string(1, '-') : enroque) + " " + paso;
+    return res + (lado == "w" ? "b " : "w ") + (derechos.empty() ? "-" : derechos) + " " + paso;
 }
 
 // FEN of a board written as 64 characters from a8, ' ' for an empty square; no castling.

@@ -1,5 +1,4 @@
-// Helpers of the evaluation tests: load and scan a position, measure what terms add to the
-// accumulators, and set the evaluation cache for the life of a test.
+// Evaluation test helpers: load and scan, what terms add, a test-owned evaluation cache.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,10 +31,7 @@ inline void Escanear(const char *fen) {
 }
 
 // Opening and endgame accumulators of both sides.
-struct Puntos {
-    int32_t op_b, eg_b, op_n, eg_n;
-    bool operator==(const Puntos &) const = default;
-};
+struct Puntos { int32_t op_b, eg_b, op_n, eg_n; bool operator==(const Puntos &) const = default; };
 inline std::ostream &operator<<(std::ostream &o, const Puntos &p) {
     return o << '{' << p.op_b << ", " << p.eg_b << ", " << p.op_n << ", " << p.eg_n << '}';
 }
@@ -53,10 +49,7 @@ inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos)
     return {d.op_b - a.op_b, d.eg_b - a.eg_b, d.op_n - a.op_n, d.eg_n - a.eg_n};
 }
 
-struct Caso {
-    const char *fen;
-    Puntos p;
-};
+struct Caso { const char *fen; Puntos p; };
 inline void ComprobarTerminos(std::initializer_list<void (*)()> terminos,
                               std::initializer_list<Caso> casos) {
     for (const Caso &c : casos) EXPECT_EQ(Delta(c.fen, terminos), c.p) << c.fen;

@@ -1,5 +1,4 @@
-// The engine set up once per fuzzing process and put back to its start-up settings before
-// every input; searches and perft are kept small so that every input runs in milliseconds.
+// The engine set up once per fuzzing process and reset before every input; small searches.
 #pragma once
 
 #include <fcntl.h>
@@ -41,8 +40,9 @@ inline void Iniciar() {
 // long input of perft lines on a position of 200 moves still ends in a fraction of a second.
 inline int32_t perft_restantes = 0;
 
-// The settings of start-up and a new game, as a fresh process would have them.
-inline void Restablecer() {
+// The settings of start-up and a new game, as a fresh process would have them, with perft full
+// depth allowed to that many more lines.
+inline void Reiniciar(int32_t perft = 8) {
     Iniciar();
     Salir = 0;
     if (tbprobe_Gaviota.Cargada == 1) Descargar_gtbgaviota_dll();
@@ -54,12 +54,7 @@ inline void Restablecer() {
         CrearTransposicion(1);
     }
     UciNewGame();
-}
-
-// A fresh process for the next input.
-inline void Reiniciar() {
-    Restablecer();
-    perft_restantes = 8;
+    perft_restantes = perft;
 }
 
 // Drops whatever a search left unread on the stand-in input.
@@ -100,22 +95,23 @@ inline void LimitarPerft(std::string &linea) {
 // after its first time check; a command that ends the program starts a fresh one instead.
 inline void EjecutarComando(const std::string &entrada) {
     static char buffer[65536];
-    size_t n = entrada.size() < sizeof(buffer) ? entrada.size() : sizeof(buffer) - 1;
-    memcpy(buffer, entrada.data(), n);
-    buffer[n] = '\0';
+    const auto copiar = [](const std::string &s) {
+        const size_t n = s.size() < sizeof(buffer) ? s.size() : sizeof(buffer) - 1;
+        memcpy(buffer, s.data(), n);
+        buffer[n] = '\0';
+    };
+    copiar(entrada);
     QuitarFinDeLinea(buffer);
     std::string linea(buffer);
     LimitarPerft(linea);
     char palabra[80];
     LeerPalabra(linea.c_str(), palabra);
     if (strcmp(palabra, "go") == 0 && write(entrada_busqueda, "stop\n", 5) != 5) abort();
-    n = linea.size() < sizeof(buffer) ? linea.size() : sizeof(buffer) - 1;
-    memcpy(buffer, linea.data(), n);
-    buffer[n] = '\0';
+    copiar(linea);
     const int32_t salir = EjecutarLinea(buffer);
     VaciarEntrada();
     LimitarMemoria();
-    if (salir) Restablecer();
+    if (salir) Reiniciar(perft_restantes);
 }
 
 }  // namespace fuzz

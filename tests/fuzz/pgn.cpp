@@ -1,5 +1,4 @@
-// Any bytes as a book source (PGN, opening list or coordinate lines), read, replayed and
-// cleaned as the book builder does.
+// Any bytes as a book source, read, replayed and cleaned as the book builder does.
 #include "book/book.h"
 #include "fuzz/fuzz_motor.h"
 

@@ -1,5 +1,4 @@
-// Complete short games through UCI against a weakened stockfish, refereed by the match tool's
-// own game code: every move legal, no crash, no hang, no loss on time, a result reached.
+// Short games through UCI against a weakened stockfish, refereed by the match tool's code.
 #include <gtest/gtest.h>
 
 #include <string>

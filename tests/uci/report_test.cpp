@@ -1,5 +1,4 @@
-// The "info" report of an iteration, and searches through the real engine: reports by
-// ShowPv, bestmove, stop, and dropped input.
+// The "info" report of an iteration, and searches through the real engine.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -40,10 +39,7 @@ TEST(InformePv, LineaCompletaPuntuacionesYDecisionesDeShowPv) {
     EXPECT_EQ(s.substr(static_cast<size_t>(leidos)),
               "tbhits 7 hashfull 308 score cp 37 pv e2e4 e7e8q \n");
     EXPECT_EQ(nps, static_cast<unsigned>(100000 / (tiempo * 0.001)));
-    const struct {
-        int32_t valor, cota;
-        const char *texto;
-    } puntos[] = {
+    const struct { int32_t valor, cota; const char *texto; } puntos[] = {
         {31995, 0, " score mate 3 pv "}, {-31996, 0, " score mate -2 pv "},
         {150, 1, " score cp 150 lowerbound pv "}, {20, -1, " score cp 20 upperbound pv "},
         {31936, 0, " score cp 31936 pv "},

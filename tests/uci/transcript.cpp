@@ -36,35 +36,25 @@ std::string DanzaDeCaballos(int plies) {
     return s;
 }
 
-// Starts programa in directorio (the current one when empty) with its input on *escribir and its
-// output on *leer; the pid, -1 on failure.
-static pid_t LanzarProceso(const char *programa, const std::string &directorio, int *escribir,
-                           int *leer) {
+Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
+                            const std::string &directorio) {
+    Transcripcion r;
+    const std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
     int entrada[2], salida[2];
-    if (pipe(entrada) != 0 || pipe(salida) != 0) return -1;
+    if (pipe(entrada) != 0 || pipe(salida) != 0) return r;
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(entrada[0], 0);
         dup2(salida[1], 1);
         for (int fd : {entrada[0], entrada[1], salida[0], salida[1]}) close(fd);
-        if (!directorio.empty() && chdir(directorio.c_str()) != 0) _exit(126);
-        execl(programa, programa, static_cast<char *>(nullptr));
+        if (chdir(dir.c_str()) != 0) _exit(126);
+        execl(VANTOR_BIN, VANTOR_BIN, static_cast<char *>(nullptr));
         _exit(127);
     }
     close(entrada[0]);
     close(salida[1]);
-    *escribir = entrada[1];
-    *leer = salida[0];
-    return pid;
-}
-
-Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
-                            const std::string &directorio) {
-    Transcripcion r;
-    const std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
-    int fd_entrada = -1, fd_salida = -1;
-    const pid_t pid = LanzarProceso(VANTOR_BIN, dir, &fd_entrada, &fd_salida);
     if (pid < 0) return r;
+    int fd_entrada = entrada[1], fd_salida = salida[0];
     signal(SIGPIPE, SIG_IGN);
     // marca: output size when the previous piece was written; desde: when the current
     // piece's awaited text was seen (-1 while waiting). The engine reads every piece whole.
