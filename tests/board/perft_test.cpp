@@ -31,7 +31,6 @@ Estadisticas_Perft Contar(int32_t profundidad) {
     return est;
 }
 
-
 class Perft : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -88,12 +87,10 @@ TEST_F(Perft, CadaPosicionEspejadaDaLasMismasCifras) {
     }
 }
 
-class ComandoPerftSalida : public ::testing::Test {
+class ComandoPerftSalida : public Perft {
   protected:
     void SetUp() override {
-        Salir = 0;
-        TipoJuego = {};
-        IniciarClaves(7);
+        Perft::SetUp();
         ASSERT_EQ(CargarPosicionPrueba(FEN_INICIAL), 1);
     }
 
