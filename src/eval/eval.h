@@ -104,6 +104,10 @@ constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
     return df > dr ? df : dr;
 }
 
+// Internal to eval/: material and its adjustments for side p against r, assigned to p's
+// opening and endgame points (step 4 of Evaluar).
+void Material(Tipo_Lado &p, const Tipo_Lado &r);
+
 // Internal to eval/: steps 10 to 18 of Evaluar (weights, king attack, tempo, blend,
 // imbalance, scaling, clamp, cache store) on the side records as the terms left them.
 int32_t CerrarEvaluacion();

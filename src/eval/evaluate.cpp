@@ -32,8 +32,7 @@ static inline int32_t EscalarExacto(int32_t x, int64_t mantisa, int32_t exponent
 static_assert(0.01f == 5368709.0f / 536870912.0f);
 int32_t Porcentaje(int32_t x, int32_t p) { return EscalarExacto(x * p, 5368709, 29); }
 
-// Material and its adjustments for one side.
-static void Material(Tipo_Lado &p, const Tipo_Lado &r) {
+void Material(Tipo_Lado &p, const Tipo_Lado &r) {
     int32_t peones = p.Num_Peones < 0 ? 0 : (p.Num_Peones > 8 ? 8 : p.Num_Peones);
     int32_t material = VALOR_PEON * p.Num_Peones + VALOR_CABALLO * p.Num_Caballos +
                        VALOR_ALFIL * p.Num_Alfiles + VALOR_TORRE * p.Num_Torres +
@@ -138,19 +137,12 @@ int32_t Evaluar() {
     Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &b = Blancas, &n = Negras;
 
-    // 1. Clear the work fields, keeping the piece counts.
-    LimpiarPuntuacion(0);
-
-    // 2. Material.
-    Material(b, n);
-    Material(n, b);
-
-    // 3. Phase: 24 with every piece on the board, 0 with pawns and kings only.
+    // 1. Phase: 24 with every piece on the board, 0 with pawns and kings only.
     int32_t fase = b.Num_Caballos + n.Num_Caballos + b.Num_Alfiles + n.Num_Alfiles +
                    2 * (b.Num_Torres + n.Num_Torres) + 4 * (b.Num_Damas + n.Num_Damas);
     t.Fase = fase < 0 ? 0 : (fase > 24 ? 24 : fase);
 
-    // 4. Cache probe: scores are stored from White's point of view.
+    // 2. Cache probe: scores are stored from White's point of view.
     if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
         uint32_t indice = IndiceCache(t.Clave);
         if (TT_Cache[indice].Clave == t.Clave) {
@@ -158,6 +150,14 @@ int32_t Evaluar() {
             return t.Turno == 1 ? guardada : -guardada;
         }
     }
+
+    // 3. Clear the work fields, keeping the piece counts. Only the terms below read them,
+    // so a cache hit leaves them as the last full evaluation did.
+    LimpiarPuntuacion(0);
+
+    // 4. Material.
+    Material(b, n);
+    Material(n, b);
 
     // 5. Opening patterns.
     PatronesApertura();

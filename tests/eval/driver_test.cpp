@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "eval/eval_test_util.h"
@@ -62,31 +63,45 @@ TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24ExactlyAndClampsBelowMate) {
     }
 }
 
-TEST_F(EvaluacionDriver, CacheHitsReturnAfterMaterialWithTheMoversSignAndStoresAreWhites) {
+// Material with its adjustments: the start position has the bishop pair. Then White 1950 with
+// knights 2 x -6, rooks -2 x -3, two knights -10, two rooks -5; Black 1200 with its queen -5
+// a White knight.
+TEST_F(EvaluacionDriver, MaterialAdjustsByPawnsPairsAndTheEnemyQueen) {
+    const struct { const char *fen; Puntos esperado; } casos[] = {
+        {FEN_INICIAL, {4159, 4169, 4159, 4169}},
+        {"3qk3/pp6/8/8/8/8/PPP5/RN2K1NR w - - 0 1", {1929, 1929, 1190, 1190}}};
+    for (const auto &c : casos) {
+        Cargar(c.fen);
+        Material(Blancas, Negras);
+        Material(Negras, Blancas);
+        EXPECT_EQ(Actuales(), c.esperado) << c.fen;
+    }
+}
+
+// A hit returns the stored score with the mover's sign before any term runs: the phase is
+// up to date and the side records stay as they were. A miss stores White's score.
+TEST_F(EvaluacionDriver, CacheHitsReturnWithTheMoversSignAndStoresAreWhites) {
     CacheDePrueba c(1024);
     c.Entrada().Clave = TableroGlobal.Clave;
     c.Entrada().Puntuacion = 77;
+    Blancas.Puntos_Apertura = 5;
     EXPECT_EQ(Evaluar(), 77);
     EXPECT_EQ(TableroGlobal.Fase, 24);
-    EXPECT_EQ(Actuales(), (Puntos{4159, 4169, 4159, 4169}));  // adjustments and bishop pair
-    EXPECT_EQ(Blancas.Lista_Caballos[0], -1);  // the probe comes before the board scan
+    EXPECT_EQ(Blancas.Puntos_Apertura, 5);
+    EXPECT_EQ(Blancas.Lista_Caballos[0], -1);
     TableroGlobal.Turno = 0;
     EXPECT_EQ(Evaluar(), -77);
     Cargar("r1bqkbnr/pppp1ppp/2n5/4p3/4P3/5N2/PPPP1PPP/RNBQKB1R b KQkq - 2 2");
     const int32_t v = Evaluar();
     EXPECT_EQ(c.Entrada().Clave, TableroGlobal.Clave);
     EXPECT_EQ(c.Entrada().Puntuacion, -v);
-    // Knights 2 x -6, rooks -2 x -3, two knights -10, two rooks -5; Black's queen -5 a knight.
-    Cargar("3qk3/pp6/8/8/8/8/PPP5/RN2K1NR w - - 0 1");
-    c.Entrada().Clave = TableroGlobal.Clave;
-    Evaluar();
-    EXPECT_EQ(Actuales().op_b, 1950 - 12 + 6 - 10 - 5);
-    EXPECT_EQ(Actuales().eg_n, 1200 - 10);
-    EXPECT_EQ(TableroGlobal.Fase, 2 + 4 + 4);
-    Cargar("qqqqk3/8/8/8/8/8/8/QQQQK3 w - - 0 1");
-    c.Entrada().Clave = TableroGlobal.Clave;
-    Evaluar();
-    EXPECT_EQ(TableroGlobal.Fase, 24);
+    for (const auto &[fen, fase] : {std::pair{"3qk3/pp6/8/8/8/8/PPP5/RN2K1NR w - - 0 1", 10},
+                                    std::pair{"qqqqk3/8/8/8/8/8/8/QQQQK3 w - - 0 1", 24}}) {
+        Cargar(fen);
+        c.Entrada().Clave = TableroGlobal.Clave;
+        Evaluar();
+        EXPECT_EQ(TableroGlobal.Fase, fase) << fen;
+    }
 }
 
 TEST_F(EvaluacionDriver, EndgameGateDrawsBareMinorsWithoutTouchingTheCache) {
