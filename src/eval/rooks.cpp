@@ -75,6 +75,8 @@ __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propi
 
         // 1. Rays: the first occupied square of each, then what stands there.
         uint64_t alcanzadas = 0;
+        // Unrolled, so that each ray's direction tests are constants.
+#pragma GCC unroll 4
         for (int32_t d = 0; d < 4; d++) {
             const uint64_t rayo = RAYOS_TORRE.Rayo[s][d];
             const uint64_t piezas = rayo & ocupadas;
