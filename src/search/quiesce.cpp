@@ -73,13 +73,16 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     }
     OrdenarMovimientosTodos(num, &hash, lista, 0);
 
+    // Captures out of check past the entry node: the ones the delta and exchange tests see.
+    const auto examinada = [&](uint32_t m) {
+        return !en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m));
+    };
     // Delta pruning needs more than one piece on the other side. Deliberately the value one
     // code below the captured piece: a white pawn counts 0, a queen as a rook, en passant
     // (code 15) as 0.
     const int32_t delta = PiezasRival() > 1 ? 1 : 0;
     const auto sin_margen = [&](uint32_t m) {
-        return !en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m)) && delta &&
-               alpha > estatica + Valor_See[Captura(m) - 1] + 150;
+        return examinada(m) && delta && alpha > estatica + Valor_See[Captura(m) - 1] + 150;
     };
 
     int32_t colocadas = 0;
@@ -103,7 +106,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
         const uint32_t m = lista[i].Jugada;
         const int32_t paso = t.Ficha_Al_Paso;
         if (sin_margen(m)) continue;
-        if (!en_jaque && !entrada && (Captura(m) != NINGUNA || Es_Al_Paso(m))) {
+        if (examinada(m)) {
             if (!hacer(m)) {
                 DeshacerMovimiento();
                 continue;
