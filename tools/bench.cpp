@@ -1,6 +1,8 @@
 // bench [depth] [solo]: fixed-depth search of a fixed list of positions: nodes per position,
 // the total (the signature), time and speed; then the speed of stockfish's own bench for
 // comparison ("solo" leaves it out).
+// bench depth long [solo]: the same for the six positions of "bench infinite" with the engine's
+// default hash size, so a fixed-depth run meets the table misses of long searches.
 // bench infinite [ms] [solo]: the built engine as a user runs it (default settings), six of the
 // positions each searched with "go infinite" and stopped after ms milliseconds (3000 by
 // default); the speed is taken from the nodes and time of each search's last info line.
@@ -10,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -250,6 +253,7 @@ int main(int argc, char **argv) {
     }
     const int profundidad = argc > 1 ? std::atoi(argv[1]) : 9;
     const bool con_stockfish = !solo;
+    const bool largo = argc > 2 && std::strcmp(argv[2], "long") == 0;
 
     // The start-up pieces with a constant seed and a fixed hash size; no book, no tablebases.
     LlenarTablasEvaluacion();
@@ -257,7 +261,7 @@ int main(int argc, char **argv) {
     LimpiarSee();
     LlenarValoresOrden();
     IniciarClaves(1);
-    CrearTransposicion(32);
+    CrearTransposicion(largo ? 128 : 32);
     tbprobe_Gaviota.Usar_Tablas = 0;
     tbprobe_Gaviota.Cargada = 0;
 
@@ -274,6 +278,9 @@ int main(int argc, char **argv) {
     char orden[32];
     std::snprintf(orden, sizeof(orden), "depth %d", profundidad);
     for (int i = 0; i < NUM_POSICIONES; i++) {
+        if (largo && std::find(std::begin(POSICIONES_INFINITO), std::end(POSICIONES_INFINITO), i) ==
+                         std::end(POSICIONES_INFINITO))
+            continue;
         FILE *lineas = std::tmpfile();
         dup2(fileno(lineas), 1);
         UciNewGame();
