@@ -218,12 +218,14 @@ inline void PrecargarTablas(bool tabla = true) { PrecargarTablas(TableroGlobal.C
 // Internal to search/: the key after move m, for prefetching only; changes of the castling
 // state are left out.
 inline uint32_t ClaveTrasJugada(uint32_t m) {
+    // Row of a 4-bit code: the code modulo 14, without the division.
+    auto fila = [](int32_t p) { return p < 14 ? p : p - 14; };
     const Tipo_Tablero &t = TableroGlobal;
     const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
     const int32_t captura = Captura(m), corona = Corona(m);
-    uint32_t clave = t.Clave ^ zobrist_Turno[0] ^ zobrist_Tablero[ficha % 14][desde] ^
-                     zobrist_Tablero[(corona < NINGUNA ? corona : ficha) % 14][hasta];
-    if (captura < NINGUNA) clave ^= zobrist_Tablero[captura % 14][hasta];
+    uint32_t clave = t.Clave ^ zobrist_Turno[0] ^ zobrist_Tablero[fila(ficha)][desde] ^
+                     zobrist_Tablero[fila(corona < NINGUNA ? corona : ficha)][hasta];
+    if (captura < NINGUNA) clave ^= zobrist_Tablero[fila(captura)][hasta];
     if (t.Ficha_Al_Paso != 0) {
         clave ^= zobrist_Tablero[0][t.Ficha_Al_Paso];
         const int32_t tomado = ficha < SIN_PIEZA ? PEON_N : PEON_B;
