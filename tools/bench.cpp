@@ -261,7 +261,7 @@ int main(int argc, char **argv) {
     LimpiarSee();
     LlenarValoresOrden();
     IniciarClaves(1);
-    CrearTransposicion(largo ? 128 : 32);
+    CrearTransposicion(largo ? MEGAS_INICIALES : 32);
     tbprobe_Gaviota.Usar_Tablas = 0;
     tbprobe_Gaviota.Cargada = 0;
 

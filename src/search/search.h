@@ -80,6 +80,8 @@ inline int32_t Profundidad_TT(uint16_t info) { return info & 127; }
 inline int32_t Edad_TT(uint16_t info) { return (info >> 7) & 127; }
 inline int32_t Tipo_TT(uint16_t info) { return info >> 14; }
 
+// Hash size in megabytes at start-up.
+inline constexpr int32_t MEGAS_INICIALES = 128;
 void CrearTransposicion(int32_t megas);
 void LimpiarTransposicion();
 void LiberarTransposicion();

@@ -38,9 +38,9 @@ void IniciarMotor(uint32_t semilla) {
     // 5. Keys; the book draws from the same generator.
     IniciarClaves(semilla);
 
-    // 6. The table with the default 128 MB.
-    TT_Opciones.Megas_Tabla = 128;
-    CrearTransposicion(128);
+    // 6. The table with the default size.
+    TT_Opciones.Megas_Tabla = MEGAS_INICIALES;
+    CrearTransposicion(MEGAS_INICIALES);
 
     // 7. Default settings.
     tbprobe_Gaviota.Cargada = 0;
