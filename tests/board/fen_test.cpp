@@ -6,13 +6,7 @@
 
 #include "board/posicion_test_util.h"
 
-class CargaFen : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        Salir = 0;
-        TableroGlobal.Turno = 0;
-    }
-};
+using CargaFen = PruebaTablero;
 
 // The fields after the board, each with its fall-back. Turno starts at 0 before each load.
 TEST_F(CargaFen, CamposTrasElTablero) {

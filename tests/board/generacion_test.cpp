@@ -7,17 +7,13 @@
 
 #include "board/posicion_test_util.h"
 
-class Generacion : public ::testing::Test {
+class Generacion : public PruebaTablero {
   protected:
-    void SetUp() override { Salir = 0; }
-
     static std::vector<std::string> Textos(const char *fen, int32_t modo) {
         EXPECT_EQ(CargarPosicionPrueba(fen), 1);
-        Lista_Jugadas lista[MAX_JUGADAS];
-        const int32_t n = GenerarMovimientos(modo, lista);
-        EXPECT_EQ(n, IndexMove);
         std::vector<std::string> res;
-        for (int32_t i = 0; i < n; i++) res.push_back(TextoPrueba(lista[i].Jugada));
+        for (uint32_t m : Generadas(modo)) res.push_back(TextoPrueba(m));
+        EXPECT_EQ(static_cast<int32_t>(res.size()), IndexMove);
         return res;
     }
 
@@ -30,21 +26,9 @@ class Generacion : public ::testing::Test {
     }
 };
 
-TEST_F(Generacion, CoronacionesDamaTorreAlfilCaballoCapturaPrimero) {
-    const std::vector<std::string> coronas = {"b7c8q", "b7c8r", "b7c8b", "b7c8n",
-                                              "b7b8q", "b7b8r", "b7b8b", "b7b8n"};
-    const char *fen = "2r1k3/1P6/8/8/8/8/8/4K3 w - - 0 1";
-    EXPECT_EQ(Textos(fen, GENERAR_CAPTURAS), coronas);
-    Lista_Jugadas lista[MAX_JUGADAS];
-    GenerarMovimientos(GENERAR_CAPTURAS, lista);
-    EXPECT_EQ(lista[0].Jugada, CrearJugada(9, 2, PEON_B, TORRE_N, DAMA_B));
-}
-
 TEST_F(Generacion, AlPasoAntesDelAvanceYDoblePasoMarcado) {
     EXPECT_EQ(Desde(Textos("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", GENERAR_TODO), "e5", 3),
               (std::vector<std::string>{"e5d6 ep", "e5e6"}));
-    EXPECT_EQ(Textos("4k3/8/8/3pP3/8/8/8/4K3 w - d6 0 2", GENERAR_CAPTURAS),
-              std::vector<std::string>{"e5d6 ep"});
     // Black takes towards s+9 when the pawn stands at s+1; the h-pawn does not wrap to a3.
     EXPECT_EQ(Textos("4k3/8/8/8/Pp5p/8/8/4K3 b - a3 0 1", GENERAR_CAPTURAS),
               std::vector<std::string>{"b4a3 ep"});
@@ -77,19 +61,15 @@ TEST_F(Generacion, EnroqueTrasLaTorreDeH1YAntesDeLosPasosDelRey) {
     EXPECT_TRUE(Textos("r3k2r/8/8/8/8/8/8/4K3 b kq - 0 1", GENERAR_CAPTURAS).empty());
 }
 
+// Captures, en passant, and promotions with and without a capture; in the order of mode 1, which
+// the perft divide test checks.
 TEST_F(Generacion, ModoDosEsLaSubsecuenciaDeCapturasYCoronaciones) {
-    ASSERT_EQ(CargarPosicionPrueba(FEN_KIWIPETE), 1);
-    Lista_Jugadas lista[MAX_JUGADAS];
-    std::vector<uint32_t> todas, capturas;
-    for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
-        const uint32_t m = lista[i].Jugada;
+    ASSERT_EQ(CargarPosicionPrueba("r3k2r/1P4P1/8/3pP3/8/8/1p4p1/R3K2R w KQkq d6 0 1"), 1);
+    std::vector<uint32_t> todas;
+    for (uint32_t m : Generadas())
         if (Captura(m) < NINGUNA || Es_Al_Paso(m) || Corona(m) < NINGUNA) todas.push_back(m);
-    }
-    for (int32_t i = 0, n = GenerarMovimientos(GENERAR_CAPTURAS, lista); i < n; i++) {
-        capturas.push_back(lista[i].Jugada);
-    }
-    EXPECT_EQ(capturas, todas);
-    EXPECT_EQ(capturas.size(), 8u);
+    EXPECT_EQ(Generadas(GENERAR_CAPTURAS), todas);
+    EXPECT_EQ(todas.size(), 19u);
 }
 
 // More than 256 pseudo-legal moves: the list stops at its capacity and Salir is raised.

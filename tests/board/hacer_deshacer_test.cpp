@@ -3,7 +3,7 @@
 
 #include <cstddef>
 #include <cstring>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "board/posicion_test_util.h"
@@ -57,15 +57,9 @@ void ComprobarDesdeCero() {
     }
 }
 
-}  // namespace
+using HacerDeshacer = PruebaTablero;
 
-class HacerDeshacer : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        Salir = 0;
-        IniciarClaves(99);
-    }
-};
+}  // namespace
 
 // Random walks over legal moves: every pair restores everything, legal or not, and after
 // each make and unmake the incremental key, the counts, the kings and the square sets agree
@@ -73,8 +67,7 @@ class HacerDeshacer : public ::testing::Test {
 TEST_F(HacerDeshacer, RestauraTodoTrasCadaParEnPaseosAleatorios) {
     std::vector<Foto> camino;
     const int pasos = PaseosAleatorios(
-        {FEN_INICIAL, FEN_KIWIPETE, "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -",
-         "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+        {FEN_INICIAL, FEN_KIWIPETE, FEN_POS3, FEN_POS4,
          "r3k2r/1P4P1/8/3pP3/8/8/1p4p1/R3K2R w KQkq d6 37 40"},
         12, 60, 12345, [&camino](const char *fen, int ply) {
             if (ply < 0) {  // take the whole walk back
@@ -90,9 +83,8 @@ TEST_F(HacerDeshacer, RestauraTodoTrasCadaParEnPaseosAleatorios) {
                 ASSERT_EQ(t.Historial_Claves[t.Num_Historial - 1], t.Clave);
             }
             camino.push_back(Foto::Tomar());
-            Lista_Jugadas lista[MAX_JUGADAS];
-            for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
-                HacerMovimiento(lista[i].Jugada);
+            for (uint32_t m : Generadas()) {
+                HacerMovimiento(m);
                 ASSERT_EQ(t.Clave, CalcularClave());
                 ComprobarMapas();
                 DeshacerMovimiento();
@@ -107,13 +99,13 @@ TEST_F(HacerDeshacer, RestauraTodoTrasCadaParEnPaseosAleatorios) {
 // Rights go with the piece leaving its square; taking a rook on its corner leaves the other
 // side's state alone, and the castled states 4 and 5 never change.
 TEST_F(HacerDeshacer, DerechosDeEnroqueSegunLaPiezaQueSale) {
-    for (const char *jugada : {"h1h5", "a1a5", "e1e2", "h1h8", "a1a8"}) {
+    // The move, then White's state times 10 plus Black's after it.
+    const std::pair<const char *, int32_t> casos[] = {
+        {"h1h5", 23}, {"a1a5", 13}, {"e1e2", 3}, {"h1h8", 23}, {"a1a8", 13}};
+    for (const auto &[jugada, estados] : casos) {
         ASSERT_EQ(CargarPosicionPrueba("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1"), 1);
         HacerMovimiento(BuscarJugada(jugada));
-        EXPECT_EQ(TableroGlobal.Enroque_Blancas * 10 + TableroGlobal.Enroque_Negras,
-                  jugada[0] == 'h'   ? 23
-                  : jugada[0] == 'a' ? 13
-                                     : 3)
+        EXPECT_EQ(TableroGlobal.Enroque_Blancas * 10 + TableroGlobal.Enroque_Negras, estados)
             << jugada;
     }
     ASSERT_EQ(CargarPosicionPrueba("4k3/8/8/8/8/8/8/5RK1 w - - 0 1"), 1);

@@ -31,6 +31,18 @@ inline constexpr const char *FEN_INICIAL =
     "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 inline constexpr const char *FEN_KIWIPETE =
     "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
+inline constexpr const char *FEN_POS3 = "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -";
+inline constexpr const char *FEN_POS4 =
+    "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1";
+
+// Board suites start with Salir clear and the keys of a fixed seed.
+class PruebaTablero : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Salir = 0;
+        IniciarClaves(99);
+    }
+};
 
 // Text of a move word: squares, promotion letter, " ep" or " O" for en passant and castling.
 inline std::string TextoPrueba(uint32_t m) {
@@ -41,13 +53,18 @@ inline std::string TextoPrueba(uint32_t m) {
     return t;
 }
 
+// The generated list of the loaded position, GENERAR_TODO or GENERAR_CAPTURAS.
+inline std::vector<uint32_t> Generadas(int32_t modo = GENERAR_TODO) {
+    Lista_Jugadas lista[MAX_JUGADAS];
+    std::vector<uint32_t> r(GenerarMovimientos(modo, lista));
+    for (size_t i = 0; i < r.size(); i++) r[i] = lista[i].Jugada;
+    return r;
+}
+
 // The generated move (mode 1) with that text, or 0.
 inline uint32_t BuscarJugada(const std::string &texto) {
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    for (int32_t i = 0; i < n; i++) {
-        if (TextoPrueba(lista[i].Jugada) == texto) return lista[i].Jugada;
-    }
+    for (uint32_t m : Generadas())
+        if (TextoPrueba(m) == texto) return m;
     return 0;
 }
 
@@ -59,10 +76,9 @@ inline int32_t JaqueRaiz(bool rival = false) {
 
 // The legal moves of the loaded position, in generation order.
 inline std::vector<uint32_t> JugadasLegales() {
-    Lista_Jugadas lista[MAX_JUGADAS];
     std::vector<uint32_t> legales;
-    for (int32_t i = 0, n = GenerarMovimientos(GENERAR_TODO, lista); i < n; i++) {
-        if (HacerMovimiento(lista[i].Jugada)) legales.push_back(lista[i].Jugada);
+    for (uint32_t m : Generadas()) {
+        if (HacerMovimiento(m)) legales.push_back(m);
         DeshacerMovimiento();
     }
     return legales;

@@ -5,10 +5,10 @@
 
 #include "board/posicion_test_util.h"
 
-class IntercambioEstatico : public ::testing::Test {
+class IntercambioEstatico : public PruebaTablero {
   protected:
     void SetUp() override {
-        Salir = 0;
+        PruebaTablero::SetUp();
         LimpiarSee();
     }
 
