@@ -94,28 +94,6 @@ TEST_F(ReglasBusqueda, NuloSoloConPiezasYSinCotaQueLoDescarte) {
     EXPECT_FALSE(NuloProbado("6k1/5ppp/8/8/8/8/PPP5/4R1K1 w - - 0 1", true));
 }
 
-TEST_F(ReglasBusqueda, LineaPrincipalJugableHastaElMateYGuardadaEnLaRaiz) {
-    ASSERT_EQ(CargarPosicionPrueba("r1bq2rk/pp3pbp/2p1p1pQ/7P/3P4/2PB1N2/PP3PPR/2KR4 w - - 0 1"),
-              1);
-    EXPECT_EQ(BuscarHasta(5), MATE - 3);
-    uint32_t jugada;
-    int32_t puntuacion;
-    const int32_t prof = 5;
-    EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &prof, &puntuacion, &jugada), 1);
-    EXPECT_EQ(puntuacion, MATE - 3);
-    EXPECT_EQ(jugada, pv_line[0][0]);
-    ASSERT_GE(Mejor_Movimiento_Pos, 0);
-    int largo = 0;
-    for (; pv_line[0][largo] != 0; largo++) {
-        EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][largo], pv_line[0][largo]);
-        ASSERT_EQ(HacerMovimiento(pv_line[0][largo]), 1);
-    }
-    EXPECT_EQ(largo, 3);
-    EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][largo], 0u);
-    EXPECT_TRUE(JugadasLegales().empty());  // mate on the board
-    EXPECT_EQ(JaqueRaiz(), 1);
-}
-
 TEST_F(Quiescencia, StandPatYPodaDelta) {
     const int32_t e = Cargar();
     EXPECT_EQ(Qs(e - 10, e), e);
@@ -153,13 +131,9 @@ TEST_F(Quiescencia, FiltroDeCapturasPorIntercambio) {
     }
 }
 
-TEST_F(Quiescencia, EnJaqueTodasLasEvasionesYMatePorPly) {
-    Cargar("R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1");
-    EXPECT_EQ(Qs(-SIN_PUNTUACION, SIN_PUNTUACION), -MATE);
-    TableroGlobal.Indice_Deshacer = 3;
-    EXPECT_EQ(Qs(-SIN_PUNTUACION, SIN_PUNTUACION), 3 - MATE);
-    // With f7 free the king steps out of check by a quiet move.
-    Cargar("R5k1/6pp/8/8/8/8/8/6K1 b - - 0 1");
+// In check every evasion is searched, quiet king steps too (mate scores: the test below).
+TEST_F(Quiescencia, EnJaqueTambienLasEvasionesTranquilas) {
+    Cargar("R5k1/6pp/8/8/8/8/8/6K1 b - - 0 1");  // the king steps to f7
     EXPECT_GT(Qs(-SIN_PUNTUACION, SIN_PUNTUACION), -UMBRAL_MATE);
 }
 
@@ -181,7 +155,8 @@ TEST_F(Quiescencia, CapturasIlegalesYJaquesDescubiertosDesdeCualquierPly) {
     }
 }
 
-TEST_F(ReglasBusqueda, MatesEnDosYTresConLaJugadaQueMata) {
+// The score, the first move, the root's table entry and line, and a line that plays to mate.
+TEST_F(ReglasBusqueda, MatesEnDosYTresConLaJugadaQueMataYSuLineaPrincipal) {
     const struct { const char *fen, *san; int32_t prof, valor; } casos[] = {
         {"r1bq2rk/pp3pbp/2p1p1pQ/7P/3P4/2PB1N2/PP3PPR/2KR4 w - - 0 1", "Qxh7+", 6, MATE - 3},
         {"5k2/6pp/p1qN4/1p1p4/3P4/2PKP2Q/PP3r2/3R4 b - - 0 1", "Qc4+", 6, MATE - 3},
@@ -191,8 +166,25 @@ TEST_F(ReglasBusqueda, MatesEnDosYTresConLaJugadaQueMata) {
         {"6k1/5p2/p5np/4B3/3P4/1PP1q3/P3r1QP/6RK w - - 0 1", "Qa8+", 8, MATE - 5},
     };
     for (const auto &c : casos) {
+        SCOPED_TRACE(c.fen);
         ASSERT_EQ(PrepararBusqueda(c.fen), 1);
-        EXPECT_EQ(BuscarHasta(c.prof), c.valor) << c.fen;
-        EXPECT_EQ(pv_line[0][0], JugadaSan(c.san)) << c.fen;
+        EXPECT_EQ(BuscarHasta(c.prof), c.valor);
+        EXPECT_EQ(pv_line[0][0], JugadaSan(c.san));
+        uint32_t jugada;
+        int32_t puntuacion;
+        EXPECT_EQ(RecuperarPosicion(-SIN_PUNTUACION, SIN_PUNTUACION, &c.prof, &puntuacion, &jugada),
+                  1);
+        EXPECT_EQ(puntuacion, c.valor);
+        EXPECT_EQ(jugada, pv_line[0][0]);
+        ASSERT_GE(Mejor_Movimiento_Pos, 0);
+        int largo = 0;
+        for (; pv_line[0][largo] != 0; largo++) {
+            EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][largo], pv_line[0][largo]);
+            ASSERT_EQ(HacerMovimiento(pv_line[0][largo]), 1);
+        }
+        EXPECT_EQ(largo, MATE - c.valor);
+        EXPECT_EQ(pv_line_Root[Mejor_Movimiento_Pos][largo], 0u);
+        EXPECT_TRUE(JugadasLegales().empty());  // mate on the board
+        EXPECT_EQ(JaqueRaiz(), 1);
     }
 }
