@@ -1,5 +1,5 @@
 // The evaluation driver (material, phase, cache, endgame gate, closing steps, reset) and the
-// colour symmetry of the whole evaluation and of every term.
+// colour symmetry of the whole evaluation.
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -224,32 +224,6 @@ TEST(EspejoEvaluacion, MirroredPositionsScoreTheSameForTheSideToMove) {
         CompararLados(b, Negras, m.fen);
         CompararLados(n, Blancas, m.fen);
         ASSERT_EQ(v, w) << m.fen << " against " << EspejoFen(m.fen);
-    }
-}
-
-// Every term after the scan, in the driver's order, bypassing the endgame gate.
-void Terminos(const std::string &fen) {
-    Delta(fen.c_str(),
-          {PatronesApertura, EvaluarPeonesB, EvaluarPeonesN, EvaluarTorreB, EvaluarTorreN,
-           EvaluarReyB, EvaluarReyN, EvaluarReyFinal, IslasPeones, AmenazasPeonB,
-           AmenazasCaballoB, PatronesCaballoB, AmenazasPeonN, AmenazasCaballoN, PatronesCaballoN,
-           AmenazasAlfilB, PatronesAlfilB, AmenazasAlfilN, PatronesAlfilN, AmenazasTorreB,
-           AmenazasTorreN, AmenazasDamaB, AmenazasDamaN, AmenazasReyB, AmenazasReyN});
-}
-
-TEST(EspejoEvaluacion, EveryTermMirrorsOnSmallPositionsThatTheGateWouldCut) {
-    for (const char *fen :
-         {"6k1/RR5p/8/8/8/7p/6pR/6K1 w - - 0 1", "k7/8/2p5/1pPP4/8/8/8/K6r b - - 0 1",
-          "4k3/8/8/8/7Q/8/8/r3R1K1 w - - 0 1", "7k/P7/8/8/8/8/8/K7 b - - 0 1",
-          "6k1/1B6/4p3/3n4/2P1P3/8/8/6K1 w - - 0 1", "6kr/4n3/5N2/8/8/8/8/6K1 w - - 0 1",
-          "r3k2r/8/8/8/8/8/8/R4K1R w kq - 0 1", "4k3/B1p5/1p6/8/8/8/5p1B/B1B1K3 w - - 0 1",
-          "8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1", "Nb1qk3/p1p5/8/8/8/8/8/4K3 w - - 0 1",
-          "4k3/8/4p3/3pNp2/3P4/8/8/4K3 w - - 0 1"}) {
-        Terminos(fen);
-        const Tipo_Lado b = Blancas, n = Negras;
-        Terminos(EspejoFen(fen));
-        CompararLados(b, Negras, fen);
-        CompararLados(n, Blancas, fen);
     }
 }
 

@@ -49,10 +49,20 @@ inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos)
     return {d.op_b - a.op_b, d.eg_b - a.eg_b, d.op_n - a.op_n, d.eg_n - a.eg_n};
 }
 
+// The same for the colour mirror of fen, each side's accumulators in the other's place.
+inline Puntos DeltaEspejo(const char *fen, std::initializer_list<void (*)()> terminos) {
+    const Puntos d = Delta(EspejoFen(fen).c_str(), terminos);
+    return {d.op_n, d.eg_n, d.op_b, d.eg_b};
+}
+
+// Each case on its board and on its colour mirror, which catches slips between the B and N twins.
 struct Caso { const char *fen; Puntos p; };
 inline void ComprobarTerminos(std::initializer_list<void (*)()> terminos,
                               std::initializer_list<Caso> casos) {
-    for (const Caso &c : casos) EXPECT_EQ(Delta(c.fen, terminos), c.p) << c.fen;
+    for (const Caso &c : casos) {
+        EXPECT_EQ(Delta(c.fen, terminos), c.p) << c.fen;
+        EXPECT_EQ(DeltaEspejo(c.fen, terminos), c.p) << "mirror of " << c.fen;
+    }
 }
 
 // The board, side to move, key, undo and history counts and king squares are as before.

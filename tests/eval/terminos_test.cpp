@@ -1,5 +1,6 @@
 // The evaluation terms on small hand-built positions, and whole evaluations term by term.
 #include <array>
+#include <string>
 #include <vector>
 
 #include "eval/eval_test_util.h"
@@ -64,15 +65,18 @@ TEST(EvaluacionTorres, CheckWithASafeCaptureAddsUnitsOnlyWithAQueen) {
         {"4k3/8/8/8/8/8/8/r3R1K1 w - - 0 1", 27},              // no queen, no trial
         {"4k3/8/8/8/8/2Q5/1b6/n3R1K1 w - - 0 1", 27},          // Rxa1 loses the rook
     };
-    for (const auto &c : casos) {
-        Escanear(c.fen);
-        const Tipo_Tablero antes = TableroGlobal;
-        const int32_t ataque = Blancas.Ataque_Rey;
-        EvaluarTorreB();
-        ComprobarIntacto(antes, c.fen);
-        EXPECT_EQ(Blancas.Ataque_Rey - ataque, c.unidades) << c.fen;
-    }
-    EXPECT_EQ(Blancas.Atacantes_Rey, 1);
+    for (const auto &c : casos)
+        for (bool espejo : {false, true}) {
+            const std::string fen = espejo ? EspejoFen(c.fen) : c.fen;
+            Escanear(fen.c_str());
+            const Tipo_Lado &lado = espejo ? Negras : Blancas;
+            const Tipo_Tablero antes = TableroGlobal;
+            const int32_t ataque = lado.Ataque_Rey;
+            (espejo ? EvaluarTorreN : EvaluarTorreB)();
+            ComprobarIntacto(antes, fen.c_str());
+            EXPECT_EQ(lado.Ataque_Rey - ataque, c.unidades) << fen;
+        }
+    EXPECT_EQ(Negras.Atacantes_Rey, 1);
 }
 
 TEST(PatronesPosicionales, OpeningPatternsCountInTheOpeningOnly) {
@@ -174,14 +178,17 @@ TEST(AmenazasPiezas, APieceDefendedOnceCountsOnceAndPawnsCountPerPawn) {
         {"6kr/8/5N2/8/8/8/8/6K1 w - - 0 1", {0, 0, 0, 0}},
         {"6kr/4n3/5N2/8/8/8/8/6K1 w - - 0 1", {0, 0, 0, 0}},
     };
+    // The threat terms after those that fill the defence counts, in the driver's order.
+    const auto amenazas = [](const std::string &fen) {
+        Delta(fen.c_str(), {EvaluarTorreB, EvaluarTorreN, EvaluarReyB, EvaluarReyN});
+        return Delta(nullptr, {AmenazasPeonB, AmenazasCaballoB, AmenazasPeonN, AmenazasCaballoN,
+                               AmenazasAlfilB, AmenazasAlfilN, AmenazasTorreB, AmenazasTorreN,
+                               AmenazasDamaB, AmenazasDamaN, AmenazasReyB, AmenazasReyN});
+    };
     for (const Caso &c : casos) {
-        // The threat terms after those that fill the defence counts, in the driver's order.
-        Delta(c.fen, {EvaluarTorreB, EvaluarTorreN, EvaluarReyB, EvaluarReyN});
-        EXPECT_EQ(Delta(nullptr, {AmenazasPeonB, AmenazasCaballoB, AmenazasPeonN,
-                                  AmenazasCaballoN, AmenazasAlfilB, AmenazasAlfilN,
-                                  AmenazasTorreB, AmenazasTorreN, AmenazasDamaB, AmenazasDamaN,
-                                  AmenazasReyB, AmenazasReyN}),
-                  c.p) << c.fen;
+        const Puntos e = amenazas(EspejoFen(c.fen));
+        EXPECT_EQ((Puntos{e.op_n, e.eg_n, e.op_b, e.eg_b}), c.p) << "mirror of " << c.fen;
+        EXPECT_EQ(amenazas(c.fen), c.p) << c.fen;
         if (c.fen[2] == 'r' || &c == casos) {
             EXPECT_EQ(Negras.Defensa_Casilla[&c == casos ? 18 : 6], -1) << c.fen;  // used up
         }
@@ -190,10 +197,9 @@ TEST(AmenazasPiezas, APieceDefendedOnceCountsOnceAndPawnsCountPerPawn) {
 
 std::vector<int32_t> Lista(const int32_t *p, int32_t n) { return {p, p + n}; }
 
-// White's scores, mobility, endgame tropism and king-attack units after the scan.
+// A side's scores, mobility, endgame tropism and king-attack units after the scan.
 using Registro = std::vector<int32_t>;
-Registro Blanco() {
-    const Tipo_Lado &b = Blancas;
+Registro RegistroDe(const Tipo_Lado &b) {
     return {b.Puntos_Apertura, b.Puntos_Final, b.Movilidad_Apertura, b.Movilidad_Final,
             b.Tropismo_Final, b.Ataque_Rey};
 }
@@ -219,18 +225,24 @@ TEST(EvaluacionPiezas, ScanScoresSquaresMobilityAndPatternsOfTheMinorsAndTheQuee
     };
     for (const auto &c : casos) {
         Escanear(c.fen);
-        EXPECT_EQ(Blanco(), c.r) << c.fen;
+        EXPECT_EQ(RegistroDe(Blancas), c.r) << c.fen;
+        Escanear(EspejoFen(c.fen).c_str());
+        EXPECT_EQ(RegistroDe(Negras), c.r) << "mirror of " << c.fen;
     }
-    Escanear("2b1k3/1p1p4/8/8/8/8/8/4K3 b - - 0 1");  // c8 reads the Black half
-    EXPECT_EQ((Registro{Negras.Puntos_Apertura, Negras.Puntos_Final, Negras.Movilidad_Apertura}),
-              (Registro{-21, -15, -30}));
     Escanear("4k3/8/5N2/8/8/8/8/4K3 w - - 0 1");
     EXPECT_EQ((Registro{Blancas.Atacantes_Rey, Blancas.Num_Objetivos_Caballo}), (Registro{1, 1}));
-    // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4 for a1.
-    Escanear("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1");
-    const int32_t con = Blancas.Puntos_Apertura;
-    Escanear("4k3/8/8/8/8/8/8/B3K2B w - - 0 1");
-    EXPECT_EQ(con - Blancas.Puntos_Apertura, -16 + 4);
+    // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4 for a1; the
+    // same for a8 and c8 on the mirror.
+    for (bool espejo : {false, true}) {
+        const auto apertura = [espejo](const char *fen) {
+            Escanear(espejo ? EspejoFen(fen).c_str() : fen);
+            return (espejo ? Negras : Blancas).Puntos_Apertura;
+        };
+        EXPECT_EQ(apertura("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1") -
+                      apertura("4k3/8/8/8/8/8/8/B3K2B w - - 0 1"),
+                  -16 + 4)
+            << espejo;
+    }
 }
 
 TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
@@ -252,7 +264,7 @@ TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
 }
 
 // A queen check winning a loose piece safely adds 36 units, not with the undo stack full or
-// the exchange against the queen; the position comes back intact.
+// the exchange against the queen; the position comes back intact. Each also on its mirror.
 TEST(EvaluacionPiezas, QueenCheckWinningAPieceAddsThirtySixUnitsAndRestoresThePosition) {
     const struct { const char *fen; int32_t unidades; } casos[] = {
         {"8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1", 42 + 36},  // e7 checks along the rank, hits a7
@@ -260,18 +272,19 @@ TEST(EvaluacionPiezas, QueenCheckWinningAPieceAddsThirtySixUnitsAndRestoresThePo
         {"4k3/8/8/8/8/8/R2q3K/8 w - - 0 1", 42 + 36},
         {"8/r3Q2k/8/1n6/8/8/8/R3K3 b - - 0 1", 42}};  // Nb5xQ, Ra1xN
     for (const auto &c : casos)
-        for (int32_t lleno : {0, 1}) {
-            Cargar(c.fen);
-            if (lleno) TableroGlobal.Indice_Deshacer = MAX_DESHACER - 1;
-            const Tipo_Tablero antes = TableroGlobal;
-            const int32_t torres = Blancas.Num_Torres + Negras.Num_Torres;
-            EvaluarPiezasTableroJuego();
-            ComprobarIntacto(antes, c.fen);
-            EXPECT_EQ(Blancas.Num_Torres + Negras.Num_Torres, torres) << c.fen;
-            EXPECT_EQ(Salir, 0) << c.fen;
-            const Tipo_Lado &dama = Blancas.Num_Damas ? Blancas : Negras;
-            EXPECT_EQ(dama.Ataque_Rey, lleno ? 42 : c.unidades) << c.fen;
-        }
+        for (const std::string &fen : {std::string(c.fen), EspejoFen(c.fen)})
+            for (int32_t lleno : {0, 1}) {
+                Cargar(fen.c_str());
+                if (lleno) TableroGlobal.Indice_Deshacer = MAX_DESHACER - 1;
+                const Tipo_Tablero antes = TableroGlobal;
+                const int32_t torres = Blancas.Num_Torres + Negras.Num_Torres;
+                EvaluarPiezasTableroJuego();
+                ComprobarIntacto(antes, fen.c_str());
+                EXPECT_EQ(Blancas.Num_Torres + Negras.Num_Torres, torres) << fen;
+                EXPECT_EQ(Salir, 0) << fen;
+                const Tipo_Lado &dama = Blancas.Num_Damas ? Blancas : Negras;
+                EXPECT_EQ(dama.Ataque_Rey, lleno ? 42 : c.unidades) << fen;
+            }
 }
 
 using Lado = std::array<int32_t, 6>;  // opening, endgame, mobility and tropism of each
