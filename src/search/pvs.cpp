@@ -12,17 +12,6 @@ static inline bool EsMate(int32_t v) {
     return (v > UMBRAL_MATE && v != SIN_PUNTUACION) || (v < -UMBRAL_MATE && v != -SIN_PUNTUACION);
 }
 
-// Move of the first table slot holding the current position, whatever its depth; 0 if none.
-static uint32_t JugadaTabla() {
-    if (TT_Datos == nullptr) return 0;
-    const uint32_t clave = TableroGlobal.Clave;
-    const Grupo &g = TT_Datos[IndiceGrupo(clave)];
-    for (const TT_Entrada &e : g.Entradas) {
-        if (e.Clave == clave) return e.Jugada;
-    }
-    return 0;
-}
-
 // 1 when the table already says a null-window search at depth reducida fails low here.
 static int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
     if (TT_Datos == nullptr) return 0;

@@ -89,6 +89,8 @@ void AlmacenarPosicion(int32_t profundidad, int32_t puntuacion, int32_t tipo, ui
 int32_t RecuperarPosicion(int32_t alpha, int32_t beta, const int32_t *profundidad,
                           int32_t *puntuacion, uint32_t *jugada);
 int32_t HashFull();  // the hashfull figure of the reports
+// Move of the first table slot holding the current position, whatever its depth; 0 if none.
+uint32_t JugadaTabla();
 
 // Move ordering and history.
 extern int32_t valor_captura[14][14];
@@ -114,6 +116,9 @@ extern const int32_t RAZOR_MARGIN[5];
 extern const int32_t STAT_NULL_MARGIN[4];
 extern const int32_t Flip3[64];
 void LlenarLmr();
+// The answer of a search that accepted no iteration: a legal move of the current position
+// chosen by a one-ply look that leaves every table as it was; 0 when there is none.
+uint32_t JugadaDeUnPly();
 int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t en_jaque,
                      int32_t nulo_prohibido, int32_t jugada_previa);
 int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t ventana_nula,

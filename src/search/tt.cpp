@@ -182,6 +182,15 @@ int32_t RecuperarPosicion(int32_t alpha, int32_t beta, const int32_t *profundida
     return 0;
 }
 
+uint32_t JugadaTabla() {
+    if (TT_Datos == nullptr) return 0;
+    const uint32_t clave = TableroGlobal.Clave;
+    for (const TT_Entrada &e : TT_Datos[IndiceGrupo(clave)].Entradas) {
+        if (e.Clave == clave) return e.Jugada;
+    }
+    return 0;
+}
+
 int32_t HashFull() {
     if (TT_Opciones.Num_Grupos <= 0) return 0;
     double lleno = static_cast<double>(TT_Opciones.Ocupadas) / (4.0 * TT_Opciones.Num_Grupos);

@@ -188,11 +188,11 @@ void IniciarBusqueda() {
         j.Infinito = infinito;
     }
 
-    // End 2. The answer. Without a move (no legal move, depth limit 1, or a stop during
-    // the first iteration) the null move "0000" is sent rather than a square pair.
-    if (j.Mejor_Jugada == 0 && pv_line_fin[0] != 0) {
-        j.Mejor_Jugada = pv_line_fin[0];
-        j.Jugada_Ponder = pv_line_fin[1];
+    // End 2. The answer. Without an accepted iteration (a depth limit of 1, or a stop during
+    // the first) the one-ply look names a legal move; "0000" only when the root has none.
+    if (j.Mejor_Jugada == 0) {
+        j.Mejor_Jugada = pv_line_fin[0] != 0 ? pv_line_fin[0] : JugadaDeUnPly();
+        j.Jugada_Ponder = pv_line_fin[0] != 0 ? pv_line_fin[1] : 0;
     }
     char texto[6], ponder[6];
     if (j.Mejor_Jugada == 0) {

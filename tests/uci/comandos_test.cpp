@@ -33,11 +33,6 @@ TEST(BucleComandos, RespuestasExactasYLineasQueNoCoincidenCallan) {
          "go ponder nodes 1000 mate 3 searchmoves e2e4 d2d4\ngo " + std::string(300, 'x') +
              "\nisready\nquit\n",
          "readyok\n"},
-        // A depth limit of 1 runs no iteration; 79 and 80 nines (cut to 78) saturate to -1
-        // and 2^32 + 1 keeps its low word 1.
-        {"go depth 1\ngo depth " + std::string(79, '9') + "\ngo depth " + std::string(80, '9') +
-             "\ngo depth 4294967297\nquit\n",
-         "bestmove 0000\nbestmove 0000\nbestmove 0000\nbestmove 0000\n"},
         // An unknown first move ends the program after six diagnostic lines; an unknown move
         // after one that was played is skipped without a word.
         {"position fen r3k2r/8/8/8/3pP3/8/8/R3K2R b Kq e3 0 1 moves a1a2\nisready\n",

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <regex>
 
+#include "board/posicion_test_util.h"
 #include "platform/platform.h"
 #include "search/search.h"
 #include "tablebase/tablebase.h"
@@ -112,6 +113,48 @@ TEST(BusquedaUci, ShowPvDecideQueIteracionesSeInformanYBestmoveSigueLaPv) {
                                              (pv[2].length() ? " ponder " + pv[2].str() : ""));
         EXPECT_EQ(t.estado, 0);
     }
+}
+
+TEST(BusquedaUci, SinIteracionAceptadaContestaUnaJugadaLegalYSoloEso) {
+    // The expected move where one is plainly best: taking a hanging queen, a mate, a queen.
+    const struct { std::string fen, go, jugada; } casos[] = {
+        {FEN_INICIAL, "depth 1", ""},
+        // 79 and 80 nines (cut to 78) saturate to -1; 2^32 + 1 keeps its low word 1.
+        {FEN_INICIAL, "depth " + std::string(79, '9'), ""},
+        {FEN_INICIAL, "depth " + std::string(80, '9'), ""},
+        {FEN_INICIAL, "depth 4294967297", ""},
+        {"4k3/8/8/8/8/8/3q4/4K3 w - - 0 1", "depth 1", "e1d2"},  // in check
+        {"k7/8/8/8/8/8/6q1/7K w - - 0 1", "depth 1", "h1g2"},    // a single legal move
+        {"6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1", "depth 1", "a1a8"},
+        {"8/4P3/8/8/8/8/k7/7K w - - 0 1", "depth 1", "e7e8q"},
+        {"R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1", "depth 1", "0000"},  // mated
+        {"7k/5Q2/6K1/8/8/8/8/8 b - - 0 1", "depth 1", "0000"},     // stalemated
+    };
+    for (const auto &c : casos) {
+        const Transcripcion t = EjecutarMotor("position fen " + c.fen + "\ngo " + c.go + "\n");
+        ASSERT_TRUE(t.salida.starts_with("bestmove ") && t.salida.ends_with("\n")) << t.salida;
+        const std::string jugada = t.salida.substr(9, t.salida.size() - 10);
+        Position_Fen_Startpos(("fen " + c.fen).c_str());
+        std::vector<std::string> legales;
+        for (uint32_t m : JugadasLegales()) {
+            char texto[6];
+            MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), texto);
+            legales.push_back(texto);
+        }
+        if (!c.jugada.empty()) {
+            EXPECT_EQ(jugada, c.jugada) << c.fen;
+        }
+        const bool legal = std::find(legales.begin(), legales.end(), jugada) != legales.end();
+        EXPECT_TRUE(jugada == "0000" ? legales.empty() : legal) << c.fen << " " << jugada;
+    }
+    // The look leaves nothing behind: a depth 6 search reports the same after it.
+    const std::string seis =
+        "setoption name ShowPv value Full\nposition startpos moves e2e4 c7c5\ngo depth 6\n";
+    const auto solo = Informes(EjecutarMotor(seis).salida).first;
+    const auto tras = Informes(EjecutarMotor({{"position startpos moves e2e4 c7c5\ngo depth 1\n"},
+                                              {seis, 0, "bestmove"}}).salida).first;
+    EXPECT_EQ(solo.size(), 5u);
+    EXPECT_EQ(solo, tras);
 }
 
 TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
