@@ -1,45 +1,40 @@
-// vantor-book [--plies N] [--force] OUTPUT.db INPUT...: builds an opening book from PGN files,
-// tab-separated opening lists (column "pgn") and lines of coordinate moves. Every move is
-// replayed by the engine; rejected lines are reported; the book is written to a temporary file
-// beside OUTPUT.db and moved into place only when everything succeeded.
+// vantor-book [--plies N] [--min-games N] [--force] OUTPUT.db INPUT...: builds an opening book
+// from PGN files, tab-separated opening lists (column "pgn") and lines of coordinate moves.
+// Inputs are read as streams, one game at a time; every move is replayed by the engine; rejected
+// lines are reported; the book is written to a temporary file beside OUTPUT.db and moved into
+// place only when everything succeeded.
 #include <sqlite3.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "board/board.h"
-#include "book/book.h"
+#include "book/builder.h"
 
-static const char USO[] = "usage: vantor-book [--plies N] [--force] OUTPUT.db INPUT...\n"
-                          "  N: plies kept of each line, 1 to 20 (16 by default)\n";
+static const char USO[] =
+    "usage: vantor-book [--plies N] [--min-games N] [--force] OUTPUT.db INPUT...\n"
+    "  --plies N      plies kept of each line, 1 to 20 (16 by default)\n"
+    "  --min-games N  keep a move only when at least N input games played it (1 by default)\n";
 
-// Inputs with more lines than this show their progress.
-static constexpr int32_t LINEAS_PROGRESO = 5000;
+// Inputs larger than this report their progress, once per this many bytes.
+static constexpr int64_t PASO_PROGRESO = 32 << 20;
 
-// The whole file into texto; false when it cannot be read.
-static bool LeerArchivo(const std::string &ruta, std::string &texto) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(ruta, ec)) return false;
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f) return false;
-    std::ostringstream s;
-    s << f.rdbuf();
-    if (f.bad()) return false;
-    texto = s.str();
-    return true;
+// A whole number from 1 to maximo, or 0.
+static int32_t Numero(const char *texto, int32_t maximo) {
+    if (!Es_Numero(texto) || std::strlen(texto) > 9) return 0;
+    const int32_t v = std::atoi(texto);
+    return v >= 1 && v <= maximo ? v : 0;
 }
 
 // The lines in one transaction into a new table Book; false with the reason in error.
-static bool Escribir(const std::string &ruta, const std::vector<std::string> &lineas,
-                     std::string &error) {
+static bool Escribir(const std::string &ruta, const Arbol_Libro &arbol,
+                     const std::vector<uint32_t> &lineas, std::string &error) {
     sqlite3 *db = nullptr;
     sqlite3_stmt *st = nullptr;
     bool ok = sqlite3_open_v2(ruta.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
@@ -50,7 +45,8 @@ static bool Escribir(const std::string &ruta, const std::vector<std::string> &li
               sqlite3_prepare_v2(db, "INSERT INTO Book (Partida) VALUES (?1);", -1, &st,
                                  nullptr) == SQLITE_OK;
     for (size_t i = 0; ok && i < lineas.size(); i++) {
-        ok = sqlite3_bind_text(st, 1, lineas[i].c_str(), -1, SQLITE_STATIC) == SQLITE_OK &&
+        const std::string texto = TextoLinea(arbol, lineas[i]);
+        ok = sqlite3_bind_text(st, 1, texto.c_str(), -1, SQLITE_TRANSIENT) == SQLITE_OK &&
              sqlite3_step(st) == SQLITE_DONE && sqlite3_reset(st) == SQLITE_OK;
     }
     sqlite3_finalize(st);
@@ -62,16 +58,18 @@ static bool Escribir(const std::string &ruta, const std::vector<std::string> &li
 
 int main(int argc, char **argv) {
     // 1. Arguments.
-    int32_t plies = 16;
+    int32_t plies = 16, minimo = 1;
     bool forzar = false;
     int a = 1;
     for (; a < argc && std::strncmp(argv[a], "--", 2) == 0; a++) {
+        const bool valor = a + 1 < argc;
         if (std::strcmp(argv[a], "--force") == 0) {
             forzar = true;
-        } else if (std::strcmp(argv[a], "--plies") == 0 && a + 1 < argc && Es_Numero(argv[a + 1]) &&
-                   std::strlen(argv[a + 1]) <= 2 && std::atoi(argv[a + 1]) >= 1 &&
-                   std::atoi(argv[a + 1]) <= 20) {
-            plies = std::atoi(argv[++a]);
+        } else if (std::strcmp(argv[a], "--plies") == 0 && valor && Numero(argv[a + 1], 20)) {
+            plies = Numero(argv[++a], 20);
+        } else if (std::strcmp(argv[a], "--min-games") == 0 && valor &&
+                   Numero(argv[a + 1], 999999999)) {
+            minimo = Numero(argv[++a], 999999999);
         } else {
             std::fputs(USO, stderr);
             return 2;
@@ -88,50 +86,68 @@ int main(int argc, char **argv) {
         return 1;
     }
 
-    // 2. Every input is read before anything is written.
-    std::vector<std::string> nombres, textos;
+    // 2. Every input can be opened before any is read.
+    std::vector<std::ifstream> entradas;
     for (int i = a + 1; i < argc; i++) {
-        std::string texto;
-        if (!LeerArchivo(argv[i], texto)) {
+        entradas.emplace_back();
+        if (!std::filesystem::is_directory(argv[i], ec)) entradas.back().open(argv[i], std::ios::binary);
+        if (!entradas.back()) {
             std::fprintf(stderr, "vantor-book: cannot read %s\n", argv[i]);
             return 1;
         }
-        nombres.push_back(argv[i]);
-        textos.push_back(std::move(texto));
     }
 
-    // 3. Each line replayed by the engine's own generator and make.
+    // 3. Each line replayed by the engine's own generator and make, into the tree.
     IniciarClaves(1);
     LlenarColorCasilla();
-    std::vector<std::string> lineas, rechazos;
-    int32_t leidas = 0;
-    for (size_t f = 0; f < textos.size(); f++) {
-        const size_t antes = rechazos.size();
-        std::vector<Linea_Fuente> fuente = LeerFuenteLibro(nombres[f], textos[f], rechazos);
-        leidas += static_cast<int32_t>(fuente.size() + rechazos.size() - antes);
-        const int32_t total =
-            static_cast<int32_t>(std::count(textos[f].begin(), textos[f].end(), '\n'));
-        int32_t aviso = LINEAS_PROGRESO;
-        for (const Linea_Fuente &l : fuente) {
-            std::string texto, mensaje;
-            if (ConvertirLineaLibro(nombres[f], l, plies, texto, mensaje)) lineas.push_back(texto);
-            else rechazos.push_back(mensaje);
-            if (total > LINEAS_PROGRESO && l.Linea >= aviso) {
-                std::fprintf(stderr, "%s: line %d of %d\n", nombres[f].c_str(), l.Linea, total);
-                aviso = l.Linea + LINEAS_PROGRESO;
+    Arbol_Libro arbol;
+    Lector_Fuente fuente;
+    Linea_Fuente linea;
+    std::vector<uint16_t> jugadas;
+    std::string mensaje;
+    int32_t leidas = 0, rechazadas = 0, aceptadas = 0;
+    for (size_t f = 0; f < entradas.size(); f++) {
+        const char *nombre = argv[a + 1 + static_cast<int>(f)];
+        const int64_t total = static_cast<int64_t>(std::filesystem::file_size(nombre, ec));
+        int64_t aviso = PASO_PROGRESO;
+        AbrirFuente(fuente, entradas[f], nombre);
+        for (;;) {
+            const bool hay = SiguienteLinea(fuente, linea);
+            for (const std::string &r : fuente.Rechazos) {
+                std::fprintf(stderr, "vantor-book: %s\n", r.c_str());
+                leidas++;
+                rechazadas++;
+            }
+            fuente.Rechazos.clear();
+            if (!hay) break;
+            leidas++;
+            if (ReproducirLineaFuente(nombre, linea, plies, jugadas, mensaje)) {
+                AnadirLinea(arbol, jugadas);
+                aceptadas++;
+            } else {
+                std::fprintf(stderr, "vantor-book: %s\n", mensaje.c_str());
+                rechazadas++;
+            }
+            if (!ec && total > PASO_PROGRESO && BytesLeidos(fuente) >= aviso) {
+                std::fprintf(stderr, "%s: %lld of %lld MB, %d lines\n", nombre,
+                             static_cast<long long>(BytesLeidos(fuente) >> 20),
+                             static_cast<long long>(total >> 20), leidas);
+                aviso = BytesLeidos(fuente) + PASO_PROGRESO;
             }
         }
+        if (entradas[f].bad()) {
+            std::fprintf(stderr, "vantor-book: cannot read %s\n", nombre);
+            return 1;
+        }
     }
-    for (const std::string &r : rechazos) std::fprintf(stderr, "vantor-book: %s\n", r.c_str());
-    const int32_t rechazadas = static_cast<int32_t>(rechazos.size());
-    const int32_t quitadas = DepurarLineasLibro(lineas);
+    std::vector<uint32_t> lineas = LineasLibro(arbol, static_cast<uint32_t>(minimo));
     if (lineas.empty()) {
         std::fprintf(stderr, "vantor-book: no line to write\n");
         return 1;
     }
 
     // 4. A fixed shuffle: the probe reads at most 15 rows of the lines that continue a game,
-    // so sorted rows would offer only the first few replies.
+    // so rows in order would offer only the first few replies.
     uint32_t estado = 2463534242u;
     for (size_t i = lineas.size() - 1; i > 0; i--) {
         estado ^= estado << 13;
@@ -144,7 +160,7 @@ int main(int argc, char **argv) {
     const std::string temporal = salida + ".tmp" + std::to_string(getpid());
     std::filesystem::remove(temporal, ec);
     std::string error;
-    if (!Escribir(temporal, lineas, error)) {
+    if (!Escribir(temporal, arbol, lineas, error)) {
         std::fprintf(stderr, "vantor-book: cannot write %s: %s\n", temporal.c_str(), error.c_str());
         std::filesystem::remove(temporal, ec);
         return 1;
@@ -157,6 +173,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     std::printf("%s: %d lines read, %zu written, %d rejected, %d duplicates or prefixes dropped\n",
-                salida.c_str(), leidas, lineas.size(), rechazadas, quitadas);
+                salida.c_str(), leidas, lineas.size(), rechazadas,
+                aceptadas - static_cast<int32_t>(lineas.size()));
     return 0;
 }

@@ -17,25 +17,31 @@ static void ErrorLibro(int codigo, const char *linea) {
     CerrarBaseDeDatos();
 }
 
-// Plays the moves of a line, split at each space; 0 at the first one that is not a generated
-// move (Movimiento has printed why) or that is too long for a move of the book.
+// Plays one move of a line; 0 when it is not a generated move (Movimiento has printed why) or
+// is too long for a move of the book.
+static int32_t JugarMovimientoLibro(const char *texto, size_t largo) {
+    if (largo > 4) return 0;
+    memcpy(LibroSql.Jugada_Libro, texto, largo);
+    LibroSql.Jugada_Libro[largo] = '\0';
+    int32_t aplicado = 0;
+    Movimiento(LibroSql.Jugada_Libro, &aplicado);
+    // The check goes on running; only the line is wrong.
+    if (!aplicado) Salir = 0;
+    return aplicado;
+}
+
+// Plays the moves of a line: its first four characters, then from each later space the text
+// up to the next one. 0 at the first move that cannot be played.
 static int32_t ReproducirLinea(const char *texto) {
-    for (const char *p = texto;; p++) {
-        const char *fin = strchr(p, ' ');
-        const size_t largo = fin != nullptr ? static_cast<size_t>(fin - p) : strlen(p);
-        if (largo > 4) return 0;
-        memcpy(LibroSql.Jugada_Libro, p, largo);
-        LibroSql.Jugada_Libro[largo] = '\0';
-        int32_t aplicado = 0;
-        Movimiento(LibroSql.Jugada_Libro, &aplicado);
-        if (!aplicado) {
-            // The check goes on running; only the line is wrong.
-            Salir = 0;
-            return 0;
-        }
-        if (fin == nullptr) return 1;
+    const size_t total = strlen(texto);
+    if (!JugarMovimientoLibro(texto, total < 4 ? total : 4)) return 0;
+    for (const char *p = strchr(texto + (total < 4 ? total : 4), ' '); p != nullptr;) {
+        const char *fin = strchr(p + 1, ' ');
+        const size_t largo = fin != nullptr ? static_cast<size_t>(fin - p - 1) : strlen(p + 1);
+        if (!JugarMovimientoLibro(p + 1, largo)) return 0;
         p = fin;
     }
+    return 1;
 }
 
 void ComprobarLibro() {
@@ -51,7 +57,8 @@ void ComprobarLibro() {
         return;
     }
 
-    // 3. Every line; a missing table reads as a corrupt book.
+    // 3. Every line. Only SQLite's generic error (no such table or column) means a corrupt book;
+    // after any other failure the statement is null, and stepping it answers the misuse code.
     snprintf(l.Consulta_Sql, sizeof(l.Consulta_Sql), "SELECT Partida FROM Book;");
     int rc = sqlite3_prepare_v2(l.Base_Datos, l.Consulta_Sql, -1, &l.Sentencia, nullptr);
     if (rc == SQLITE_ERROR) {
@@ -59,8 +66,6 @@ void ComprobarLibro() {
         CerrarBaseDeDatos();
         return;
     }
-    // Any other failure (a file that is no database) is reported with its own code.
-    if (rc != SQLITE_OK) return ErrorLibro(rc, linea);
 
     // 4. Each line from the start position.
     while ((rc = sqlite3_step(l.Sentencia)) == SQLITE_ROW) {

@@ -38,13 +38,17 @@ int32_t JugarLibro() {
     const size_t largo = strlen(l.Partida_Libro);
     int rc;
     if (largo > 0) {
-        // The game text is bound, never pasted, and compared as a plain prefix: exact case,
-        // and no character of it ('%', '_', quotes) is special, as it would be to LIKE.
+        // The lines that begin with the game text, as LIKE 'text%' selects them (ASCII case
+        // ignored, '%' and '_' in the text as wildcards, up to 15 rows in the table's order),
+        // with the pattern bound rather than written into the statement. A quote would end
+        // the statement's literal, so it would not prepare: a text with one continues no line.
+        if (strchr(l.Partida_Libro, '\'') != nullptr) return DejarLibro();
+        char patron[sizeof(l.Partida_Libro) + 1];
+        snprintf(patron, sizeof(patron), "%s%%", l.Partida_Libro);
         snprintf(l.Consulta_Sql, sizeof(l.Consulta_Sql),
-                 "SELECT Partida FROM Book WHERE substr(Partida,1,length(?1))=?1 LIMIT 15;");
+                 "SELECT Partida FROM Book WHERE Partida LIKE ?1 LIMIT 15;");
         rc = sqlite3_prepare_v2(l.Base_Datos, l.Consulta_Sql, -1, &l.Sentencia, nullptr);
-        if (rc == SQLITE_OK)
-            rc = sqlite3_bind_text(l.Sentencia, 1, l.Partida_Libro, -1, SQLITE_STATIC);
+        if (rc == SQLITE_OK) rc = sqlite3_bind_text(l.Sentencia, 1, patron, -1, SQLITE_TRANSIENT);
     } else {
         const int32_t n = ObtenerNumeroAperturas();
         // A single line has no offset to draw from: its first move is played.
@@ -73,12 +77,13 @@ int32_t JugarLibro() {
     }
     if (filas == 0) return DejarLibro();
 
-    // 8. The four characters after the game text and its space, in a random row. A row that
-    // goes on within a move of the text (a text cut short, or ending in a space) has none.
+    // 8. The four characters after the game text and its space, in a random row. Where the
+    // character after the text is not a space (a "position" line ending in a blank, or a text
+    // that stops inside a move) the row would give a broken move: it gives none, on purpose.
     const char *fila = Filas_Libro[rand() % filas];
-    const size_t desde = largo > 0 ? largo + 1 : 0;
-    if (largo == 0 || (strlen(fila) > largo && fila[largo] == ' '))
-        snprintf(l.Jugada_Libro, sizeof(l.Jugada_Libro), "%.4s", fila + desde);
+    if (largo == 0) snprintf(l.Jugada_Libro, sizeof(l.Jugada_Libro), "%.4s", fila);
+    else if (strlen(fila) > largo && fila[largo] == ' ')
+        snprintf(l.Jugada_Libro, sizeof(l.Jugada_Libro), "%.4s", fila + largo + 1);
 
     // 9. The chosen line ends where the game stands.
     if (l.Jugada_Libro[0] == '\0') return DejarLibro();

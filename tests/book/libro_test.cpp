@@ -8,16 +8,18 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 
 #include "book/book.h"
+#include "book/builder.h"
 #include "uci/transcript.h"
 #include "uci/uci.h"
 
 namespace {
 
 // A fresh directory whose Book.db is "missing", "no table", "foreign" (other tables, a Book
-// without Partida), "not sqlite", "corrupt" (table pages unreadable), a "directory", or else a
-// table Book of lineas.
+// without Partida), "not sqlite", "corrupt" (table pages unreadable), "schema" (the schema page
+// unreadable), a "directory", or else a table Book of lineas.
 std::string DirectorioConLibro(const std::string &clase, std::vector<std::string> lineas = {}) {
     const std::string dir = CrearDirectorioTemporal(), ruta = dir + "/Book.db";
     if (clase == "not sqlite") std::ofstream(ruta) << std::string(600, 'x');
@@ -27,7 +29,7 @@ std::string DirectorioConLibro(const std::string &clase, std::vector<std::string
                       : clase == "foreign"
                           ? "CREATE TABLE Games (Pgn); CREATE TABLE Book (Titulo);"
                           : "PRAGMA page_size = 512; CREATE TABLE Book (Partida);";
-    if (clase == "corrupt") lineas.assign(300, "e2e4 e7e5 g1f3 b8c6 f1b5 a7a6");
+    if (clase == "corrupt" || clase == "schema") lineas.assign(300, "e2e4 e7e5 g1f3 b8c6 f1b5");
     for (const std::string &l : lineas) {
         sql += "INSERT INTO Book VALUES ('";
         for (char c : l) sql += c == '\'' ? std::string("''") : std::string(1, c);
@@ -40,6 +42,9 @@ std::string DirectorioConLibro(const std::string &clase, std::vector<std::string
     // The second page is the table's first: overwritten, every read of a row fails.
     if (clase == "corrupt")
         std::fstream(ruta, std::ios::in | std::ios::out).seekp(512) << std::string(512, '\xff');
+    // The file header is kept; the schema on the rest of the first page is not.
+    if (clase == "schema")
+        std::fstream(ruta, std::ios::in | std::ios::out).seekp(100) << std::string(412, '\xff');
     return dir;
 }
 
@@ -53,6 +58,32 @@ std::string Ir(const std::string &j) { return "position startpos moves " + j + "
 const std::string INICIO = "position startpos\ngo depth 3\n";
 const std::string PRUEBAS = INICIO + Ir("e2e4") + "book\nuci\n";
 
+// The lines of a source as the builder replays them, and the rejections in the order they came;
+// read in blocks of 7 bytes, so that every construct also meets a block's end.
+std::pair<std::vector<std::string>, std::vector<std::string>> LeerFuente(const std::string &t) {
+    std::vector<std::string> lineas, rechazos;
+    std::istringstream entrada(t);
+    Lector_Fuente f;
+    AbrirFuente(f, entrada, "in", 7);
+    Linea_Fuente l;
+    std::vector<uint16_t> jugadas;
+    for (bool hay = true; hay;) {
+        hay = SiguienteLinea(f, l);
+        rechazos.insert(rechazos.end(), f.Rechazos.begin(), f.Rechazos.end());
+        f.Rechazos.clear();
+        std::string m;
+        if (!hay) break;
+        if (!ReproducirLineaFuente("in", l, 16, jugadas, m)) {
+            rechazos.push_back(m);
+            continue;
+        }
+        Arbol_Libro arbol;
+        AnadirLinea(arbol, jugadas);
+        lineas.push_back(TextoLinea(arbol, static_cast<uint32_t>(arbol.size() - 1)));
+    }
+    return {lineas, rechazos};
+}
+
 TEST(Libro, GoYBookSegunElLibro) {
     const std::string no = "Libro de apertura cargado: No.", codigo = "C\363digo de error: ",
                       error = "Error en el libro de apertura.", en = "Apertura incorrecta en: ",
@@ -61,19 +92,20 @@ TEST(Libro, GoYBookSegunElLibro) {
                       corrupto = "Error: Libro de aperturas corrupto.",
                       uci = "option name OwnBook type check default ";
     // 20 plies in 99 characters; its prefixes are games of any length.
-    const std::vector<std::string> b = {"e2e4 e7e5 g1f3", "e2e4 x'%_\\ d2d4", "d2d4 d7d5",
-                                        DanzaDeCaballos(20)};
+    const std::vector<std::string> b = {"e2e4 e7e5 g1f3", "e2e4 x%_\\ d2d4", "e2e4 x'y d2d4",
+                                        "d2d4 d7d5", "E2E4 C7C5 G1F3", DanzaDeCaballos(20)};
     const struct {
         const char *clase;
         std::vector<std::string> libro;
         std::string comandos;
         std::vector<std::string> respuestas;
     } casos[] = {
-        // Quotes, '%', '_' and backslashes match themselves, case counts, and a text that
-        // stops inside a move or after a space continues nothing.
-        {"lines", b, Ir("e2e4 e7e5") + Ir("e2e4 x'%_\\"), {"g1f3", "d2d4"}},
-        {"lines", b, Ir("e2e4 E7E5") + Ir("e2e4 %") + Ir("e2e4 _7e5") + Ir("e2e4 ' OR 1 OR '") +
-                         Ir("e2e4 e7") + Ir("e2e4 e7e5 "), {s, s, s, s, s, s}},
+        // As LIKE matches: ASCII case ignored, '%' and '_' as wildcards, a backslash as itself.
+        // A quote continues no line, nor does a text that stops inside a move or after a space.
+        {"lines", b, Ir("e2e4 e7e5") + Ir("e2e4 x%_\\") + Ir("e2e4 c7c5") + Ir("e2e4 E7E5") +
+                         Ir("e2e4 _7e5"), {"g1f3", "d2d4", "G1F3", "g1f3", "g1f3"}},
+        {"lines", b, Ir("e2e4 x'y") + Ir("e2e4 %") + Ir("e2e4 ' OR 1 OR '") + Ir("e2e4 e7") +
+                         Ir("e2e4 e7e5 "), {s, s, s, s, s}},
         // Out of book until the next "position"; a line that ends where the game stands.
         {"lines", b, Ir("a2a3") + "go depth 3\n" + Ir("e2e4 e7e5") + Ir("d2d4 d7d5"),
          {s, s, "g1f3", s}},
@@ -94,12 +126,16 @@ TEST(Libro, GoYBookSegunElLibro) {
           codigo + "100", en + "e2e4 e7e5 e4e5 b8c6", "readyok"}},
         {"lines", {"d2d4", "d2d4 e7e8q"}, "book\n",
          {analiza, error, codigo + "100", en + "d2d4 e7e8q"}},
+        // The first move is the first four characters; each later one follows a space.
+        {"lines", {"e2e4x e7e5 g1f3", "d2d4d7d5"}, "book\n", {analiza, bien}},
         // Books that cannot serve: a search at the start position and later, and the check.
         // "uci" keeps OwnBook on while the book opens; switched off, it is not tried.
         {"missing", {}, PRUEBAS, {s, s, analiza, corrupto, uci + "true"}},
         {"no table", {}, PRUEBAS, {s, s, analiza, corrupto, uci + "true"}},
         {"foreign", {}, PRUEBAS, {s, s, analiza, corrupto, uci + "true"}},
-        {"not sqlite", {}, PRUEBAS, {s, s, analiza, error, codigo + "26", en, uci + "true"}},
+        // A statement that did not prepare is stepped all the same: SQLite's misuse code.
+        {"not sqlite", {}, PRUEBAS, {s, s, analiza, error, codigo + "21", en, uci + "true"}},
+        {"schema", {}, PRUEBAS, {s, s, analiza, error, codigo + "21", en, uci + "true"}},
         {"corrupt", {}, PRUEBAS, {error, codigo + "11", s, error, codigo + "11", s, analiza, error,
                                   codigo + "11", en, uci + "true"}},
         {"directory", {}, PRUEBAS + Ir("e2e4"), {no, s, no, s, analiza, no, s}},
@@ -143,6 +179,12 @@ TEST(FuenteLibro, PgnTsvYCoordenadasRepetidasPorElMotor) {
           "e2e4 c7c6 d2d4 d7d5 b1d2 d5e4 d2e4 c8f5 e4g5 f5g6 g1f3 h7h6",
           "e2e4 d7d5 e4d5 c7c6 d5c6 g8f6 c6b7 b8d7"},
          {}},
+        // A byte-order mark; coordinate moves in movetext, with SAN, up to a promotion.
+        {"\xEF\xBB\xBF[Event \"x\"]\n1. e4 e5 *\n1. g1f3 c7c5 2. e2e4 Nc6 3. d2d4 c5d4 *\n"
+         "1. e2e4 d7d5 2. e4d5 c7c6 3. d5c6 g8f6 4. c6b7 b8d7 5. b7a8q *\n1. e2e4 e7e4 *",
+         {"e2e4 e7e5", "g1f3 c7c5 e2e4 b8c6 d2d4 c5d4", "e2e4 d7d5 e4d5 c7c6 d5c6 g8f6 c6b7 b8d7"},
+         {"in:5: move 2 'e7e4" + ilegal}},
+        {"\xEF\xBB\xBF" "e2e4 e7e5\n", {"e2e4 e7e5"}, {}},
         {"eco\tname\tpgn\nA00\tAmar\t1. Nh3 d5 2. g3 e5 3. f4\nB00\tshort row\n",
          {"g1h3 d7d5 g2g3 e7e5 f2f4"}, {"in:3: no pgn column in this row"}},
         {"eco\tname\nA00\tAmar\n", {}, {"in:1: no column named pgn in the header"}},
@@ -156,14 +198,38 @@ TEST(FuenteLibro, PgnTsvYCoordenadasRepetidasPorElMotor) {
     IniciarClaves(3);
     LlenarColorCasilla();
     for (const auto &c : casos) {
-        std::vector<std::string> lineas, rechazos;
-        for (const Linea_Fuente &l : LeerFuenteLibro("in", c.texto, rechazos)) {
-            std::string t, m;
-            if (ConvertirLineaLibro("in", l, 16, t, m)) lineas.push_back(t);
-            else rechazos.push_back(m);
-        }
+        const auto [lineas, rechazos] = LeerFuente(c.texto);
         EXPECT_EQ(lineas, c.lineas) << c.texto.substr(0, 60);
         EXPECT_EQ(rechazos, c.rechazos) << c.texto.substr(0, 60);
+    }
+}
+
+TEST(FuenteLibro, CadaJugadaCuentaLasPartidasQueLaJugaron) {
+    // e4 in 6 games, e4 e5 Nf3 in 4, e4 e5 Nf3 Nc6 in 3, e4 c5 in 2; the rest once.
+    const std::string partidas = "1. e4 e5 2. Nf3 Nc6 *\n1. e4 e5 2. Nf3 Nc6 *\n1. e4 c5 *\n"
+                                 "1. e4 e5 2. Nf3 Nc6 *\n1. e4 e5 2. Nf3 Nf6 *\n1. d4 d5 *\n"
+                                 "1. e4 c5 *\n";
+    const std::vector<std::string> todas = {"d2d4 d7d5", "e2e4 c7c5", "e2e4 e7e5 g1f3 b8c6",
+                                            "e2e4 e7e5 g1f3 g8f6"};
+    const struct { uint32_t minimo; std::vector<std::string> lineas; } casos[] = {
+        {1, todas}, {2, {"e2e4 c7c5", "e2e4 e7e5 g1f3 b8c6"}}, {4, {"e2e4 e7e5 g1f3"}}, {7, {}}};
+    IniciarClaves(3);
+    LlenarColorCasilla();
+    Arbol_Libro arbol;
+    std::istringstream entrada(partidas);
+    Lector_Fuente f;
+    AbrirFuente(f, entrada, "in");
+    Linea_Fuente l;
+    std::vector<uint16_t> jugadas;
+    std::string m;
+    while (SiguienteLinea(f, l)) {
+        ASSERT_TRUE(ReproducirLineaFuente("in", l, 16, jugadas, m)) << m;
+        AnadirLinea(arbol, jugadas);
+    }
+    for (const auto &c : casos) {
+        std::vector<std::string> lineas;
+        for (uint32_t n : LineasLibro(arbol, c.minimo)) lineas.push_back(TextoLinea(arbol, n));
+        EXPECT_EQ(lineas, c.lineas) << c.minimo;
     }
 }
 
@@ -188,6 +254,11 @@ TEST(HerramientaLibro, EscribeSoloLibrosCompletos) {
     EXPECT_EQ(salida, "Book.db: 4 lines read, 1 written, 1 rejected, 2 duplicates or prefixes "
                       "dropped");
     EXPECT_EQ(Respuestas(dir, Ir("e2e4 e7e5")), std::vector<std::string>{"g1f3"});
+    // Nf3 was played in two games: out of a book of moves played in three.
+    EXPECT_EQ(Construir(dir, "--force --min-games 0 Book.db a.pgn"), 2);
+    EXPECT_EQ(Construir(dir, "--force --min-games 3 Book.db a.pgn"), 0);
+    EXPECT_EQ(Respuestas(dir, Ir("e2e4") + Ir("e2e4 e7e5")),
+              (std::vector<std::string>{"e7e5", "search"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 4);  // no temporary
     BorrarDirectorio(dir);
 }

@@ -1,15 +1,21 @@
-// Any bytes as a book source, read, replayed and cleaned as the book builder does.
-#include "book/book.h"
+// Any bytes as a book source, read in small blocks, replayed and gathered as the book builder does.
+#include <sstream>
+
+#include "book/builder.h"
 #include "fuzz/fuzz_motor.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t largo) {
     fuzz::Reiniciar();
-    std::vector<std::string> rechazos, textos;
-    const std::string fuente(reinterpret_cast<const char *>(datos), largo);
-    for (const Linea_Fuente &l : LeerFuenteLibro("fuzz", fuente, rechazos)) {
-        std::string texto, mensaje;
-        if (ConvertirLineaLibro("fuzz", l, 16, texto, mensaje)) textos.push_back(texto);
+    std::istringstream entrada(std::string(reinterpret_cast<const char *>(datos), largo));
+    Lector_Fuente f;
+    AbrirFuente(f, entrada, "fuzz", 64);
+    Arbol_Libro arbol;
+    Linea_Fuente l;
+    std::vector<uint16_t> jugadas;
+    std::string mensaje;
+    while (SiguienteLinea(f, l)) {
+        if (ReproducirLineaFuente("fuzz", l, 16, jugadas, mensaje)) AnadirLinea(arbol, jugadas);
     }
-    DepurarLineasLibro(textos);
+    for (uint32_t n : LineasLibro(arbol, 2)) TextoLinea(arbol, n);
     return 0;
 }
