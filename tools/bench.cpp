@@ -256,14 +256,7 @@ int main(int argc, char **argv) {
     const bool largo = argc > 2 && std::strcmp(argv[2], "long") == 0;
 
     // The start-up pieces with a constant seed and a fixed hash size; no book, no tablebases.
-    LlenarTablasEvaluacion();
-    LlenarLmr();
-    LimpiarSee();
-    LlenarValoresOrden();
-    IniciarClaves(1);
-    CrearTransposicion(largo ? MEGAS_INICIALES : 32);
-    tbprobe_Gaviota.Usar_Tablas = 0;
-    tbprobe_Gaviota.Cargada = 0;
+    IniciarMotor(1, largo ? MEGAS_INICIALES : 32);
 
     // The engine's own lines go to a scratch file, read back for the node count of the final
     // report; the figures go to the saved standard output.

@@ -132,8 +132,7 @@ int main(int argc, char **argv) {
         std::fputs("usage: bookbench [MB] [folder] [keep]\n", stderr);
         return 2;
     }
-    IniciarClaves(1);
-    LlenarColorCasilla();
+    IniciarMotor(1, 1);
 
     // 1. The PGN.
     const std::string pgn = carpeta + "/bookbench.pgn";

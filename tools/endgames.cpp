@@ -82,8 +82,7 @@ int main(int argc, char **argv) {
     signal(SIGPIPE, SIG_IGN);
 
     // 2. Board code and two copies of the engine, tablebases off.
-    IniciarClaves(1);
-    LlenarColorCasilla();
+    IniciarMotor(1, 1);
     const std::string opciones = "setoption name GaviotaTbUse value false\n"
                                  "setoption name OwnBook value false\n"
                                  "setoption name Hash value 32\n";

@@ -8,6 +8,7 @@
 #include "board/board.h"
 #include "eval/eval.h"
 #include "search/search.h"
+#include "uci/uci.h"
 
 static const char *const POSICIONES[] = {
     "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
@@ -26,10 +27,8 @@ static const char *const POSICIONES[] = {
 
 int main(int argc, char **argv) {
     int32_t vueltas = argc > 1 ? std::atoi(argv[1]) : 200000;
-    LlenarTablasEvaluacion();
-    IniciarClaves(12345);
-    LlenarColorCasilla();
-    TT_Opciones.Megas_Cache = 0;
+    // A table too small for an evaluation cache: every call evaluates.
+    IniciarMotor(12345, 1);
     AJUSTE_MOB[0] = AJUSTE_MOB[1] = 100;
     AJUSTE_ATT[0] = AJUSTE_ATT[1] = 100;
 

@@ -98,8 +98,7 @@ int main(int argc, char **argv) {
     const size_t paso = todas.size() / aperturas;
 
     // 3. The board code and both engines.
-    IniciarClaves(1);
-    LlenarColorCasilla();
+    IniciarMotor(1, 1);
     Motor a{argv[1], 'A', -1, -1, -1, "", opciones[0]};
     Motor b{argv[2], 'B', -1, -1, -1, "", opciones[1]};
     if (!Reiniciar(a) || !Reiniciar(b)) {

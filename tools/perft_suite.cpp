@@ -69,7 +69,7 @@ static uint64_t Stockfish(const char *comandos, Medida *m) {
 }
 
 int main() {
-    IniciarClaves(1);
+    IniciarMotor(1, 1);
     Medida inicial, kiwi, sf, arranque;
 
     Cargar("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");

@@ -16,6 +16,7 @@
 
 #include "board/board.h"
 #include "book/builder.h"
+#include "uci/uci.h"
 
 static const char USO[] =
     "usage: vantor-book [--plies N] [--min-games N] [--force] OUTPUT.db INPUT...\n"
@@ -98,8 +99,7 @@ int main(int argc, char **argv) {
     }
 
     // 3. Each line replayed by the engine's own generator and make, into the tree.
-    IniciarClaves(1);
-    LlenarColorCasilla();
+    IniciarMotor(1, 1);
     Arbol_Libro arbol;
     Lector_Fuente fuente;
     Linea_Fuente linea;

@@ -63,15 +63,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "no suite at %s\n", fichero);
         return 1;
     }
-    LlenarTablasEvaluacion();
-    LlenarLmr();
-    LimpiarSee();
-    LlenarValoresOrden();
-    IniciarClaves(1);
-    TT_Opciones.Megas_Tabla = 64;
-    TT_Opciones.Megas_Cache = 0;
-    CrearTransposicion(64);
-    tbprobe_Gaviota.Cargada = 0;
+    IniciarMotor(1, 64);
 
     std::fflush(stdout);
     const int salida = dup(1);

@@ -22,12 +22,9 @@ void AjustesIniciales() {
     TipoJuego.Mostrar_Pv = 1;
 }
 
-void IniciarMotor(uint32_t semilla) {
-    // 1. Unbuffered output, then input: replies go out at once, and the input poll
-    // of the search sees exactly what the reader has not consumed yet.
+void IniciarMotor(uint32_t semilla, int32_t megas) {
+    // 1. Nothing asks to end the program yet.
     Salir = 0;
-    setvbuf(stdout, nullptr, _IONBF, 0);
-    setvbuf(stdin, nullptr, _IONBF, 0);
 
     // 2.-4. Tables filled once.
     LlenarTablasEvaluacion();
@@ -38,9 +35,9 @@ void IniciarMotor(uint32_t semilla) {
     // 5. Keys; the book draws from the same generator.
     IniciarClaves(semilla);
 
-    // 6. The table with the default size.
-    TT_Opciones.Megas_Tabla = MEGAS_INICIALES;
-    CrearTransposicion(MEGAS_INICIALES);
+    // 6. The table.
+    TT_Opciones.Megas_Tabla = megas;
+    CrearTransposicion(megas);
 
     // 7. Default settings.
     tbprobe_Gaviota.Cargada = 0;

@@ -5,7 +5,9 @@
 
 #include "board/board.h"
 
-void IniciarMotor(uint32_t semilla);  // the start-up sequence, keys drawn from semilla
+// The start-up sequence with keys drawn from semilla and a table of megas megabytes: the engine
+// passes the tick count and the default size, tools, tests and fuzzers fixed ones.
+void IniciarMotor(uint32_t semilla, int32_t megas);
 void AjustesIniciales();  // the option settings of start-up: tables and book off, ShowPv 1
 void BucleComandos();                 // runs until Salir, then shuts down
 int32_t EjecutarLinea(char *linea);   // one line read from the input: trimmed, dispatched; Salir

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board.h"
+#include "uci/uci.h"
 
 // Loads fen the way the position command does: cleared side records and clock, the square
 // colours, the FEN, then the key from scratch. Returns the result of CargarFen.
@@ -35,12 +36,11 @@ inline constexpr const char *FEN_POS3 = "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -";
 inline constexpr const char *FEN_POS4 =
     "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1";
 
-// Board suites start with Salir clear and the keys of a fixed seed.
+// Board suites start from the engine's start-up with the keys of a fixed seed.
 class PruebaTablero : public ::testing::Test {
   protected:
     void SetUp() override {
-        Salir = 0;
-        IniciarClaves(99);
+        IniciarMotor(99, 1);
     }
 };
 

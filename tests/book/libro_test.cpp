@@ -195,8 +195,7 @@ TEST(FuenteLibro, PgnTsvYCoordenadasRepetidasPorElMotor) {
          {"in:2: move 5 'Nd2" + ilegal, "in:3: move 5 'Nd2" + ilegal,
           "in:5: move 3 'Qh9" + ilegal}},
     };
-    IniciarClaves(3);
-    LlenarColorCasilla();
+    IniciarMotor(3, 1);
     for (const auto &c : casos) {
         const auto [lineas, rechazos] = LeerFuente(c.texto);
         EXPECT_EQ(lineas, c.lineas) << c.texto.substr(0, 60);
@@ -213,8 +212,7 @@ TEST(FuenteLibro, CadaJugadaCuentaLasPartidasQueLaJugaron) {
                                             "e2e4 e7e5 g1f3 g8f6"};
     const struct { uint32_t minimo; std::vector<std::string> lineas; } casos[] = {
         {1, todas}, {2, {"e2e4 c7c5", "e2e4 e7e5 g1f3 b8c6"}}, {4, {"e2e4 e7e5 g1f3"}}, {7, {}}};
-    IniciarClaves(3);
-    LlenarColorCasilla();
+    IniciarMotor(3, 1);
     Arbol_Libro arbol;
     std::istringstream entrada(partidas);
     Lector_Fuente f;

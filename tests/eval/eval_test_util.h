@@ -17,7 +17,7 @@ namespace eval_test {
 // Loads fen the way the position command does, with both weights at 100 percent.
 inline void Cargar(const char *fen) {
     static bool tablas = false;
-    if (!tablas) IniciarClaves(12345), LlenarTablasEvaluacion(), tablas = true;
+    if (!tablas) IniciarMotor(12345, 1), tablas = true;
     Salir = 0;
     AJUSTE_MOB[0] = AJUSTE_MOB[1] = AJUSTE_ATT[0] = AJUSTE_ATT[1] = 100;
     ASSERT_EQ(CargarPosicionPrueba(fen), 1) << fen;

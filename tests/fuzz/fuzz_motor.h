@@ -31,9 +31,7 @@ inline void Iniciar() {
     close(tubo[0]);
     entrada_busqueda = tubo[1];
     fcntl(0, F_SETFL, fcntl(0, F_GETFL) | O_NONBLOCK);
-    IniciarMotor(1);
-    TT_Opciones.Megas_Tabla = 1;
-    CrearTransposicion(1);
+    IniciarMotor(1, 1);
 }
 
 // perft lines an input may run at full depth (at most 2); later ones count to depth 1, so a

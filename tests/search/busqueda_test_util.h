@@ -12,12 +12,7 @@
 inline int32_t PrepararBusqueda(const char *fen) {
     static bool iniciado = false;
     if (!iniciado) {
-        LlenarTablasEvaluacion();
-        LlenarLmr();
-        LimpiarSee();
-        LlenarValoresOrden();
-        IniciarClaves(12345);
-        CrearTransposicion(16);
+        IniciarMotor(12345, 16);
         iniciado = true;
     }
     LimpiarTransposicion();

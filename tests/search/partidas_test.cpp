@@ -9,8 +9,7 @@ TEST(PartidasReales, PartidasCompletasContraStockfish) {
     const char *const stockfish = "/usr/games/stockfish";
     if (access(stockfish, X_OK) != 0) GTEST_SKIP() << "no stockfish";
     signal(SIGPIPE, SIG_IGN);  // a crashed engine must fail the game, not end the binary
-    IniciarClaves(1);
-    LlenarColorCasilla();
+    IniciarMotor(1, 1);
     Motor motor{VANTOR_BIN, 'A', -1, -1, -1, "", "setoption name OwnBook value false\n"};
     Motor rival{stockfish, 'B', -1, -1, -1, "",
                 "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value 1350\n"};

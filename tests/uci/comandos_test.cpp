@@ -103,8 +103,7 @@ TEST(SetOption, MensajesYValoresDeRepuesto) {
 class Posicion : public ::testing::Test {
 protected:
     void SetUp() override {
-        IniciarClaves(12345);
-        Salir = 0;
+        IniciarMotor(12345, 1);
         LibroSql.Usar_Libro = 1;
         LibroSql.Limite_Libro = 8;
         LibroSql.Partida_Libro[0] = '\0';
