@@ -11,6 +11,27 @@ inline constexpr int32_t PEON_N = 8, CABALLO_N = 9, ALFIL_N = 10, TORRE_N = 11, 
                          REY_N = 13;
 inline constexpr int32_t NINGUNA = 15;  // "none" in the 4-bit fields of a move
 
+// Scores: centipawns for the side to move. A mate found at ply p scores MATE - p; beyond
+// UMBRAL_MATE a score is a mate; SIN_PUNTUACION stands for plus infinity, its negation for minus.
+inline constexpr int32_t MATE = 32000;
+inline constexpr int32_t UMBRAL_MATE = 31936;
+inline constexpr int32_t SIN_PUNTUACION = 32001;
+
+// A mate score: beyond the threshold, but not one of the two infinities.
+constexpr bool EsMate(int32_t v) {
+    return (v > UMBRAL_MATE && v != SIN_PUNTUACION) || (v < -UMBRAL_MATE && v != -SIN_PUNTUACION);
+}
+
+// Material values of the evaluation and the endgame rules.
+inline constexpr int32_t VALOR_PEON = 100, VALOR_CABALLO = 325, VALOR_ALFIL = 335,
+                         VALOR_TORRE = 500, VALOR_DAMA = 1000;
+
+// Depth limit of iterative deepening and of perft.
+inline constexpr int32_t MAX_PROFUNDIDAD = 32;
+
+inline constexpr const char *FEN_INICIAL =
+    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+
 inline constexpr int32_t MAX_JUGADAS = 256;     // capacity of one move list
 inline constexpr int32_t MAX_DESHACER = 64;     // undo records
 inline constexpr int32_t MAX_HISTORIAL = 600;   // game and search-line keys
@@ -257,6 +278,14 @@ extern const int32_t See_Mov_Ca[8];  // exchange directions: knight, bishop, roo
 extern const int32_t See_Mov_Al[4];
 extern const int32_t See_Mov_To[4];
 extern const int32_t See_Mov_Da[8];
+
+// Larger of the file and the rank distance.
+constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
+    int32_t df = (a & 7) - (b & 7), dr = (a >> 3) - (b >> 3);
+    if (df < 0) df = -df;
+    if (dr < 0) dr = -dr;
+    return df > dr ? df : dr;
+}
 
 // Board geometry by the square-colour edge rule, worked out at compile time: for each square
 // the squares along each ray (nearest first) and the knight jumps.

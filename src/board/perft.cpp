@@ -103,7 +103,7 @@ void ComandoPerft(const char *resto) {
     if (!Es_Numero(palabra)) return;
     int32_t profundidad = ConvertirNumero32(palabra);
     if (profundidad <= 0) return;
-    if (profundidad > 32) profundidad = 32;
+    if (profundidad > MAX_PROFUNDIDAD) profundidad = MAX_PROFUNDIDAD;
     TipoJuego.Profundidad_Maxima = profundidad;
 
     Estadisticas_Perft est;

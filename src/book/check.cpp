@@ -7,7 +7,6 @@
 #include "book/book.h"
 #include "uci/uci.h"
 
-static const char FEN_INICIAL[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 // The three error lines naming the line, then the book is closed.
 static void ErrorLibro(int codigo, const char *linea) {

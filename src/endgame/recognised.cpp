@@ -1,7 +1,6 @@
 // Drawn and drawish material, and the lone-king mate.
 #include "board/board.h"
 #include "endgame/endgame.h"
-#include "eval/eval.h"
 
 // 1. More than two men on either side (the inline FinalesReconocidos): 100.
 int32_t FactorMaterialEscaso(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,

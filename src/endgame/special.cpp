@@ -2,8 +2,6 @@
 // against a lone pawn, a minor piece against a pawn, and the drawing rules of king and pawn.
 #include "board/board.h"
 #include "endgame/endgame.h"
-#include "eval/eval.h"
-#include "search/search.h"
 
 // Throughout, s is the strong side (1 White, 0 Black) and its opponent the weak side; a value
 // worked out for the strong side is returned as it is when s is to move, negated otherwise.

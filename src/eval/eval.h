@@ -53,8 +53,6 @@ void PatronesAlfilB();
 void PatronesAlfilN();
 
 // Tables of the driver, the board scan and the patterns.
-inline constexpr int32_t VALOR_PEON = 100, VALOR_CABALLO = 325, VALOR_ALFIL = 335,
-                         VALOR_TORRE = 500, VALOR_DAMA = 1000;
 inline constexpr int32_t PENALIZACION_ALFIL_ATRAPADO = -150;
 inline constexpr int32_t PENALIZACION_ALFIL_ATRAPADO2 = -50;
 inline constexpr int32_t PENALIZACION_CABALLO_ATRAPADO1 = -150;
@@ -95,14 +93,6 @@ int32_t AmenazadoPorPeonB(int32_t casilla);
 // x times a single-precision factor, multiplied in extended precision and truncated toward
 // zero, without switching the x87 rounding mode.
 int32_t EscalarExtendido(int32_t x, float factor);
-
-// Larger of the file and the rank distance.
-constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
-    int32_t df = (a & 7) - (b & 7), dr = (a >> 3) - (b >> 3);
-    if (df < 0) df = -df;
-    if (dr < 0) dr = -dr;
-    return df > dr ? df : dr;
-}
 
 // Internal to eval/: material and its adjustments for side p against r, assigned to p's
 // opening and endgame points (step 4 of Evaluar).

@@ -103,9 +103,7 @@ void ActualizarHistoricos(uint32_t jugada, int32_t profundidad, int32_t puntuaci
     if (h > Max_Historico) Max_Historico = h;
 
     // 2. Mate killers for mate scores (the infinities excluded), killers otherwise.
-    const bool mate = (puntuacion > UMBRAL_MATE && puntuacion != SIN_PUNTUACION) ||
-                      (puntuacion < -UMBRAL_MATE && puntuacion != -SIN_PUNTUACION);
-    uint32_t *killer = mate ? Historico_Killer_Mate[ply] : Historico_Killer[ply];
+    uint32_t *killer = EsMate(puntuacion) ? Historico_Killer_Mate[ply] : Historico_Killer[ply];
     if (killer[0] != jugada) {
         killer[1] = killer[0];
         killer[0] = jugada;

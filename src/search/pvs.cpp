@@ -8,10 +8,6 @@
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
-static inline bool EsMate(int32_t v) {
-    return (v > UMBRAL_MATE && v != SIN_PUNTUACION) || (v < -UMBRAL_MATE && v != -SIN_PUNTUACION);
-}
-
 // 1 when the table already says a null-window search at depth reducida fails low here.
 static int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
     if (TT_Datos == nullptr) return 0;

@@ -9,11 +9,6 @@
 
 #include "board/board.h"
 
-// Scores.
-inline constexpr int32_t MATE = 32000;
-inline constexpr int32_t UMBRAL_MATE = 31936;
-inline constexpr int32_t SIN_PUNTUACION = 32001;  // used as +32001 and -32001
-
 // Bound types.
 inline constexpr int32_t TT_EXACTO = 1;
 inline constexpr int32_t TT_ALPHA = 2;  // upper bound

@@ -29,7 +29,7 @@ int32_t CalcularPresupuesto(const Parametros_Go *p) {
 
     // 2. A fixed time per move, with a safety margin.
     if (p->movetime != 0) {
-        j.Profundidad_Maxima = 32;
+        j.Profundidad_Maxima = MAX_PROFUNDIDAD;
         j.Por_Tiempo = 1;
         j.Tiempo_Limite = Sumar(p->movetime, -250);
         con_reloj = 1;
@@ -39,7 +39,7 @@ int32_t CalcularPresupuesto(const Parametros_Go *p) {
     if (p->wtime != 0 && p->btime != 0) {
         int32_t t = TableroGlobal.Turno == 1 ? p->wtime : p->btime;
         int32_t inc = TableroGlobal.Turno == 1 ? p->winc : p->binc;
-        j.Profundidad_Maxima = 32;
+        j.Profundidad_Maxima = MAX_PROFUNDIDAD;
         j.Por_Tiempo = 1;
         con_reloj = 1;
         if (p->movestogo != 0) {
@@ -99,10 +99,10 @@ void ComandoGo(const char *resto) {
             if (Es_Numero(palabra)) prm.movestogo = Truncar(strtod(palabra, nullptr));
         } else if (strcmp(palabra, "depth") == 0) {
             p = LeerValor(p, &TipoJuego.Profundidad_Maxima);
-            if (TipoJuego.Profundidad_Maxima > 32) TipoJuego.Profundidad_Maxima = 32;
+            if (TipoJuego.Profundidad_Maxima > 32) TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
         } else if (strcmp(palabra, "infinite") == 0) {
             TipoJuego.Infinito = 1;
-            TipoJuego.Profundidad_Maxima = 32;
+            TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
         }
     }
     if (CalcularPresupuesto(&prm)) IniciarBusqueda();

@@ -8,11 +8,6 @@
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
-// A mate score: beyond the threshold, but not one of the two infinities.
-static int32_t EsMate(int32_t v) {
-    return (v > UMBRAL_MATE || v < -UMBRAL_MATE) && v != SIN_PUNTUACION && v != -SIN_PUNTUACION;
-}
-
 void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota) {
     Registro_Juego &j = TipoJuego;
 
@@ -116,7 +111,7 @@ void IniciarBusqueda() {
     j.Tiempo_Inicio = ObtenerTicks();
     j.Profundidad = 1;
     if (j.Profundidad_Maxima <= 0) j.Profundidad_Maxima = 1;
-    if (j.Profundidad_Maxima > 32) j.Profundidad_Maxima = 32;
+    if (j.Profundidad_Maxima > 32) j.Profundidad_Maxima = MAX_PROFUNDIDAD;
     j.Mejor_Jugada = 0;
     j.Jugada_Ponder = 0;
 

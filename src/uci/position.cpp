@@ -8,7 +8,6 @@
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
-static const char FEN_INICIAL[] = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
 void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *out) {
     out[0] = static_cast<char>('a' + desde % 8);
@@ -149,7 +148,7 @@ void UciNewGame() {
     TipoJuego.Tiempo_Usado = 0;
     TipoJuego.Por_Tiempo = 0;
     TipoJuego.Infinito = 0;
-    TipoJuego.Profundidad_Maxima = 32;
+    TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
     TipoJuego.Jugadas = 0;
 
     // 7. The start position; its first word is not "fen".

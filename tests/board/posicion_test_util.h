@@ -28,8 +28,6 @@ inline int32_t CargarPosicionPrueba(const char *fen) {
     return ok;
 }
 
-inline constexpr const char *FEN_INICIAL =
-    "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 inline constexpr const char *FEN_KIWIPETE =
     "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
 inline constexpr const char *FEN_POS3 = "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - -";
