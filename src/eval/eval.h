@@ -13,6 +13,12 @@ extern int32_t AJUSTE_ATT[2];
 int32_t Porcentaje(int32_t x, int32_t p);
 
 int32_t Evaluar();  // score for the side to move
+
+// The evaluation cache, kept beside the transposition table that sizes it (search/tt.cpp):
+// scores from White's point of view, by position key. The read gives 1 with the score when the
+// key is there; the store always overwrites.
+int32_t LeerCacheEvaluacion(uint32_t clave, int32_t *puntos);
+void GuardarCacheEvaluacion(uint32_t clave, int32_t puntos);
 void LimpiarPuntuacion(int32_t limpiar_material);
 void LlenarTablasEvaluacion();  // tropism and mobility tables, filled at start-up
 

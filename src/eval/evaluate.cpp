@@ -1,7 +1,6 @@
 // The evaluation driver: material, phase, cache, terms, blend, imbalance and scaling.
 #include "endgame/endgame.h"
 #include "eval/eval.h"
-#include "search/search.h"
 
 int32_t AJUSTE_MOB[2];
 int32_t AJUSTE_ATT[2];
@@ -123,11 +122,7 @@ int32_t CerrarEvaluacion() {
     if (puntos < -UMBRAL_MATE) puntos = -UMBRAL_MATE;
 
     // 17. Cache store, always overwriting.
-    if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
-        uint32_t indice = IndiceCache(t.Clave);
-        TT_Cache[indice].Clave = t.Clave;
-        TT_Cache[indice].Puntuacion = static_cast<int16_t>(puntos);
-    }
+    GuardarCacheEvaluacion(t.Clave, puntos);
 
     // 18. From the side to move's point of view.
     return t.Turno == 1 ? puntos : -puntos;
@@ -143,13 +138,8 @@ int32_t Evaluar() {
     t.Fase = fase < 0 ? 0 : (fase > 24 ? 24 : fase);
 
     // 2. Cache probe: scores are stored from White's point of view.
-    if (TT_Opciones.Megas_Cache != 0 && TT_Cache != nullptr) {
-        uint32_t indice = IndiceCache(t.Clave);
-        if (TT_Cache[indice].Clave == t.Clave) {
-            int32_t guardada = TT_Cache[indice].Puntuacion;
-            return t.Turno == 1 ? guardada : -guardada;
-        }
-    }
+    int32_t guardada;
+    if (LeerCacheEvaluacion(t.Clave, &guardada)) return t.Turno == 1 ? guardada : -guardada;
 
     // 3. Clear the work fields, keeping the piece counts. Only the terms below read them,
     // so a cache hit leaves them as the last full evaluation did.

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "eval/eval.h"
 #include "platform/platform.h"
 #include "search/search.h"
 
@@ -189,6 +190,21 @@ uint32_t JugadaTabla() {
         if (e.Clave == clave) return e.Jugada;
     }
     return 0;
+}
+
+int32_t LeerCacheEvaluacion(uint32_t clave, int32_t *puntos) {
+    if (TT_Opciones.Megas_Cache == 0 || TT_Cache == nullptr) return 0;
+    const Cache_Entrada &e = TT_Cache[IndiceCache(clave)];
+    if (e.Clave != clave) return 0;
+    *puntos = e.Puntuacion;
+    return 1;
+}
+
+void GuardarCacheEvaluacion(uint32_t clave, int32_t puntos) {
+    if (TT_Opciones.Megas_Cache == 0 || TT_Cache == nullptr) return;
+    Cache_Entrada &e = TT_Cache[IndiceCache(clave)];
+    e.Clave = clave;
+    e.Puntuacion = static_cast<int16_t>(puntos);
 }
 
 int32_t HashFull() {
