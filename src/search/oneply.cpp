@@ -5,7 +5,7 @@
 // the next search reads changes: the table, the history and the node counter are not written,
 // and the evaluation cache slots the look fills are put back.
 #include "eval/eval.h"
-#include "search/search.h"
+#include "search/internal.h"
 
 // 1 when the side to move has a legal move.
 static int32_t HayRespuesta() {

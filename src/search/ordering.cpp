@@ -2,7 +2,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "search/search.h"
+#include "search/internal.h"
 
 // Whole part of num / d for 0 < num < 100 d, d < 2^32, from inv = 1 / d. The product is
 // within 4e-14 of the quotient, and a quotient that is not whole lies at least 1 / d > 2e-10

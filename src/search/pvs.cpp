@@ -4,82 +4,8 @@
 
 #include "eval/eval.h"
 #include "platform/platform.h"
-#include "search/search.h"
+#include "search/internal.h"
 #include "tablebase/tablebase.h"
-#include "uci/uci.h"
-
-// 1 when the table already says a null-window search at depth reducida fails low here.
-static int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
-    if (TT_Datos == nullptr) return 0;
-    const uint32_t clave = TableroGlobal.Clave;
-    const Grupo &g = TT_Datos[IndiceGrupo(clave)];
-    for (const TT_Entrada &e : g.Entradas) {
-        if (e.Clave == clave && Profundidad_TT(e.Info) >= reducida && Tipo_TT(e.Info) == TT_ALPHA &&
-            e.Puntuacion < beta && e.Puntuacion <= alpha) {
-            return 1;
-        }
-    }
-    return 0;
-}
-
-// Tablebase probe of the current position; 1 with the node's score when the library answered.
-static int32_t SondearTablas(int32_t ply, int32_t *puntuacion) {
-    const Tipo_Tablero &t = TableroGlobal;
-    const int32_t hombres = 2 + Blancas.Num_Peones + Blancas.Num_Caballos + Blancas.Num_Alfiles +
-                            Blancas.Num_Torres + Blancas.Num_Damas + Negras.Num_Peones +
-                            Negras.Num_Caballos + Negras.Num_Alfiles + Negras.Num_Torres +
-                            Negras.Num_Damas;
-    const uint32_t disp = tbprobe_Gaviota.Disponibles;
-    if (!((disp & 1 && hombres <= 3) || (disp & 4 && hombres <= 4) ||
-          (disp & 16 && hombres <= 5))) {
-        return 0;
-    }
-    const int32_t lado = t.Turno == 1 ? 0 : 1;
-    unsigned al_paso = 64;
-    if (t.Ficha_Al_Paso != 0) {
-        al_paso = static_cast<unsigned>(t.Turno == 1 ? Flip3[t.Ficha_Al_Paso - 8]
-                                                     : Flip3[t.Ficha_Al_Paso + 8]);
-    }
-    unsigned enroque = 0;
-    if (t.Enroque_Blancas == 1 || t.Enroque_Blancas == 3) enroque += 8;
-    if (t.Enroque_Blancas == 2 || t.Enroque_Blancas == 3) enroque += 4;
-    if (t.Enroque_Negras == 1 || t.Enroque_Negras == 3) enroque += 2;
-    if (t.Enroque_Negras == 2 || t.Enroque_Negras == 3) enroque += 1;
-
-    // Square and piece lists per colour, a8 to h1, closed by 64 and 0.
-    unsigned cas_b[17], cas_n[17];
-    unsigned char pie_b[17], pie_n[17];
-    int nb = 0, nn = 0;
-    for (int s = 0; s < 64; s++) {
-        const int32_t p = t.Tablero[s];
-        if (p >= PEON_B && p <= REY_B && nb < 16) {
-            cas_b[nb] = static_cast<unsigned>(Flip3[s]);
-            pie_b[nb++] = static_cast<unsigned char>(p);
-        } else if (p >= PEON_N && p <= REY_N && nn < 16) {
-            cas_n[nn] = static_cast<unsigned>(Flip3[s]);
-            pie_n[nn++] = static_cast<unsigned char>(p - 7);
-        }
-    }
-    cas_b[nb] = 64;
-    cas_n[nn] = 64;
-    pie_b[nb] = 0;
-    pie_n[nn] = 0;
-
-    const Tb_Prueba sonda =
-        (ply == 1 && TipoJuego.Profundidad == 1) ? tb_probe_hard : tb_probe_soft;
-    if (sonda == nullptr) return 0;
-    unsigned info = 7, plies = 0;
-    if (sonda(static_cast<unsigned>(lado), al_paso, enroque, cas_b, cas_n, pie_b, pie_n, &info,
-              &plies) != 1)
-        return 0;
-
-    tbprobe_Gaviota.Aciertos++;
-    const int32_t d = static_cast<int32_t>(plies);
-    if (info == 1) *puntuacion = t.Turno == 1 ? 31999 - d : d - 31999;
-    else if (info == 2) *puntuacion = t.Turno == 0 ? 31999 - d : d - 31999;
-    else *puntuacion = 0;
-    return 1;
-}
 
 // Null move made in place: saves the undo record at the current ply and flips the side.
 static void HacerNulo(int32_t ply) {
@@ -181,8 +107,9 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
     }
 
     // 4. Tablebases near the leaves.
+    // The hard probe only at ply 1 of the first iteration.
     if (tbprobe_Gaviota.Cargada == 1 && ply > 0 && profundidad <= 3 &&
-        SondearTablas(ply, &puntuacion)) {
+        SondearTablas(ply == 1 && TipoJuego.Profundidad == 1, &puntuacion)) {
         return puntuacion;
     }
 

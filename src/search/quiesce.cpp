@@ -1,7 +1,6 @@
 // Quiescence search: captures and promotions from a stand-pat score, every move in check.
 #include "eval/eval.h"
-#include "search/search.h"
-#include "uci/uci.h"
+#include "search/internal.h"
 
 // Knights, bishops, rooks and queens of the side not to move.
 static inline int32_t PiezasRival() {

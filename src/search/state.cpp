@@ -1,5 +1,5 @@
 // The global records of the search: lines, history, killers and refutations.
-#include "search/search.h"
+#include "search/internal.h"
 
 uint32_t pv_line[64][64];
 uint32_t pv_line_fin[64];

@@ -1,22 +1,10 @@
 // Constant tables of the search and the tables filled once at start-up.
 #include <cmath>
 
-#include "search/search.h"
+#include "search/internal.h"
 
 constexpr int32_t RAZOR_MARGIN[5] = {0, 300, 360, 420, 480};
 constexpr int32_t STAT_NULL_MARGIN[4] = {0, 120, 240, 360};
-
-// Engine square (a8 = 0) to the tablebase library's square (a1 = 0).
-constexpr int32_t Flip3[64] = {
-    56, 57, 58, 59, 60, 61, 62, 63,
-    48, 49, 50, 51, 52, 53, 54, 55,
-    40, 41, 42, 43, 44, 45, 46, 47,
-    32, 33, 34, 35, 36, 37, 38, 39,
-    24, 25, 26, 27, 28, 29, 30, 31,
-    16, 17, 18, 19, 20, 21, 22, 23,
-     8,  9, 10, 11, 12, 13, 14, 15,
-     0,  1,  2,  3,  4,  5,  6,  7,
-};
 
 int32_t lmr[64][256];
 int32_t valor_captura[14][14];

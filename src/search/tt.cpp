@@ -4,7 +4,7 @@
 
 #include "eval/eval.h"
 #include "platform/platform.h"
-#include "search/search.h"
+#include "search/internal.h"
 
 Registro_TT TT_Opciones;
 Grupo *TT_Datos = nullptr;
@@ -188,6 +188,20 @@ uint32_t JugadaTabla() {
     const uint32_t clave = TableroGlobal.Clave;
     for (const TT_Entrada &e : TT_Datos[IndiceGrupo(clave)].Entradas) {
         if (e.Clave == clave) return e.Jugada;
+    }
+    return 0;
+}
+
+// 1 when the table already says a null-window search at depth reducida fails low here.
+int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
+    if (TT_Datos == nullptr) return 0;
+    const uint32_t clave = TableroGlobal.Clave;
+    const Grupo &g = TT_Datos[IndiceGrupo(clave)];
+    for (const TT_Entrada &e : g.Entradas) {
+        if (e.Clave == clave && Profundidad_TT(e.Info) >= reducida && Tipo_TT(e.Info) == TT_ALPHA &&
+            e.Puntuacion < beta && e.Puntuacion <= alpha) {
+            return 1;
+        }
     }
     return 0;
 }

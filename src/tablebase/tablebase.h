@@ -51,3 +51,8 @@ inline constexpr const char *NOMBRE_GTB = "libgaviotatb.so.1";
 
 // Loads, resolves and initialises the library with the current settings, then reports.
 void Cargar_gtbgaviota_dll();
+
+// Probes the current position when the library holds tables for its number of men, the hard
+// probe when dura: 1 with the score for the side to move (a mate in plies as 31999 - plies, a
+// draw as 0) and one more hit counted, 0 when there is no answer.
+int32_t SondearTablas(int32_t dura, int32_t *puntuacion);

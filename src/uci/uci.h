@@ -27,8 +27,7 @@ void Position_Fen_Startpos(const char *texto);
 void Movimiento(const char *texto, int32_t *aplicado);
 void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *out);
 
-// Time control and reports.
-void ComprobarTiempo();
+// Time control (the search's time check, declared with the search) and reports.
 void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota);
 
 // Internal to uci/.

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "search/search.h"
+#include "search/internal.h"
 
 namespace {
 
