@@ -200,6 +200,13 @@ inline uint64_t MapaRivales(bool blancas) {
                    : m[1] | m[2] | m[3] | m[4] | m[5] | m[6];
 }
 
+// Move text: from-square and to-square ("e2e4"), then 'n', 'b', 'r' or 'q' for a promotion code
+// of either colour; out has room for 6 characters.
+void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *out);
+// Standard algebraic notation ("Nf3", "exd5", "O-O", "e8=Q+", "Rae1"): the legal move of the
+// current position that the text names, 0 when none or more than one.
+uint32_t JugadaSan(const char *san);
+
 // FEN loading and word helpers.
 int32_t CargarFen(const char *texto);  // 1 when the board field was read
 const char *Split_String(const char *texto, char *buffer);  // buffer of 80 bytes

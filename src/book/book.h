@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "board/board.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -28,3 +30,9 @@ int32_t ObtenerNumeroAperturas();  // rows of the book, 0 when it cannot be coun
 int32_t JugarLibro();
 // The "book" command: replays every line of the book.
 void ComprobarLibro();
+
+// The check replays each line exactly as a "position" command does, through the two functions
+// of the front end (uci/position.cpp) that the command runs: the one call from a lower folder
+// to a higher one.
+void Position_Fen_Startpos(const char *texto);
+void Movimiento(const char *texto, int32_t *aplicado);

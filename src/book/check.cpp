@@ -5,8 +5,6 @@
 #include <cstring>
 
 #include "book/book.h"
-#include "uci/uci.h"
-
 
 // The three error lines naming the line, then the book is closed.
 static void ErrorLibro(int codigo, const char *linea) {

@@ -25,7 +25,6 @@ void ComandoGo(const char *resto);
 void UciNewGame();
 void Position_Fen_Startpos(const char *texto);
 void Movimiento(const char *texto, int32_t *aplicado);
-void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *out);
 
 // Time control (the search's time check, declared with the search) and reports.
 void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota);
@@ -42,6 +41,3 @@ struct Parametros_Go {
 // Sets the budget and the depth limit; 1 when a search must run, 0 when nothing is searched.
 int32_t CalcularPresupuesto(const Parametros_Go *p);
 void IniciarBusqueda();  // iterative deepening up to "bestmove" and the resets after it
-// Standard algebraic notation ("Nf3", "exd5", "O-O", "e8=Q+", "Rae1"): the legal move of the
-// current position that the text names, 0 when none or more than one.
-uint32_t JugadaSan(const char *san);

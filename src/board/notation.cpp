@@ -1,7 +1,24 @@
-// Reader of moves in standard algebraic notation, resolved against the legal moves.
+// Move notations: the coordinate move text of the engine, and standard algebraic notation
+// read against the legal moves.
 #include <cstring>
 
-#include "uci/uci.h"
+#include "board/board.h"
+
+void MovimientoCoordenadas(int32_t desde, int32_t hasta, int32_t corona, char *out) {
+    out[0] = static_cast<char>('a' + desde % 8);
+    out[1] = static_cast<char>('8' - desde / 8);
+    out[2] = static_cast<char>('a' + hasta % 8);
+    out[3] = static_cast<char>('8' - hasta / 8);
+    // Either colour's promotion code gives the same lower-case letter.
+    switch (corona) {
+    case CABALLO_B: case CABALLO_N: out[4] = 'n'; break;
+    case ALFIL_B: case ALFIL_N: out[4] = 'b'; break;
+    case TORRE_B: case TORRE_N: out[4] = 'r'; break;
+    case DAMA_B: case DAMA_N: out[4] = 'q'; break;
+    default: out[4] = '\0'; break;
+    }
+    out[5] = '\0';
+}
 
 // Piece kind 1..6 of a SAN letter, 0 when the letter names no piece.
 static int32_t TipoLetra(char c) {
