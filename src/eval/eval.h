@@ -4,13 +4,12 @@
 #include <cstdint>
 
 #include "board/board.h"
+#include "eval/scale.h"
 
 // Percent weights of mobility and king attack; index 0 Black, 1 White.
 extern int32_t AJUSTE_MOB[2];
 extern int32_t AJUSTE_ATT[2];
 
-// x scaled by p percent: x times single-precision 0.01 in extended precision, truncated.
-int32_t Porcentaje(int32_t x, int32_t p);
 
 int32_t Evaluar();  // score for the side to move
 
@@ -96,9 +95,6 @@ int32_t AmenazadoPorPeonN(int32_t casilla);
 // 1 when a White pawn attacks the square (the enemy-pawn test of a Black piece).
 int32_t AmenazadoPorPeonB(int32_t casilla);
 
-// x times a single-precision factor, multiplied in extended precision and truncated toward
-// zero, without switching the x87 rounding mode.
-int32_t EscalarExtendido(int32_t x, float factor);
 
 // Internal to eval/: material and its adjustments for side p against r, assigned to p's
 // opening and endgame points (step 4 of Evaluar).

@@ -5,32 +5,6 @@
 int32_t AJUSTE_MOB[2];
 int32_t AJUSTE_ATT[2];
 
-// The truncating conversion of a long double normally switches the x87 rounding mode twice,
-// which stalls the pipeline and cost more than half of an evaluation; fisttp (SSE3, present
-// on every x86-64 processor in use) truncates without touching the mode.
-#if defined(__x86_64__) || defined(__i386__)
-#define TRUNCADO_SIN_MODO __attribute__((target("sse3")))
-#else
-#define TRUNCADO_SIN_MODO
-#endif
-
-TRUNCADO_SIN_MODO int32_t EscalarExtendido(int32_t x, float factor) {
-    return static_cast<int32_t>(static_cast<long double>(x) * static_cast<long double>(factor));
-}
-
-// x times mantisa / 2^exponente truncated toward zero. With a 24-bit mantissa the product of
-// any 32-bit x is exact in 64 bits, as it is in extended precision, so this equals
-// EscalarExtendido for the single-precision factor mantisa / 2^exponente.
-static inline int32_t EscalarExacto(int32_t x, int64_t mantisa, int32_t exponente) {
-    // Integer division truncates toward zero, as the conversion of the product does.
-    return static_cast<int32_t>(static_cast<int64_t>(x) * mantisa / (int64_t{1} << exponente));
-}
-
-// Single-precision 0.01 is 5368709 / 2^29, slightly below 0.01, so exact multiples of 100
-// lose one point.
-static_assert(0.01f == 5368709.0f / 536870912.0f);
-int32_t Porcentaje(int32_t x, int32_t p) { return EscalarExacto(x * p, 5368709, 29); }
-
 void Material(Tipo_Lado &p, const Tipo_Lado &r) {
     int32_t peones = p.Num_Peones < 0 ? 0 : (p.Num_Peones > 8 ? 8 : p.Num_Peones);
     int32_t material = VALOR_PEON * p.Num_Peones + VALOR_CABALLO * p.Num_Caballos +
