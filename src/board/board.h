@@ -211,6 +211,9 @@ uint32_t JugadaSan(const char *san);
 int32_t CargarFen(const char *texto);  // 1 when the board field was read
 const char *Split_String(const char *texto, char *buffer);  // buffer of 80 bytes
 int32_t Es_Numero(const char *texto);
+// The value of a decimal number as a 64-bit conversion gives it (saturating beyond its range),
+// low 32 bits kept: the numbers of FEN clocks, perft, "go" and "setoption".
+int32_t ConvertirNumero(const char *texto);
 
 // Keys.
 uint32_t rand64();
@@ -280,7 +283,6 @@ void SeeDeshacerMovimiento();
 void LimpiarSee();
 
 // Internal to board/.
-int32_t ConvertirNumero32(const char *texto);  // decimal digits, low 32 bits of the value
 extern const int32_t See_Mov_Ca[8];  // exchange directions: knight, bishop, rook, queen
 extern const int32_t See_Mov_Al[4];
 extern const int32_t See_Mov_To[4];

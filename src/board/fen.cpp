@@ -1,4 +1,5 @@
 // FEN loading and the word helpers it uses.
+#include <cstdlib>
 #include <cstring>
 
 #include "board/board.h"
@@ -20,13 +21,10 @@ int32_t Es_Numero(const char *texto) {
     return n > 0 ? 1 : 0;
 }
 
-int32_t ConvertirNumero32(const char *texto) {
-    // Decimal value in 64 bits (wrapping), of which the low 32 bits are kept as signed.
-    uint64_t v = 0;
-    for (; *texto >= '0' && *texto <= '9'; texto++) {
-        v = v * 10u + static_cast<uint64_t>(*texto - '0');
-    }
-    return static_cast<int32_t>(static_cast<uint32_t>(v));
+int32_t ConvertirNumero(const char *texto) {
+    // A 64-bit conversion, saturating beyond its range; the low 32 bits are kept as signed.
+    const long long v = std::strtoll(texto, nullptr, 10);
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<unsigned long long>(v)));
 }
 
 // The cursor never moves past the terminating zero.
@@ -114,7 +112,7 @@ static int32_t LeerFen(const char *texto) {
     if (*p != '\0') {
         Split_String(p, palabra);
         if (Es_Numero(palabra)) {
-            const int32_t v = ConvertirNumero32(palabra);
+            const int32_t v = ConvertirNumero(palabra);
             t.Regla_50 = t.Num_Historial = v > 100 ? 100 : v;
         }
     }

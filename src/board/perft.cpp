@@ -101,7 +101,7 @@ void ComandoPerft(const char *resto) {
     std::memcpy(palabra, resto, largo);
     palabra[largo] = '\0';
     if (!Es_Numero(palabra)) return;
-    int32_t profundidad = ConvertirNumero32(palabra);
+    int32_t profundidad = ConvertirNumero(palabra);
     if (profundidad <= 0) return;
     if (profundidad > MAX_PROFUNDIDAD) profundidad = MAX_PROFUNDIDAD;
     TipoJuego.Profundidad_Maxima = profundidad;

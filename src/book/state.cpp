@@ -1,5 +1,5 @@
 // The opening book record.
 #include "book/book.h"
 
-// No connection, in book until a "position" says otherwise, OwnBook off, limit of 8 moves.
-Registro_Libro LibroSql = {nullptr, nullptr, 0, 0, 8, "", "", ""};
+// No connection; OwnBook and OwnBookLimit are set by the start-up.
+Registro_Libro LibroSql = {nullptr, nullptr, 0, 0, 0, "", "", ""};

@@ -4,7 +4,8 @@
 
 #include <cstdio>
 
-Registro_Tablas tbprobe_Gaviota = {0, 0, 0, 0, "empty", 4, 1, 32, 16, nullptr};
+// The four options (use, path, cache, compression) are set by the start-up.
+Registro_Tablas tbprobe_Gaviota = {0, 0, 0, 0, "", 0, VERBOSIDAD_GTB, 0, FRACCION_WDL_GTB, nullptr};
 
 void *gtb_hmod = nullptr;
 Tb_Init tb_init = nullptr, tb_restart = nullptr;

@@ -19,6 +19,10 @@ struct Registro_Tablas {
 
 extern Registro_Tablas tbprobe_Gaviota;
 
+// What the library is told besides the options: its verbosity and the WDL fraction of its cache.
+inline constexpr int32_t VERBOSIDAD_GTB = 1;
+inline constexpr int32_t FRACCION_WDL_GTB = 16;
+
 int32_t Descargar_gtbgaviota_dll();
 
 // The probing library, loaded at run time; each pointer is null while not resolved.

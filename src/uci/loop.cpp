@@ -12,16 +12,6 @@
 // The line buffer is reused for every command.
 static char Linea[65536];
 
-void AjustesIniciales() {
-    tbprobe_Gaviota.Usar_Tablas = 0;
-    strcpy(tbprobe_Gaviota.Ruta, "empty");
-    tbprobe_Gaviota.Compresion = 4;
-    tbprobe_Gaviota.Cache_Tablas = 32;
-    LibroSql.Usar_Libro = 0;
-    LibroSql.Limite_Libro = 8;
-    TipoJuego.Mostrar_Pv = 1;
-}
-
 void IniciarMotor(uint32_t semilla, int32_t megas) {
     // 1. Nothing asks to end the program yet.
     Salir = 0;
@@ -57,12 +47,6 @@ const char *LeerPalabra(const char *texto, char *buffer) {
     }
     buffer[n] = '\0';
     return texto;
-}
-
-int32_t ConvertirNumero(const char *texto) {
-    // strtoll saturates on overflow, as a 64-bit conversion of 79 digits would.
-    long long v = strtoll(texto, nullptr, 10);
-    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<unsigned long long>(v)));
 }
 
 void ComandoUci() {

@@ -1,4 +1,6 @@
-// The eight engine options: the "setoption" parser and the option lines of "uci".
+// The eight engine options: one table gives their names, types, defaults and bounds to the
+// "uci" reply, to "setoption" and to the start-up settings.
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -7,35 +9,76 @@
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
-void ImprimirOpciones() {
-    printf("option name Hash type spin default %d min 1 max 1024\n",
-           TT_Opciones.Megas_Tabla + TT_Opciones.Megas_Cache);
+enum : int32_t { OPCION_SPIN, OPCION_CHECK, OPCION_COMBO, OPCION_CADENA };
 
-    // OwnBook shows true only when the book really opens.
-    if (LibroSql.Usar_Libro == 1 && AbrirBaseDeDatos()) {
-        printf("option name OwnBook type check default true\n");
-    } else {
-        LibroSql.Usar_Libro = 0;
-        printf("option name OwnBook type check default false\n");
+// One option. A number given to "setoption" outside Piso..Tope is stored as Repuesto; the "uci"
+// line shows Minimo and Maximo, which need not be those bounds.
+struct Opcion_Motor {
+    const char *Nombre;
+    int32_t Tipo;
+    int32_t *Campo;   // the setting; GaviotaTbPath keeps its text in tbprobe_Gaviota.Ruta
+    int32_t Defecto;  // at start-up; the Hash size is set when the table is first made
+    int32_t Minimo, Maximo;
+    int32_t Piso, Tope, Repuesto;
+};
+
+// In the order of the "uci" reply.
+static const Opcion_Motor OPCIONES[] = {
+    {"Hash", OPCION_SPIN, &TT_Opciones.Megas_Tabla, MEGAS_INICIALES, 1, 1024, INT32_MIN, 1024,
+     1024},
+    {"OwnBook", OPCION_CHECK, &LibroSql.Usar_Libro, 0, 0, 1, 0, 0, 0},
+    {"OwnBookLimit", OPCION_SPIN, &LibroSql.Limite_Libro, 8, 2, 10, 2, 10, 8},
+    {"ShowPv", OPCION_COMBO, &TipoJuego.Mostrar_Pv, 1, 0, 2, 0, 0, 0},
+    {"GaviotaTbUse", OPCION_CHECK, &tbprobe_Gaviota.Usar_Tablas, 0, 0, 1, 0, 0, 0},
+    {"GaviotaTbPath", OPCION_CADENA, nullptr, 0, 0, 0, 0, 0, 0},
+    // Values below the advertised minimum are taken as they are.
+    {"GaviotaTbCache", OPCION_SPIN, &tbprobe_Gaviota.Cache_Tablas, 32, 8, 1024, INT32_MIN, 1014,
+     32},
+    {"GaviotaTbCompression", OPCION_SPIN, &tbprobe_Gaviota.Compresion, 4, 0, 9, INT32_MIN, 9, 4},
+};
+
+// The values of the ShowPv combo, by Mostrar_Pv.
+static const char *const VALORES_SHOWPV[3] = {"None", "Middle", "Full"};
+
+void AjustesIniciales() {
+    for (const Opcion_Motor &o : OPCIONES) {
+        if (o.Campo != nullptr && o.Campo != &TT_Opciones.Megas_Tabla) *o.Campo = o.Defecto;
     }
-    CerrarBaseDeDatos();
+    strcpy(tbprobe_Gaviota.Ruta, "empty");
+}
 
-    printf("option name OwnBookLimit type spin default %d min 2 max 10\n", LibroSql.Limite_Libro);
-    if (TipoJuego.Mostrar_Pv == 0)
-        printf("option name ShowPv type combo default None var None var Middle var Full\n");
-    else if (TipoJuego.Mostrar_Pv == 2)
-        printf("option name ShowPv type combo default Full var None var Middle var Full\n");
-    else
-        printf("option name ShowPv type combo default Middle var None var Middle var Full\n");
-    if (tbprobe_Gaviota.Usar_Tablas == 1)
-        printf("option name GaviotaTbUse type check default true\n");
-    else
-        printf("option name GaviotaTbUse type check default false\n");
-    printf("option name GaviotaTbPath type string default %s\n", tbprobe_Gaviota.Ruta);
-    printf("option name GaviotaTbCache type spin default %d min 8 max 1024\n",
-           tbprobe_Gaviota.Cache_Tablas);
-    printf("option name GaviotaTbCompression type spin default %d min 0 max 9\n",
-           tbprobe_Gaviota.Compresion);
+void ImprimirOpciones() {
+    for (const Opcion_Motor &o : OPCIONES) {
+        // Each line is written whole.
+        char linea[400];
+        int32_t n = snprintf(linea, sizeof(linea), "option name %s type ", o.Nombre);
+        if (o.Tipo == OPCION_SPIN) {
+            // The configured Hash total, however it is split between table and cache.
+            const int32_t valor = o.Campo == &TT_Opciones.Megas_Tabla
+                                      ? TT_Opciones.Megas_Tabla + TT_Opciones.Megas_Cache
+                                      : *o.Campo;
+            snprintf(linea + n, sizeof(linea) - n, "spin default %d min %d max %d\n", valor,
+                     o.Minimo, o.Maximo);
+        } else if (o.Tipo == OPCION_CHECK) {
+            // OwnBook shows true only when the book really opens.
+            if (o.Campo == &LibroSql.Usar_Libro) {
+                if (LibroSql.Usar_Libro != 1 || !AbrirBaseDeDatos()) LibroSql.Usar_Libro = 0;
+                CerrarBaseDeDatos();
+            }
+            snprintf(linea + n, sizeof(linea) - n, "check default %s\n",
+                     *o.Campo == 1 ? "true" : "false");
+        } else if (o.Tipo == OPCION_COMBO) {
+            const int32_t v = *o.Campo;
+            n += snprintf(linea + n, sizeof(linea) - n, "combo default %s",
+                          VALORES_SHOWPV[v == 0 ? 0 : (v == 2 ? 2 : 1)]);
+            for (const char *valor : VALORES_SHOWPV)
+                n += snprintf(linea + n, sizeof(linea) - n, " var %s", valor);
+            snprintf(linea + n, sizeof(linea) - n, "\n");
+        } else {
+            snprintf(linea + n, sizeof(linea) - n, "string default %s\n", tbprobe_Gaviota.Ruta);
+        }
+        fputs(linea, stdout);
+    }
 }
 
 // 1 when a file can be created (and is then removed) in the directory of one path piece.
@@ -78,14 +121,6 @@ static void OpcionRuta(const char *valor) {
     }
 }
 
-// Reads "true" or "false" into *campo; 0 when the value is neither.
-static int32_t LeerBooleano(const char *valor, int32_t *campo) {
-    if (strcmp(valor, "true") == 0) *campo = 1;
-    else if (strcmp(valor, "false") == 0) *campo = 0;
-    else return 0;
-    return 1;
-}
-
 void ComandoSetOption(const char *resto) {
     // 1. Three words: "name", the option name, "value"; only the name is looked at.
     char primera[80], nombre[80], tercera[80];
@@ -107,40 +142,32 @@ void ComandoSetOption(const char *resto) {
         while (*p == ' ' || *p == '\t') p++;
         strcpy(valor, p);
     }
-    int32_t numero = Es_Numero(valor);
-    int32_t v = numero ? ConvertirNumero(valor) : 0;
 
-    // 4. The options, by exact name.
-    if (strcmp(nombre, "Hash") == 0) {
-        if (!numero) {
-            printf("info string Valor incorrecto para Hash.\n");
-            return;
-        }
-        // Rebuilt at the next "isready".
-        TT_Opciones.Megas_Cache = 0;
-        TT_Opciones.Megas_Tabla = v >= 1025 ? 1024 : v;
-    } else if (strcmp(nombre, "ShowPv") == 0) {
-        if (strcmp(valor, "None") == 0) TipoJuego.Mostrar_Pv = 0;
-        else if (strcmp(valor, "Middle") == 0) TipoJuego.Mostrar_Pv = 1;
-        else if (strcmp(valor, "Full") == 0) TipoJuego.Mostrar_Pv = 2;
-        else printf("info string Valor incorrecto para ShowPv.\n");
-    } else if (strcmp(nombre, "OwnBook") == 0) {
-        if (!LeerBooleano(valor, &LibroSql.Usar_Libro))
-            printf("info string Valor incorrecto para OwnBook.\n");
-    } else if (strcmp(nombre, "OwnBookLimit") == 0) {
-        if (!numero) printf("info string Valor incorrecto para OwnBookLimit.\n");
-        else LibroSql.Limite_Libro = (v >= 2 && v <= 10) ? v : 8;
-    } else if (strcmp(nombre, "GaviotaTbUse") == 0) {
-        if (!LeerBooleano(valor, &tbprobe_Gaviota.Usar_Tablas))
-            printf("info string Valor incorrecto para GaviotaTbUse.\n");
-    } else if (strcmp(nombre, "GaviotaTbCache") == 0) {
-        // Values below the advertised minimum are taken as they are.
-        if (!numero) printf("info string Valor incorrecto para GaviotaTbCache.\n");
-        else tbprobe_Gaviota.Cache_Tablas = v <= 1014 ? v : 32;
-    } else if (strcmp(nombre, "GaviotaTbCompression") == 0) {
-        if (!numero) printf("info string Valor incorrecto para GaviotaTbCompression.\n");
-        else tbprobe_Gaviota.Compresion = v <= 9 ? v : 4;
-    } else if (strcmp(nombre, "GaviotaTbPath") == 0) {
-        OpcionRuta(valor);
+    // 4. The option by exact name; an unknown one does nothing.
+    const Opcion_Motor *o = nullptr;
+    for (const Opcion_Motor &x : OPCIONES) {
+        if (strcmp(nombre, x.Nombre) == 0) o = &x;
     }
+    if (o == nullptr) return;
+    if (o->Tipo == OPCION_CADENA) return OpcionRuta(valor);
+    int32_t v = 0, valido = 0;
+    if (o->Tipo == OPCION_SPIN) {
+        valido = Es_Numero(valor);
+        if (valido) v = ConvertirNumero(valor);
+        if (v < o->Piso || v > o->Tope) v = o->Repuesto;
+    } else if (o->Tipo == OPCION_CHECK) {
+        valido = strcmp(valor, "true") == 0 || strcmp(valor, "false") == 0;
+        v = strcmp(valor, "true") == 0;
+    } else {
+        for (int32_t i = 0; i < 3; i++) {
+            if (strcmp(valor, VALORES_SHOWPV[i]) == 0) valido = 1, v = i;
+        }
+    }
+    if (!valido) {
+        printf("info string Valor incorrecto para %s.\n", o->Nombre);
+        return;
+    }
+    *o->Campo = v;
+    // The Hash size is rebuilt at the next "isready", all of it for the table until then.
+    if (o->Campo == &TT_Opciones.Megas_Tabla) TT_Opciones.Megas_Cache = 0;
 }

@@ -8,7 +8,7 @@
 // The start-up sequence with keys drawn from semilla and a table of megas megabytes: the engine
 // passes the tick count and the default size, tools, tests and fuzzers fixed ones.
 void IniciarMotor(uint32_t semilla, int32_t megas);
-void AjustesIniciales();  // the option settings of start-up: tables and book off, ShowPv 1
+void AjustesIniciales();  // every option but Hash at its default (the option table)
 void BucleComandos();                 // runs until Salir, then shuts down
 int32_t EjecutarLinea(char *linea);   // one line read from the input: trimmed, dispatched; Salir
 void Apagar();                        // frees tables, unloads the library, exits with 0
@@ -32,7 +32,6 @@ void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32
 // Internal to uci/.
 void ImprimirOpciones();                // the eight option lines of the "uci" reply
 void QuitarFinDeLinea(char *linea);     // drops a final newline and a carriage return before it
-int32_t ConvertirNumero(const char *texto);  // 64-bit decimal conversion, low 32 bits kept
 
 // The "go" parameters after parsing.
 struct Parametros_Go {

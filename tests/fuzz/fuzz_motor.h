@@ -85,7 +85,7 @@ inline void LimitarPerft(std::string &linea) {
     if (numero.size() >= sizeof(palabra) || !Es_Numero(numero.c_str())) return;
     const int32_t tope = perft_restantes > 0 ? 2 : 1;
     if (perft_restantes > 0) perft_restantes--;
-    if (ConvertirNumero32(numero.c_str()) <= tope) return;
+    if (ConvertirNumero(numero.c_str()) <= tope) return;
     linea = "perft " + std::to_string(tope) + std::string(fin);
 }
 
