@@ -32,6 +32,18 @@ inline constexpr int32_t MAX_PROFUNDIDAD = 32;
 inline constexpr const char *FEN_INICIAL =
     "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 
+// Squares by name, a8 = 0 to h1 = 63.
+enum : int32_t {
+    A8 = 0, B8, C8, D8, E8, F8, G8, H8,
+    A7, B7, C7, D7, E7, F7, G7, H7,
+    A6, B6, C6, D6, E6, F6, G6, H6,
+    A5, B5, C5, D5, E5, F5, G5, H5,
+    A4, B4, C4, D4, E4, F4, G4, H4,
+    A3, B3, C3, D3, E3, F3, G3, H3,
+    A2, B2, C2, D2, E2, F2, G2, H2,
+    A1, B1, C1, D1, E1, F1, G1, H1
+};
+
 inline constexpr int32_t MAX_JUGADAS = 256;     // capacity of one move list
 inline constexpr int32_t MAX_DESHACER = 64;     // undo records
 inline constexpr int32_t MAX_HISTORIAL = 600;   // game and search-line keys
@@ -129,8 +141,11 @@ struct Registro_Juego {
     int32_t Jugadas;
     uint32_t Mejor_Jugada;
     uint32_t Jugada_Ponder;
-    int32_t Mostrar_Pv;  // 0 None, 1 Middle, 2 Full
+    int32_t Mostrar_Pv;  // MOSTRAR_NADA, MOSTRAR_MEDIO or MOSTRAR_TODO
 };
+
+// ShowPv: None, Middle, Full.
+inline constexpr int32_t MOSTRAR_NADA = 0, MOSTRAR_MEDIO = 1, MOSTRAR_TODO = 2;
 
 extern Tipo_Tablero TableroGlobal;
 extern Tipo_Lado Blancas, Negras;

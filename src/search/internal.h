@@ -73,6 +73,25 @@ inline int32_t LadoEnJaque() {
                                     : JaqueNegras(TableroGlobal.Rey_Negro);
 }
 
+// Depths, margins and counts of the principal variation search and the quiescence search.
+inline constexpr int32_t PROF_TABLAS = 3;         // tablebase probes at this depth or less
+inline constexpr int32_t PROF_NULO_ESTATICO = 3;  // static null move, margins STAT_NULL_MARGIN
+// Null-move reduction R = (NULO_R_PASO d + NULO_R_BASE) / 256, d the remaining depth.
+inline constexpr int32_t NULO_R_PASO = 67, NULO_R_BASE = 823;
+inline constexpr int32_t PROF_RAZOR = 4;          // razoring, margins RAZOR_MARGIN
+inline constexpr int32_t ITERACION_PV_RAIZ = 2;   // the root's line gives the hash move up to it
+inline constexpr int32_t PROF_IID = 7, IID_REDUCCION = 2;  // internal iterative deepening
+inline constexpr int32_t PROF_JAQUE_NULA = 7;     // null-window nodes extend checks below it
+// Futility: a quiet move whose eval + FUTILIDAD_BASE + FUTILIDAD_POR_PLY d cannot reach beta.
+inline constexpr int32_t FUTILIDAD_BASE = 50, FUTILIDAD_POR_PLY = 50, PROF_FUTILIDAD = 6;
+// Move count: past QUIETAS_POR_PLY d quiet moves, at depth PROF_CUENTA_QUIETAS or less.
+inline constexpr int32_t QUIETAS_POR_PLY = 3, PROF_CUENTA_QUIETAS = 3;
+// The first legal moves are never reduced; late-move reductions from depth PROF_LMR, one ply
+// more where more than LMR_RESTO_EXTRA would remain; losing captures one ply from PROF_SEE.
+inline constexpr int32_t LEGALES_SIN_REDUCCION = 3;
+inline constexpr int32_t PROF_LMR = 3, LMR_RESTO_EXTRA = 2, PROF_SEE = 2;
+inline constexpr int32_t DELTA_MARGEN = 150;      // quiescence's delta pruning
+
 // The last ply at which a node may still make moves. A make at ply 63 cannot raise
 // Indice_Deshacer, so nodes there only evaluate.
 inline constexpr int32_t PLY_MAXIMO = 62;

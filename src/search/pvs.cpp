@@ -18,7 +18,7 @@ static void HacerNulo(int32_t ply) {
     }
     t.Regla_50++;
     t.Turno = 1 - t.Turno;
-    if (t.Indice_Deshacer < 63) t.Indice_Deshacer++;
+    if (t.Indice_Deshacer < MAX_DESHACER - 1) t.Indice_Deshacer++;
     if (t.Num_Historial < MAX_HISTORIAL) t.Historial_Claves[t.Num_Historial++] = t.Clave;
 }
 
@@ -108,7 +108,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
 
     // 4. Tablebases near the leaves.
     // The hard probe only at ply 1 of the first iteration.
-    if (tbprobe_Gaviota.Cargada == 1 && ply > 0 && profundidad <= 3 &&
+    if (tbprobe_Gaviota.Cargada == 1 && ply > 0 && profundidad <= PROF_TABLAS &&
         SondearTablas(ply == 1 && TipoJuego.Profundidad == 1, &puntuacion)) {
         return puntuacion;
     }
@@ -125,7 +125,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
 
     if (poda && acotada) {
         // 7. Static null move.
-        if (profundidad <= 3 && eval - STAT_NULL_MARGIN[profundidad] > beta) {
+        if (profundidad <= PROF_NULO_ESTATICO && eval - STAT_NULL_MARGIN[profundidad] > beta) {
             return eval - STAT_NULL_MARGIN[profundidad];
         }
 
@@ -133,8 +133,9 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
         const Tipo_Lado &propio = t.Turno == 1 ? Blancas : Negras;
         if (profundidad > 1 && !nulo_prohibido && eval >= beta &&
             propio.Num_Caballos + propio.Num_Alfiles + propio.Num_Torres + propio.Num_Damas > 0) {
-            // (67 d + 823) / 256, rounded down.
-            const int32_t r = static_cast<int32_t>((67 * profundidad + 823) * 0.00390625);
+            // Divided by 256 as a product with its exact reciprocal, rounded down.
+            const int32_t r =
+                static_cast<int32_t>((NULO_R_PASO * profundidad + NULO_R_BASE) * 0.00390625);
             const int32_t reducida = profundidad - r;
             if (!NuloInutil(reducida, alpha, beta)) {
                 const int32_t num_historial = t.Num_Historial;
@@ -151,10 +152,10 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
     }
 
     // 9. Razoring, without a hash move and without a pawn about to promote.
-    if (poda && acotada && !nulo_prohibido && hash == 0 && profundidad <= 4) {
+    if (poda && acotada && !nulo_prohibido && hash == 0 && profundidad <= PROF_RAZOR) {
         bool septima = false;
         const int32_t peon = t.Turno == 1 ? PEON_B : PEON_N;
-        const int32_t inicio = t.Turno == 1 ? 8 : 48;
+        const int32_t inicio = t.Turno == 1 ? A7 : A2;
         for (int32_t s = inicio; s < inicio + 8; s++) {
             if (t.Tablero[s] == peon) septima = true;
         }
@@ -167,13 +168,13 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
 
     // 10. Hash move at the root.
     if (ply == 0) {
-        if (TipoJuego.Profundidad <= 2) hash = pv_line[0][0];
+        if (TipoJuego.Profundidad <= ITERACION_PV_RAIZ) hash = pv_line[0][0];
         if (hash == 0) hash = JugadaTabla();
     }
 
     // 11. Internal iterative deepening.
-    if (!ventana_nula && ply > 0 && hash == 0 && !en_jaque && profundidad >= 7) {
-        AlphaBeta_Pv(profundidad - 2, alpha, beta, 0, 1, -1);
+    if (!ventana_nula && ply > 0 && hash == 0 && !en_jaque && profundidad >= PROF_IID) {
+        AlphaBeta_Pv(profundidad - IID_REDUCCION, alpha, beta, 0, 1, -1);
         if (TipoJuego.Detener == 1) return 0;
         hash = JugadaTabla();
     }
@@ -191,8 +192,8 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
     // 13. Move loop.
     const uint32_t k0 = Historico_Killer[ply][0], k1 = Historico_Killer[ply][1];
     const uint32_t m0 = Historico_Killer_Mate[ply][0], m1 = Historico_Killer_Mate[ply][1];
-    const int32_t prof_lmr = profundidad < 63 ? profundidad : 63;
-    const int32_t base_futilidad = eval + 50;
+    const int32_t prof_lmr = profundidad < 63 ? profundidad : 63;  // the rows of lmr
+    const int32_t base_futilidad = eval + FUTILIDAD_BASE;
     int32_t mejor = -SIN_PUNTUACION, legales = 0, quietos = 0;
     uint32_t mejor_jugada = 0;
     int32_t colocadas = 0;
@@ -218,26 +219,27 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
         const bool quieta = !captura && Corona(m) == NINGUNA;
         const bool especial = m == hash || m == k0 || m == k1 || m == m0 || m == m1;
         if (quieta && !especial) quietos++;
-        if (legales < 256) legales++;
+        if (legales < MAX_JUGADAS) legales++;
         const int32_t da_jaque = rival_atacado ? LadoEnJaque() : DaJaque(m, paso);
 
         // Extensions: checks, and at PV nodes a pawn reaching its seventh rank.
         int32_t nueva = profundidad - 1;
         if (ply > 0) {
-            if (da_jaque && (!ventana_nula || profundidad < 7)) nueva = profundidad;
-            if (!ventana_nula && ((Ficha(m) == PEON_B && Hasta(m) >= 8 && Hasta(m) <= 15) ||
-                                  (Ficha(m) == PEON_N && Hasta(m) >= 48 && Hasta(m) <= 55))) {
+            if (da_jaque && (!ventana_nula || profundidad < PROF_JAQUE_NULA)) nueva = profundidad;
+            if (!ventana_nula && ((Ficha(m) == PEON_B && Hasta(m) >= A7 && Hasta(m) <= H7) ||
+                                  (Ficha(m) == PEON_N && Hasta(m) >= A2 && Hasta(m) <= H2))) {
                 nueva++;
             }
         }
 
-        if (ply == 0 && TipoJuego.Mostrar_Pv == 2) ImprimirJugadaActual(m, legales);
+        if (ply == 0 && TipoJuego.Mostrar_Pv == MOSTRAR_TODO) ImprimirJugadaActual(m, legales);
 
         // Futility and move-count pruning of quiet moves with a bad history.
         const bool historia_mala = quieta && Historico_Bueno[Ficha(m)][Hasta(m)] < 0;
         if (ventana_nula && !en_jaque && !da_jaque && historia_mala && !especial && acotada) {
-            if ((profundidad <= 6 && legales != 1 && base_futilidad + 50 * profundidad < beta) ||
-                (quietos > 3 * profundidad && profundidad <= 3)) {
+            if ((profundidad <= PROF_FUTILIDAD && legales != 1 &&
+                 base_futilidad + FUTILIDAD_POR_PLY * profundidad < beta) ||
+                (quietos > QUIETAS_POR_PLY * profundidad && profundidad <= PROF_CUENTA_QUIETAS)) {
                 DeshacerMovimiento();
                 continue;
             }
@@ -245,18 +247,18 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
 
         // Late-move reduction.
         int32_t reduccion = 0;
-        if (profundidad > 2 && !en_jaque && !da_jaque && legales > 3 && historia_mala &&
-            !especial && !Es_Enroque(m)) {
-            const int32_t r = lmr[prof_lmr][legales < 256 ? legales : 255];
+        if (profundidad >= PROF_LMR && !en_jaque && !da_jaque && legales > LEGALES_SIN_REDUCCION &&
+            historia_mala && !especial && !Es_Enroque(m)) {
+            const int32_t r = lmr[prof_lmr][legales < MAX_JUGADAS ? legales : MAX_JUGADAS - 1];
             if (r > 0) {
-                reduccion = nueva - r > 2 ? r + 1 : r;
+                reduccion = nueva - r > LMR_RESTO_EXTRA ? r + 1 : r;
                 nueva -= reduccion;
             }
         }
 
         // Captures that lose material by exchange go one ply shallower.
-        if (profundidad > 1 && ventana_nula && legales > 3 && !en_jaque && !da_jaque && acotada &&
-            captura && See(m, t.Turno) < 0) {
+        if (profundidad >= PROF_SEE && ventana_nula && legales > LEGALES_SIN_REDUCCION &&
+            !en_jaque && !da_jaque && acotada && captura && See(m, t.Turno) < 0) {
             reduccion = 1;
             nueva -= 1;
         }

@@ -81,7 +81,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     // (code 15) as 0.
     const int32_t delta = PiezasRival() > 1 ? 1 : 0;
     const auto sin_margen = [&](uint32_t m) {
-        return examinada(m) && delta && alpha > estatica + Valor_See[Captura(m) - 1] + 150;
+        return examinada(m) && delta && alpha > estatica + Valor_See[Captura(m) - 1] + DELTA_MARGEN;
     };
 
     int32_t colocadas = 0;
