@@ -279,7 +279,7 @@ int main(int argc, char **argv) {
     LlenarLmr();
     LimpiarSee();
     LlenarValoresOrden();
-    IniciarClaves(1);
+    IniciarClavesFijas(1);
     CrearTransposicion(largo ? MEGAS_INICIALES : 32);
     tbprobe_Gaviota.Usar_Tablas = 0;
     tbprobe_Gaviota.Cargada = 0;
