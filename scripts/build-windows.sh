@@ -32,9 +32,9 @@ if [ ! -f "$deps/lib/libsqlite3.a" ]; then
     -c "$arbol/amalgama/sqlite3.c" -o "$deps/sqlite3.o"
   i686-w64-mingw32-ar rcs "$deps/lib/libsqlite3.a" "$deps/sqlite3.o"
   cp "$arbol/amalgama/sqlite3.h" "$deps/include/"
-  # Public-domain notice for the Windows package, from the library's own header.
-  sed -n '/^\*\* The author disclaims copyright/,/^\*\*\*\*\*\*/p' "$arbol/amalgama/sqlite3.h" \
-    | sed 's/^\*\* \{0,1\}//; /^\*\*\*\*/d' > "$deps/SQLITE-LICENSE.txt"
+  # SQLite's public-domain notice, for the Windows package.
+  { echo "SQLite $(cat "$arbol/VERSION"), linked into the .exe files:"; echo; cat "$arbol/LICENSE.md"; } \
+    > "$deps/SQLITE-LICENSE.txt"
 fi
 
 # The tablebase probing library as gtbprobe_x86.dll (the Debian archive has no patches
@@ -54,6 +54,6 @@ fi
 
 cmake -S . -B "$salida" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
   -DVANTOR_TESTS=OFF -DSQLite3_INCLUDE_DIR="$deps/include" \
-  -DSQLite3_LIBRARY="$deps/lib/libsqlite3.a" >/dev/null
+  -DSQLite3_LIBRARY="$deps/lib/libsqlite3.a" -DVANTOR_SQLITE_LICENCIA="$deps/SQLITE-LICENSE.txt" >/dev/null
 cmake --build "$salida" -j"$(nproc)"
 cp "$deps/gtbprobe_x86.dll" "$salida/"
