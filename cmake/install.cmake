@@ -5,7 +5,7 @@ set(CPACK_PACKAGE_NAME vantor)
 set(CPACK_PACKAGE_VERSION 0.5)
 set(CPACK_PACKAGE_VENDOR Vantor)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "UCI chess engine")
-set(VANTOR_DESCRIPCION "A chess engine for UCI chess GUIs, with an SQLite opening book and
+set(CPACK_PACKAGE_DESCRIPTION "A chess engine for UCI chess GUIs, with an SQLite opening book and
 optional Gaviota endgame tablebases, and vantor-book, which builds opening books from PGN.")
 
 if(WIN32)
@@ -46,6 +46,5 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION games)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libgaviotatb1, gaviotatb")
-  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${VANTOR_DESCRIPCION}")
 endif()
 include(CPack)
