@@ -52,7 +52,7 @@ if [ ! -f "$deps/gtbprobe_x86.dll" ]; then
     -static-libgcc -Wl,-Bstatic -lz -o "$deps/gtbprobe_x86.dll" 2>/dev/null)
 fi
 
-cmake -S . -B "$salida" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+cmake --no-warn-unused-cli -S . -B "$salida" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
   -DVANTOR_TESTS=OFF -DSQLite3_INCLUDE_DIR="$deps/include" \
   -DSQLite3_LIBRARY="$deps/lib/libsqlite3.a" -DVANTOR_SQLITE_LICENCIA="$deps/SQLITE-LICENSE.txt" >/dev/null
 cmake --build "$salida" -j"$(nproc)"

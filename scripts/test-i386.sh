@@ -14,7 +14,7 @@ if [ ! -f $b/gaviotatb/usr/lib/libgaviotatb.so.1 ]; then
     && dpkg-deb -x libgaviotatb1_*_i386.deb gaviotatb)
 fi
 export LD_LIBRARY_PATH=$PWD/$b/gaviotatb/usr/lib
-cmake -S . -B $b -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake >/dev/null
+cmake --no-warn-unused-cli -S . -B $b -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/linux-i386.cmake >/dev/null
 cmake --build $b -j"$(nproc)" >/dev/null
 echo "== i386 build"
 (cd $b && ctest --output-on-failure -j"$(nproc)")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Tests the 32-bit Windows build under wine. The transcript tests of the Linux test binary
 # run against vantor.exe through launcher.exe, a Windows program that gives the engine real
-# Windows pipes (a pipe made on the Linux side is not one for PeekNamedPipe); then the perft
-# and book commands, bench.exe's node total and perft_suite.exe's counts.
+# Windows pipes (a pipe made on the Linux side is not one for PeekNamedPipe); the engine's
+# CR LF line ends read as newlines. Then the perft and book commands, bench.exe's node total
+# and perft_suite.exe's counts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-windows.sh
@@ -21,7 +22,7 @@ build/release/vantor_tests --gtest_filter='BucleComandos.*:SetOption.*:BusquedaU
 
 echo "== Windows perft and book commands"
 kiwipete="r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"
-salida=$(cd $w && printf 'position fen %s\nperft 3\nbook\nquit\n' "$kiwipete" | $VANTOR_MOTOR)
+salida=$(cd $w && printf 'position fen %s\nperft 3\nbook\nquit\n' "$kiwipete" | $VANTOR_MOTOR | tr -d '\r')
 grep -qx 'Nodos: 97862' <<<"$salida" && grep -qx 'Libro de apertura correcto.' <<<"$salida" \
   || falla "$salida"
 echo "perft 3 and book: ok"

@@ -91,6 +91,9 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     int st = 0;
     waitpid(pid, &st, 0);
     if (!r.agotado && WIFEXITED(st)) r.estado = WEXITSTATUS(st);
+    // The Windows engine writes its lines in text mode: CR LF reads as the newline.
+    if (getenv("VANTOR_MOTOR"))
+        for (size_t p; (p = r.salida.find("\r\n")) != std::string::npos;) r.salida.erase(p, 1);
     if (directorio.empty()) BorrarDirectorio(dir);
     return r;
 }
