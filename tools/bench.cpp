@@ -6,10 +6,12 @@
 // bench infinite [ms] [solo]: the built engine as a user runs it (default settings), six of the
 // positions each searched with "go infinite" and stopped after ms milliseconds (3000 by
 // default); the speed is taken from the nodes and time of each search's last info line.
+#ifndef _WIN32
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,6 +62,11 @@ static const char *const POSICIONES[] = {
     "4r1k1/5pp1/7p/8/8/1P5P/P4PP1/2R3K1 w - - 0 1",
     "8/8/8/8/4k3/8/2q5/K7 b - - 0 1",
 };
+#ifdef _WIN32
+// Windows runs only the fixed-depth search: no child engine, no stockfish, and no process
+// times from the runtime library, so the CPU figure prints 0.
+static double SegundosCpu() { return 0; }
+#else
 static double Segundos(const timeval &t) { return t.tv_sec + t.tv_usec * 1e-6; }
 
 // CPU seconds used by this process so far.
@@ -68,9 +75,11 @@ static double SegundosCpu() {
     getrusage(RUSAGE_SELF, &r);
     return Segundos(r.ru_utime);
 }
+#endif
 
 static const int NUM_POSICIONES = sizeof(POSICIONES) / sizeof(POSICIONES[0]);
 
+#ifndef _WIN32
 // Stockfish's "bench 16 1 13" (single thread): its own wall-clock nodes per second, and its
 // nodes per CPU second from the child's resource usage.
 static void VelocidadStockfish(long long *nps, long long *nps_cpu) {
@@ -92,6 +101,7 @@ static void VelocidadStockfish(long long *nps, long long *nps_cpu) {
     const double cpu = Segundos(despues.ru_utime) - Segundos(antes.ru_utime);
     if (nodos > 0 && cpu > 0) *nps_cpu = static_cast<long long>(nodos / cpu);
 }
+#endif
 
 // The nodes figure of the last "info depth" line written to the scratch file.
 static uint32_t NodosInformados(FILE *lineas) {
@@ -107,6 +117,10 @@ static uint32_t NodosInformados(FILE *lineas) {
     return nodos;
 }
 
+// Two openings, three middlegames and an ending of the list.
+static const int POSICIONES_INFINITO[6] = {0, 5, 9, 12, 17, 20};
+
+#ifndef _WIN32
 // Stockfish's speed and the ratio of ours to it, from the same run.
 static void CompararStockfish(FILE *informe, uint64_t nps, long long nps_cpu) {
     long long sf, sf_cpu;
@@ -201,9 +215,6 @@ static uint64_t Campo(const std::string &linea, const char *palabra) {
                                                        nullptr, 10);
 }
 
-// Two openings, three middlegames and an ending of the list.
-static const int POSICIONES_INFINITO[6] = {0, 5, 9, 12, 17, 20};
-
 static int BenchInfinito(const char *programa, int ms, bool con_stockfish) {
     // The engine built next to this tool.
     std::string ruta = programa;
@@ -244,19 +255,29 @@ static int BenchInfinito(const char *programa, int ms, bool con_stockfish) {
     if (con_stockfish) CompararStockfish(stdout, nps, 0);
     return 0;
 }
+#endif
 
 int main(int argc, char **argv) {
     const bool solo = argc > 2 && std::strcmp(argv[argc - 1], "solo") == 0;
+#ifdef _WIN32
+    if (!solo || (argc > 1 && std::strcmp(argv[1], "infinite") == 0)) {
+        std::printf("Windows runs only \"bench [depth] [long] solo\".\n");
+        return 1;
+    }
+#else
     if (argc > 1 && std::strcmp(argv[1], "infinite") == 0) {
         const int ms = argc > 2 && std::strcmp(argv[2], "solo") != 0 ? std::atoi(argv[2]) : 3000;
         return BenchInfinito(argv[0], ms > 0 ? ms : 3000, !solo);
     }
+#endif
     const int profundidad = argc > 1 ? std::atoi(argv[1]) : 9;
-    const bool con_stockfish = !solo;
+    [[maybe_unused]] const bool con_stockfish = !solo;
     const bool largo = argc > 2 && std::strcmp(argv[2], "long") == 0;
 
     // The start-up pieces with a constant seed and a fixed hash size; no book, no tablebases.
     IniciarMotor(1, largo ? MEGAS_INICIALES : 32);
+    // Keys from a generator of our own, so that the node total is the same on every C library.
+    IniciarClavesFijas(1);
 
     // The engine's own lines go to a scratch file, read back for the node count of the final
     // report; the figures go to the saved standard output.
@@ -302,7 +323,9 @@ int main(int argc, char **argv) {
     std::fprintf(informe, "Nodes/second     : %llu\n", static_cast<unsigned long long>(nps));
     const long long nps_cpu = cpu > 0 ? static_cast<long long>(total / cpu) : 0;
     std::fprintf(informe, "Nodes/CPU second : %lld\n", nps_cpu);
+#ifndef _WIN32
     if (con_stockfish) CompararStockfish(informe, nps, nps_cpu);
+#endif
     LiberarTransposicion();
     return 0;
 }

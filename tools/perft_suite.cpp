@@ -2,7 +2,9 @@
 // unmade, then the same start-position count by stockfish for comparison. Wall-clock
 // figures swing with the load of the machine, so processor times are given as well, and
 // the ratio is also taken on them (stockfish's start-up time taken off).
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +22,12 @@ struct Medida {
 // Sets the position as the position command does.
 static void Cargar(const char *fen) { Position_Fen_Startpos((std::string("fen ") + fen).c_str()); }
 
+#ifdef _WIN32
+// Windows counts leaves only: no process times from the runtime library (the CPU figures
+// print 0) and no stockfish to compare with.
+enum { RUSAGE_SELF };
+static double CpuMs(int) { return 0; }
+#else
 // Processor milliseconds used so far by this process, or by its finished children.
 static double CpuMs(int quien) {
     rusage r;
@@ -27,6 +35,7 @@ static double CpuMs(int quien) {
     return (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000.0 +
            (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1000.0;
 }
+#endif
 
 // Leaves below the current position through MiniMax, as the perft command counts them.
 static uint32_t Contar(int32_t profundidad, Medida *m) {
@@ -48,6 +57,7 @@ static void Informar(const char *nombre, uint32_t hojas, uint32_t esperado, cons
                 hojas == esperado ? "" : " (WRONG)", m.ms, nps, m.cpu_ms);
 }
 
+#ifndef _WIN32
 // Feeds the commands to stockfish and times it; the leaves come from its "Nodes searched".
 static uint64_t Stockfish(const char *comandos, Medida *m) {
     const std::string orden =
@@ -67,18 +77,21 @@ static uint64_t Stockfish(const char *comandos, Medida *m) {
     m->cpu_ms = CpuMs(RUSAGE_CHILDREN) - cpu;
     return nodos;
 }
+#endif
 
 int main() {
     IniciarMotor(1, 1);
-    Medida inicial, kiwi, sf, arranque;
+    Medida inicial, kiwi;
 
     Cargar("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
     Informar("startpos perft 6", Contar(6, &inicial), 119060324u, inicial);
 
     Cargar("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
     Informar("kiwipete perft 5", Contar(5, &kiwi), 193690690u, kiwi);
+#ifndef _WIN32
 
     // Stockfish right after ours, then its bare start-up, which is taken off its time.
+    Medida sf, arranque;
     const uint64_t nodos_sf = Stockfish("position startpos\\ngo perft 6\\nquit\\n", &sf);
     if (nodos_sf == 0) {
         std::printf("stockfish: not available\n");
@@ -91,5 +104,6 @@ int main() {
     std::printf("ratio ours/stockfish, startpos perft 6: wall %.2f  cpu %.2f\n",
                 sf.ms > 0 ? static_cast<double>(inicial.ms) / sf.ms : 0.0,
                 cpu_sf > 0 ? inicial.cpu_ms / cpu_sf : 0.0);
+#endif
     return 0;
 }

@@ -233,6 +233,9 @@ int32_t ConvertirNumero(const char *texto);
 // Keys.
 uint32_t rand64();
 void IniciarClaves(uint32_t semilla);  // srand(semilla), then draw every key
+// The same draw from a generator of our own that gives glibc's rand sequence on every
+// platform: bench's fixed keys, whatever the C library.
+void IniciarClavesFijas(uint32_t semilla);
 uint32_t CalcularClave();              // key of the current position from scratch
 
 // Generation, attacks, make and unmake.

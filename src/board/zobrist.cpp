@@ -15,25 +15,56 @@ static bool ChocaConTabla(uint32_t candidata) {
     return false;
 }
 
-uint32_t rand64() {
+// One key from 31 successive draws of azar: bit k is set when draw k is even, bit 0 stays
+// clear. A candidate that equals a filled key with its top bit inverted is drawn again.
+template <typename Azar> static uint32_t SacarClave(Azar azar) {
     for (;;) {
-        // Bits 1..31 come from the parity of successive rand values; bit 0 stays clear.
         uint32_t candidata = 0;
         for (int k = 1; k <= 31; k++) {
-            if ((std::rand() & 1) == 0) candidata |= 1u << k;
+            if ((azar() & 1) == 0) candidata |= 1u << k;
         }
         if (!ChocaConTabla(candidata)) return candidata;
     }
 }
 
-void IniciarClaves(uint32_t semilla) {
-    std::srand(semilla);
-    // Unfilled entries are 0 and the collision test skips them.
+uint32_t rand64() { return SacarClave([] { return std::rand(); }); }
+
+// Every key, row 0 first; unfilled entries are 0 and the collision test skips them.
+template <typename Azar> static void LlenarClaves(Azar azar) {
     std::memset(zobrist_Tablero, 0, sizeof(zobrist_Tablero));
     for (int fila = 0; fila < 14; fila++) {
-        for (int s = 0; s < 64; s++) zobrist_Tablero[fila][s] = rand64();
+        for (int s = 0; s < 64; s++) zobrist_Tablero[fila][s] = SacarClave(azar);
     }
-    zobrist_Turno[0] = rand64();
+    zobrist_Turno[0] = SacarClave(azar);
+}
+
+void IniciarClaves(uint32_t semilla) {
+    std::srand(semilla);
+    LlenarClaves([] { return std::rand(); });
+}
+
+// glibc's rand: an additive generator over 31 words seeded by a Lehmer generator, its first
+// 310 outputs dropped. Written out so that fixed-seed keys do not depend on the C library.
+void IniciarClavesFijas(uint32_t semilla) {
+    uint32_t estado[31];
+    int32_t palabra = semilla == 0 ? 1 : static_cast<int32_t>(semilla);
+    estado[0] = static_cast<uint32_t>(palabra);
+    for (int i = 1; i < 31; i++) {
+        // 16807 * palabra mod (2^31 - 1), without overflow (Schrage).
+        palabra = 16807 * (palabra % 127773) - 2836 * (palabra / 127773);
+        if (palabra < 0) palabra += 2147483647;
+        estado[i] = static_cast<uint32_t>(palabra);
+    }
+    int32_t delante = 3, detras = 0;
+    const auto azar = [&] {
+        estado[delante] += estado[detras];
+        const uint32_t r = estado[delante] >> 1;
+        delante = (delante + 1) % 31;
+        detras = (detras + 1) % 31;
+        return static_cast<int32_t>(r);
+    };
+    for (int i = 0; i < 310; i++) azar();
+    LlenarClaves(azar);
 }
 
 uint32_t CalcularClave() {

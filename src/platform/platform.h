@@ -1,4 +1,5 @@
-// The only place that talks to the operating system.
+// The only place that talks to the operating system. linux.cpp and windows.cpp implement
+// it; the build compiles the one for its target.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +15,12 @@ int32_t HayEntradaPendiente();
 void *CargarBiblioteca(const char *nombre);
 void *ObtenerSimbolo(void *biblioteca, const char *nombre);
 int32_t LiberarBiblioteca(void *biblioteca);  // 1 on success
+
+// File name of the tablebase probing library.
+extern const char NOMBRE_GTB[];
+
+// Separator put between a directory and a file name.
+extern const char SEPARADOR_RUTA;
 
 // Asks the system to back a large block with huge pages where it can; a hint only.
 void AconsejarPaginasGrandes(void *bloque, size_t bytes);

@@ -25,7 +25,15 @@ __attribute__((always_inline)) inline uint32_t RestoRapido(uint32_t x, int32_t d
         r.Divisor = d;
         r.Reciproco = UINT64_MAX / d + 1;
     }
-    return static_cast<uint32_t>((static_cast<unsigned __int128>(r.Reciproco * x) * d) >> 64);
+    const uint64_t fraccion = r.Reciproco * x;
+#ifdef __SIZEOF_INT128__
+    return static_cast<uint32_t>((static_cast<unsigned __int128>(fraccion) * d) >> 64);
+#else
+    // The high word of the 96-bit product from two 32-bit halves; the sum cannot carry
+    // out of 64 bits, so this is exact.
+    const uint64_t alto = (fraccion >> 32) * d + (((fraccion & 0xFFFFFFFFu) * d) >> 32);
+    return static_cast<uint32_t>(alto >> 32);
+#endif
 }
 
 // Bucket of a key in the table, entry of a key in the evaluation cache.

@@ -50,9 +50,6 @@ extern Tb_Rutas_Init tbpaths_init;
 extern Tb_Rutas_Add tbpaths_add;
 extern Tb_Rutas_Done tbpaths_done;
 
-// File name of the probing library on this platform.
-inline constexpr const char *NOMBRE_GTB = "libgaviotatb.so.1";
-
 // Loads, resolves and initialises the library with the current settings, then reports.
 void Cargar_gtbgaviota_dll();
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "book/book.h"
+#include "platform/platform.h"
 #include "search/search.h"
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
@@ -85,9 +86,8 @@ void ImprimirOpciones() {
 static int32_t DirectorioEscribible(const char *pieza, size_t largo) {
     char archivo[300];
     memcpy(archivo, pieza, largo);
-    archivo[largo] = '\0';
-    if (largo == 0 || archivo[largo - 1] != '/') strcat(archivo, "/");
-    strcat(archivo, "acceso.txt");
+    if (largo == 0 || pieza[largo - 1] != SEPARADOR_RUTA) archivo[largo++] = SEPARADOR_RUTA;
+    strcpy(archivo + largo, "acceso.txt");
     FILE *f = fopen(archivo, "w");
     if (f == nullptr) return 0;
     fclose(f);

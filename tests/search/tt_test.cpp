@@ -37,6 +37,18 @@ protected:
     static inline uint32_t jugada = 0;
 };
 
+// The reciprocal remainder against %, at the edges of both operands and at random divisors;
+// the 32-bit builds take the path without 128-bit products.
+TEST(RestoRapido, IgualAlOperadorResto) {
+    Divisor_Rapido r{0, 0};
+    for (uint32_t i = 0, azar = 1, d = 1; i < 400; i++, d = 1 + (azar >> (2 + i % 30))) {
+        azar = azar * 1664525u + 1013904223u;
+        const uint32_t tope = UINT32_MAX / d * d;
+        for (uint32_t x : {0u, 1u, d - 1, d, d + 1, tope - 1, tope, UINT32_MAX, azar})
+            ASSERT_EQ(RestoRapido(x, static_cast<int32_t>(d), r), x % d) << x << " % " << d;
+    }
+}
+
 TEST_F(Transposicion, MismaPosicionSobrescribeYConservaLaJugadaSiLaNuevaEsCero) {
     uint32_t k = 4242;
     Guardar(k, 20, 50, TT_EXACTO, 111);

@@ -171,18 +171,23 @@ TEST(BusquedaUci, LaMismaBusquedaTrasUcinewgameCuentaLosMismosNodos) {
 }
 
 TEST(BusquedaUci, StopTerminaInfiniteYQuitDuranteMovetimeSePierde) {
-    // ShowPv None silences all but the last report, but not an infinite search; "stop" ends it.
-    // With the input closed no "stop" can come: the search ends, answers, and the engine exits.
-    // The time check reads and drops "quit"; the engine answers within a generous bound on the
-    // 1000 ms budget and goes on reading.
+    // ShowPv None silences all but the last report, but not an infinite search. Left without
+    // input, that search goes on (the poll never waits for a line); "stop" ends it within
+    // 50 ms. With the input closed no "stop" can come: the search ends, answers, and the engine
+    // exits. The time check reads and drops "quit"; movetime and clocks are answered within a
+    // generous bound on their budgets (750 and 500 ms), and the engine goes on reading.
     const std::string inicio = "setoption name ShowPv value None\nposition startpos\ngo ";
     const struct {
         std::vector<Tramo> tramos;
         size_t finales;  // the last lines: "bestmove", then "readyok" when there are two
+        long long minimo_ms, maximo_ms;  // from the last piece before "bestmove" to it
     } casos[] = {
-        {{{inicio + "infinite\n"}, {"stop\n", 700}, {"isready\n", 0, "bestmove"}}, 2},
-        {{{inicio + "infinite\n"}}, 1},
-        {{{inicio + "movetime 1000\n"}, {"quit\n", 200}, {"isready\n", 0, "bestmove"}}, 2},
+        {{{inicio + "infinite\n"}, {"stop\n", 0, "info depth 7 "}, {"isready\n", 0, "bestmove"}},
+         2, 0, 50},
+        {{{inicio + "infinite\n"}}, 1, 0, 8000},
+        {{{inicio + "movetime 1000\n"}, {"quit\n", 200}, {"isready\n", 0, "bestmove"}}, 2,
+         300, 1500},
+        {{{inicio + "wtime 5000 btime 5000\n"}, {"isready\n", 0, "bestmove"}}, 2, 450, 1500},
     };
     for (const auto &c : casos) {
         const Transcripcion t = EjecutarMotor(c.tramos, 8000);
@@ -194,6 +199,8 @@ TEST(BusquedaUci, StopTerminaInfiniteYQuitDuranteMovetimeSePierde) {
         EXPECT_TRUE(l[prof.size()].starts_with("bestmove ")) << t.salida;
         EXPECT_EQ(l.back() == "readyok", c.finales == 2);
         EXPECT_EQ(t.estado, 0);
+        EXPECT_TRUE(t.respuesta_ms >= c.minimo_ms && t.respuesta_ms <= c.maximo_ms)
+            << t.respuesta_ms << " ms\n" << t.salida;
     }
 }
 

@@ -48,6 +48,10 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
         dup2(salida[1], 1);
         for (int fd : {entrada[0], entrada[1], salida[0], salida[1]}) close(fd);
         if (chdir(dir.c_str()) != 0) _exit(126);
+        // VANTOR_MOTOR, when set, is a command that stands for the engine (the Windows build
+        // under wine); the time limit then ends that command's process.
+        if (const char *motor = getenv("VANTOR_MOTOR"))
+            execl("/bin/sh", "sh", "-c", ("exec " + std::string(motor)).c_str(), nullptr);
         execl(VANTOR_BIN, VANTOR_BIN, static_cast<char *>(nullptr));
         _exit(127);
     }
@@ -59,19 +63,21 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     // marca: output size when the previous piece was written; desde: when the current
     // piece's awaited text was seen (-1 while waiting). The engine reads every piece whole.
     const auto inicio = std::chrono::steady_clock::now();
-    long long desde = -1;
+    long long desde = -1, escrito = -1;
     size_t tramo = 0, marca = 0;
     for (bool abierta = true; abierta;) {
         const long long ahora = std::chrono::duration_cast<std::chrono::milliseconds>(
                                     std::chrono::steady_clock::now() - inicio).count();
         if ((r.agotado = ahora > limite_ms)) break;
+        if (escrito >= 0 && r.salida.find("bestmove", marca) != std::string::npos)
+            r.respuesta_ms = ahora - escrito, escrito = -1;
         if (fd_entrada >= 0 && tramo == tramos.size()) close(fd_entrada), fd_entrada = -1;
         const Tramo *t = fd_entrada >= 0 ? &tramos[tramo] : nullptr;
         if (t != nullptr && desde < 0 && r.salida.find(t->esperar, marca) != std::string::npos)
             desde = ahora;
         if (t != nullptr && desde >= 0 && ahora >= desde + t->pausa_ms) {
             if (write(fd_entrada, t->texto.data(), t->texto.size()) < 0) tramo = tramos.size();
-            else tramo++, marca = r.salida.size(), desde = -1;
+            else tramo++, marca = r.salida.size(), desde = -1, escrito = ahora;
         }
         pollfd p = {fd_salida, POLLIN, 0};
         char buf[4096];
@@ -85,6 +91,9 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
     int st = 0;
     waitpid(pid, &st, 0);
     if (!r.agotado && WIFEXITED(st)) r.estado = WEXITSTATUS(st);
+    // The Windows engine writes its lines in text mode: CR LF reads as the newline.
+    if (getenv("VANTOR_MOTOR"))
+        for (size_t p; (p = r.salida.find("\r\n")) != std::string::npos;) r.salida.erase(p, 1);
     if (directorio.empty()) BorrarDirectorio(dir);
     return r;
 }

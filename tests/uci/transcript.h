@@ -22,6 +22,7 @@ struct Transcripcion {
     std::string salida;   // every byte written to standard output
     int estado = -1;      // exit status, -1 when killed or not exited normally
     bool agotado = false; // the time limit ran out and the process was killed
+    long long respuesta_ms = -1;  // from a piece written to the "bestmove" that follows it
 };
 
 // Starts VANTOR_BIN in directorio (a fresh temporary one when empty), feeds the pieces,

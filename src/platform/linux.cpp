@@ -1,9 +1,13 @@
+// Linux: monotonic clock, poll on standard input, dlopen of Debian's probing library.
 #include "platform/platform.h"
 
 #include <dlfcn.h>
 #include <poll.h>
 #include <sys/mman.h>
 #include <time.h>
+
+const char NOMBRE_GTB[] = "libgaviotatb.so.1";
+const char SEPARADOR_RUTA = '/';
 
 uint32_t ObtenerTicks() {
     timespec ts;
