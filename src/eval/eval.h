@@ -6,9 +6,11 @@
 #include "board/board.h"
 #include "eval/scale.h"
 
-// Percent weights of mobility and king attack; index 0 Black, 1 White.
+// Percent weights of mobility and king attack; index 0 Black, 1 White. Each search gives the
+// side to move AJUSTE_PROPIO and the other side AJUSTE_RIVAL.
 extern int32_t AJUSTE_MOB[2];
 extern int32_t AJUSTE_ATT[2];
+inline constexpr int32_t AJUSTE_PROPIO = 100, AJUSTE_RIVAL = 104;
 
 
 int32_t Evaluar();  // score for the side to move

@@ -19,6 +19,10 @@ struct TT_Entrada {
 };
 static_assert(sizeof(TT_Entrada) == 12);
 
+// Largest depth and generation an entry stores in its 7-bit fields; past this generation the
+// table starts over.
+inline constexpr int32_t MAX_EDAD = 126;
+
 struct Grupo {
     TT_Entrada Entradas[4];
 };

@@ -138,8 +138,8 @@ void AlmacenarPosicion(int32_t profundidad, int32_t puntuacion, int32_t tipo, ui
     if (jugada != 0 || e.Clave != clave) e.Jugada = jugada;
     e.Clave = clave;
     e.Puntuacion = static_cast<int16_t>(puntuacion);
-    int32_t prof = profundidad < 0 ? 0 : (profundidad > 126 ? 126 : profundidad);
-    int32_t edad = TT_Opciones.Edad > 126 ? 126 : TT_Opciones.Edad;
+    int32_t prof = profundidad < 0 ? 0 : (profundidad > MAX_EDAD ? MAX_EDAD : profundidad);
+    int32_t edad = TT_Opciones.Edad > MAX_EDAD ? MAX_EDAD : TT_Opciones.Edad;
     if (edad < 1) edad = 1;
     if (tipo < 0 || tipo > 3) tipo = 0;
     e.Info = static_cast<uint16_t>(prof | edad << 7 | tipo << 14);

@@ -8,6 +8,19 @@
 #include "search/search.h"
 #include "uci/uci.h"
 
+// The budget's constants: the margin kept from a movetime, the assumed game length in plies
+// with the fewest moves left it assumes, the share of the increment taken with movestogo, the
+// clock bands (short up to 9999 ms, middle 10001 to 19999), the budgets of a short clock or a
+// middle band that came out small, and what is added before truncating in each band.
+static constexpr int32_t MARGEN_MOVETIME = 250;
+static constexpr int32_t PLIES_PARTIDA = 130, MIN_JUGADAS_RESTANTES = 2;
+static constexpr double PARTE_INCREMENTO = 0.6;
+static constexpr int32_t RELOJ_CORTO = 9999, RELOJ_MEDIO_DESDE = 10001, RELOJ_MEDIO_HASTA = 19999;
+static constexpr int32_t PRESUPUESTO_MINIMO = 1000, PRESUPUESTO_CORTO = 500;
+static constexpr double REDONDEO = 0.5, REDONDEO_LARGO = 250.5;
+// The time check looks at the clock and the input once every 2048 nodes.
+static constexpr uint32_t INTERVALO_NODOS = 2048;
+
 // Truncation toward zero into 32 bits; out-of-range values give the x86 integer
 // indefinite value, as the hardware conversion does.
 static int32_t Truncar(double x) {
@@ -31,7 +44,7 @@ int32_t CalcularPresupuesto(const Parametros_Go *p) {
     if (p->movetime != 0) {
         j.Profundidad_Maxima = MAX_PROFUNDIDAD;
         j.Por_Tiempo = 1;
-        j.Tiempo_Limite = Sumar(p->movetime, -250);
+        j.Tiempo_Limite = Sumar(p->movetime, -MARGEN_MOVETIME);
         con_reloj = 1;
     }
 
@@ -44,20 +57,22 @@ int32_t CalcularPresupuesto(const Parametros_Go *p) {
         con_reloj = 1;
         if (p->movestogo != 0) {
             j.Jugadas = p->movestogo;
-            j.Tiempo_Limite = Sumar(Truncar(static_cast<double>(t) / p->movestogo + 0.5),
-                                    Truncar(inc * 0.6));
+            j.Tiempo_Limite = Sumar(Truncar(static_cast<double>(t) / p->movestogo + REDONDEO),
+                                    Truncar(inc * PARTE_INCREMENTO));
         } else {
-            // Plies left in an assumed game of 130, at least 2.
-            j.Jugadas = 130 - j.Jugadas;
-            if (j.Jugadas < 2) j.Jugadas = 2;
+            // Plies left in the assumed game.
+            j.Jugadas = PLIES_PARTIDA - j.Jugadas;
+            if (j.Jugadas < MIN_JUGADAS_RESTANTES) j.Jugadas = MIN_JUGADAS_RESTANTES;
             double n = j.Jugadas;
-            if (t >= 10001 && t <= 19999) {
-                j.Tiempo_Limite = Sumar(Truncar(t / n + 0.5), inc);
-                if (j.Tiempo_Limite < 1000) j.Tiempo_Limite = inc != 0 ? inc : 1000;
-            } else if (t <= 9999) {
-                j.Tiempo_Limite = inc != 0 ? inc : 500;
+            if (t >= RELOJ_MEDIO_DESDE && t <= RELOJ_MEDIO_HASTA) {
+                j.Tiempo_Limite = Sumar(Truncar(t / n + REDONDEO), inc);
+                if (j.Tiempo_Limite < PRESUPUESTO_MINIMO)
+                    j.Tiempo_Limite = inc != 0 ? inc : PRESUPUESTO_MINIMO;
+            } else if (t <= RELOJ_CORTO) {
+                j.Tiempo_Limite = inc != 0 ? inc : PRESUPUESTO_CORTO;
             } else {
-                j.Tiempo_Limite = Sumar(Truncar(t / n + 250.5), inc);
+                // Exactly 10000, and 20000 or more.
+                j.Tiempo_Limite = Sumar(Truncar(t / n + REDONDEO_LARGO), inc);
             }
         }
     }
@@ -99,7 +114,8 @@ void ComandoGo(const char *resto) {
             if (Es_Numero(palabra)) prm.movestogo = Truncar(strtod(palabra, nullptr));
         } else if (strcmp(palabra, "depth") == 0) {
             p = LeerValor(p, &TipoJuego.Profundidad_Maxima);
-            if (TipoJuego.Profundidad_Maxima > 32) TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
+            if (TipoJuego.Profundidad_Maxima > MAX_PROFUNDIDAD)
+                TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
         } else if (strcmp(palabra, "infinite") == 0) {
             TipoJuego.Infinito = 1;
             TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
@@ -109,8 +125,8 @@ void ComandoGo(const char *resto) {
 }
 
 void ComprobarTiempo() {
-    // 1. Only once every 2048 nodes.
-    if ((TipoJuego.Nodos & 2047) != 0) return;
+    // 1. Only once every INTERVALO_NODOS nodes.
+    if ((TipoJuego.Nodos & (INTERVALO_NODOS - 1)) != 0) return;
 
     // 2. The clock never ends the first iteration, nor a search without a move to play.
     if (TipoJuego.Profundidad > 1 && TipoJuego.Por_Tiempo == 1) {

@@ -8,17 +8,28 @@
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
+// Iterations up to PROF_VENTANA_COMPLETA search the full window; later ones a window of
+// VENTANA_INICIAL around the last score, widened VENTANA_FACTOR times after each failure, at
+// most VENTANA_INTENTOS times. A score more than MARGEN_COTA from the last is reported as a bound.
+static constexpr int32_t PROF_VENTANA_COMPLETA = 6;
+static constexpr int32_t VENTANA_INICIAL = 25, VENTANA_FACTOR = 4, VENTANA_INTENTOS = 3;
+static constexpr int32_t MARGEN_COTA = 100;
+// ShowPv Middle reports a timed search once it is past this share of its budget (in single
+// precision), an untimed one from this share of its depth limit.
+static constexpr float PARTE_TEMPRANA = 1.0f / 3.0f;
+static constexpr double PARTE_PROFUNDIDAD = 0.5;
+
 void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota) {
     Registro_Juego &j = TipoJuego;
 
     // 1.-2. Whether to print: always when infinite, else by ShowPv.
     uint32_t transcurrido = ObtenerTicks() - j.Tiempo_Inicio;
     int32_t temprano = transcurrido == 0 ||
-                       static_cast<double>(transcurrido) <= j.Tiempo_Limite * (1.0f / 3.0f);
+                       static_cast<double>(transcurrido) <= j.Tiempo_Limite * PARTE_TEMPRANA;
     if (j.Infinito != 1) {
-        if (j.Mostrar_Pv == 0) return;
-        if (j.Mostrar_Pv == 1) {
-            if (j.Por_Tiempo == 0 && profundidad < j.Profundidad_Maxima * 0.5) return;
+        if (j.Mostrar_Pv == MOSTRAR_NADA) return;
+        if (j.Mostrar_Pv == MOSTRAR_MEDIO) {
+            if (j.Por_Tiempo == 0 && profundidad < j.Profundidad_Maxima * PARTE_PROFUNDIDAD) return;
             if (j.Por_Tiempo != 0 && temprano) return;
         }
     }
@@ -86,18 +97,20 @@ static int32_t BuscarRaiz(int32_t d, int32_t alpha, int32_t beta, int32_t en_jaq
     return AlphaBeta_Pv(d, alpha, beta, en_jaque, 0, -1);
 }
 
-// Empties what one search accumulates; the table only ages.
-static void LimpiarTrasBusqueda() {
+void LimpiarEstadoBusqueda() {
     TipoJuego.Detener = 0;
     TipoJuego.Nodos = 0;
     tbprobe_Gaviota.Aciertos = 0;
-    memset(pv_line, 0, sizeof(pv_line));
-    memset(pv_line_fin, 0, sizeof(pv_line_fin));
-    memset(pv_line_Root, 0, sizeof(pv_line_Root));
     LimpiarHistoricos();
+}
+
+// Empties what one search accumulates; the table only ages, and starts over past its oldest
+// generation.
+static void LimpiarTrasBusqueda() {
+    LimpiarEstadoBusqueda();
     TT_Opciones.Ocupadas = 0;
     TT_Opciones.Edad++;
-    if (TT_Opciones.Edad > 126) LimpiarTransposicion();
+    if (TT_Opciones.Edad > MAX_EDAD) LimpiarTransposicion();
 }
 
 void IniciarBusqueda() {
@@ -111,14 +124,14 @@ void IniciarBusqueda() {
     j.Tiempo_Inicio = ObtenerTicks();
     j.Profundidad = 1;
     if (j.Profundidad_Maxima <= 0) j.Profundidad_Maxima = 1;
-    if (j.Profundidad_Maxima > 32) j.Profundidad_Maxima = MAX_PROFUNDIDAD;
+    if (j.Profundidad_Maxima > MAX_PROFUNDIDAD) j.Profundidad_Maxima = MAX_PROFUNDIDAD;
     j.Mejor_Jugada = 0;
     j.Jugada_Ponder = 0;
 
     // 2. The opponent's mobility and king attack weigh 4% more than our own.
     int32_t blancas = t.Turno == 1;
-    AJUSTE_ATT[0] = AJUSTE_MOB[0] = blancas ? 104 : 100;
-    AJUSTE_ATT[1] = AJUSTE_MOB[1] = blancas ? 100 : 104;
+    AJUSTE_ATT[0] = AJUSTE_MOB[0] = blancas ? AJUSTE_RIVAL : AJUSTE_PROPIO;
+    AJUSTE_ATT[1] = AJUSTE_MOB[1] = blancas ? AJUSTE_PROPIO : AJUSTE_RIVAL;
 
     // 3. Whether the side to move is in check.
     int32_t en_jaque = 0;
@@ -136,11 +149,11 @@ void IniciarBusqueda() {
         }
 
         // 2. Full window at low depth or around a mate, else aspiration (25, 100, 400).
-        if (d <= 6 || EsMate(previa)) {
+        if (d <= PROF_VENTANA_COMPLETA || EsMate(previa)) {
             puntuacion = BuscarRaiz(d, -SIN_PUNTUACION, SIN_PUNTUACION, en_jaque);
         } else {
-            int32_t delta = 25, aceptada = 0;
-            for (int32_t intento = 0; intento < 3; intento++) {
+            int32_t delta = VENTANA_INICIAL, aceptada = 0;
+            for (int32_t intento = 0; intento < VENTANA_INTENTOS; intento++) {
                 puntuacion = BuscarRaiz(d, previa - delta, previa + delta, en_jaque);
                 if (j.Detener == 1) break;
                 if (puntuacion > previa - delta && puntuacion < previa + delta) {
@@ -148,7 +161,7 @@ void IniciarBusqueda() {
                     break;
                 }
                 if (EsMate(puntuacion)) break;
-                delta *= 4;
+                delta *= VENTANA_FACTOR;
             }
             if (!aceptada && j.Detener != 1)
                 puntuacion = BuscarRaiz(d, -SIN_PUNTUACION, SIN_PUNTUACION, en_jaque);
@@ -161,8 +174,8 @@ void IniciarBusqueda() {
             if (EsMate(ultima) && EsMate(puntuacion) && j.Infinito == 0) break;
             if (j.Detener == 0) {
                 int32_t cota = 0;
-                if (puntuacion > previa + 100) cota = 1;
-                else if (puntuacion < previa - 100) cota = -1;
+                if (puntuacion > previa + MARGEN_COTA) cota = 1;
+                else if (puntuacion < previa - MARGEN_COTA) cota = -1;
                 ultima = puntuacion;
                 Reportar(d, &impreso, puntuacion, cota);
             } else {

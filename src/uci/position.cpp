@@ -106,27 +106,21 @@ void Position_Fen_Startpos(const char *texto) {
 }
 
 void UciNewGame() {
-    // 1.-3. Board colours, book state, key history and counters.
+    // 1. Board colours, book state and the key history.
     LlenarColorCasilla();
     LibroSql.Fuera_De_Libro = 0;
     memset(TableroGlobal.Historial_Claves, 0, sizeof(TableroGlobal.Historial_Claves));
     TableroGlobal.Turno = 1;
     TableroGlobal.Regla_50 = 0;
     TableroGlobal.Num_Historial = 0;
-    TipoJuego.Nodos = 0;
-    tbprobe_Gaviota.Aciertos = 0;
 
-    // 4. Lines and history tables.
-    memset(pv_line, 0, sizeof(pv_line));
-    memset(pv_line_fin, 0, sizeof(pv_line_fin));
-    memset(pv_line_Root, 0, sizeof(pv_line_Root));
-    LimpiarHistoricos();
+    // 2. What a search leaves behind: stop flag, counters, lines and history tables.
+    LimpiarEstadoBusqueda();
 
-    // 5. An empty table of the first generation.
+    // 3. An empty table of the first generation.
     LimpiarTransposicion();
 
-    // 6. Search control.
-    TipoJuego.Detener = 0;
+    // 4. Search control.
     TipoJuego.Tiempo_Limite = 0;
     TipoJuego.Tiempo_Inicio = 0;
     TipoJuego.Tiempo_Usado = 0;
@@ -135,6 +129,6 @@ void UciNewGame() {
     TipoJuego.Profundidad_Maxima = MAX_PROFUNDIDAD;
     TipoJuego.Jugadas = 0;
 
-    // 7. The start position; its first word is not "fen".
+    // 5. The start position; its first word is not "fen".
     Position_Fen_Startpos(FEN_INICIAL);
 }

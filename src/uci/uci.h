@@ -40,3 +40,6 @@ struct Parametros_Go {
 // Sets the budget and the depth limit; 1 when a search must run, 0 when nothing is searched.
 int32_t CalcularPresupuesto(const Parametros_Go *p);
 void IniciarBusqueda();  // iterative deepening up to "bestmove" and the resets after it
+// Clears what a search leaves behind: the stop flag, the node and hit counters, the lines and
+// the history tables (after every search and at a new game).
+void LimpiarEstadoBusqueda();
