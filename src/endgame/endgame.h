@@ -7,11 +7,14 @@
 int32_t FactorMaterialEscaso(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
                              int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ);
 
+// Scale factors of the evaluation, in percent.
+inline constexpr int32_t ESCALA_TABLAS = 0, ESCALA_NORMAL = 100;
+
 // Scale factor in percent: 0 draw, 100 no scaling, negative values also turn the sign. The
 // evaluation asks at every call, so the counts come first and the middlegame makes no call.
 inline int32_t FinalesReconocidos(int32_t wP, int32_t wN, int32_t wB, int32_t wR, int32_t wQ,
                                   int32_t bP, int32_t bN, int32_t bB, int32_t bR, int32_t bQ) {
-    if (wP + wN + wB + wR + wQ > 2 || bP + bN + bB + bR + bQ > 2) return 100;
+    if (wP + wN + wB + wR + wQ > 2 || bP + bN + bB + bR + bQ > 2) return ESCALA_NORMAL;
     return FactorMaterialEscaso(wP, wN, wB, wR, wQ, bP, bN, bB, bR, bQ);
 }
 

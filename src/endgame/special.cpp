@@ -16,6 +16,11 @@ static inline int32_t DistanciaReyes() {
 }
 static inline uint64_t Bit(int32_t c) { return uint64_t{1} << c; }
 
+// The nets of equal or nearly equal material need the kings this close.
+static constexpr int32_t RED_DISTANCIA = 2;
+// KBNKMateTable's corner region of a bishop's colour: values from this up.
+static constexpr int32_t ESQUINA_KBNK = 140;
+
 // The single pawn of a side: the first filled slot of the files a to h, -1 when none.
 static int32_t PrimerPeon(const Tipo_Lado &l) {
     for (int32_t f = 0; f < 8; f++) {
@@ -38,36 +43,39 @@ static uint64_t Camino(int32_t p, int32_t s) {
 // Bishop and knight against a bare king: to a corner of the bishop's colour.
 static int32_t KBNK(int32_t s) {
     const int32_t color = TableroGlobal.Color_Casilla[Lado(s).Lista_Alfiles[0]];
-    return Signo(KBNKMateTable[color][Rey(1 - s)] + 660 + PushClose[DistanciaReyes()], s);
+    return Signo(KBNKMateTable[color][Rey(1 - s)] + VALOR_CABALLO + VALOR_ALFIL +
+                     PushClose[DistanciaReyes()],
+                 s);
 }
 
 // Queen against rook: the king to the edge, away from its rook.
 static int32_t KQKR(int32_t s) {
     const int32_t rey = Rey(1 - s);
-    return Signo(Rey_Tablero_Fin_Mate[rey] + 500 + PushClose[DistanciaReyes()] +
+    return Signo(Rey_Tablero_Fin_Mate[rey] + VALOR_DAMA - VALOR_TORRE +
+                     PushClose[DistanciaReyes()] +
                      PushAway[DistanciaRey(rey, Lado(1 - s).Lista_Torres[0])],
                  s);
 }
 
 // Rook and bishop, or rook and knight, against bishop.
 static int32_t KRBKB(int32_t s) {
-    return Signo(Rey_Tablero_Fin_Mate[Rey(1 - s)] + 500 + PushClose[DistanciaReyes()], s);
+    return Signo(Rey_Tablero_Fin_Mate[Rey(1 - s)] + VALOR_TORRE + PushClose[DistanciaReyes()], s);
 }
 
-// Two bishops against bishop: only a net with the kings close, and then the bishop side is
-// still worse off by a bishop.
+// Two bishops against bishop: only a net with the kings close, and even then the base is a
+// bishop's worth below it, on purpose.
 static int32_t KBBKB(int32_t s) {
     const int32_t d = DistanciaReyes();
-    if (d > 2) return 0;
-    return Signo(Rey_Tablero_Fin_Mate[Rey(1 - s)] - 335 + PushClose[d], s);
+    if (d > RED_DISTANCIA) return 0;
+    return Signo(Rey_Tablero_Fin_Mate[Rey(1 - s)] - VALOR_ALFIL + PushClose[d], s);
 }
 
 // Rook and bishop against rook, two bishops against knight: a net with the kings close, the
 // weak king away from its piece.
 static int32_t RedCercana(int32_t s, int32_t pieza) {
     const int32_t d = DistanciaReyes(), rey = Rey(1 - s);
-    if (d > 2) return 0;
-    return Signo(Rey_Tablero_Fin_Mate[rey] + 335 + PushClose[d] +
+    if (d > RED_DISTANCIA) return 0;
+    return Signo(Rey_Tablero_Fin_Mate[rey] + VALOR_ALFIL + PushClose[d] +
                      PushAway[DistanciaRey(rey, pieza)],
                  s);
 }
@@ -75,7 +83,7 @@ static int32_t RedCercana(int32_t s, int32_t pieza) {
 // Equal material: the side to move (lado) attacks when the kings are close.
 static int32_t RedSimetrica(int32_t lado, const int32_t *piezas, int32_t num) {
     const int32_t d = DistanciaReyes(), rey = Rey(1 - lado);
-    if (d > 2) return 0;
+    if (d > RED_DISTANCIA) return 0;
     int32_t v = PushClose[d] + Rey_Tablero_Fin_Mate[rey];
     for (int32_t i = 0; i < num; i++) v += PushAway[DistanciaRey(rey, piezas[i])];
     return v;
@@ -90,7 +98,8 @@ static int32_t KBBKBB(int32_t lado) {
 static int32_t KRKB(int32_t s) {
     const int32_t c = TableroGlobal.Color_Casilla[Lado(1 - s).Lista_Alfiles[0]];
     const int32_t rey = Rey(1 - s), d = DistanciaReyes();
-    if (KBNKMateTable[1 - c][rey] >= 140 || KBNKMateTable[c][rey] < 140 || d > 3) return 0;
+    if (KBNKMateTable[1 - c][rey] >= ESQUINA_KBNK || KBNKMateTable[c][rey] < ESQUINA_KBNK || d > 3)
+        return 0;
     return Signo(PushClose[d] + KBNKMateTable[c][rey], s);
 }
 
@@ -100,10 +109,11 @@ static int32_t KRKN(int32_t s) {
     if (KRKN_Table[caballo] != 0 || DistanciaRey(Rey(s), caballo) > 2 ||
         DistanciaRey(Lado(s).Lista_Torres[0], caballo) > 4)
         return 0;
-    return Signo(Rey_Tablero_Fin_Mate[rey] + 100 + PushClose[DistanciaRey(rey, caballo)], s);
+    return Signo(Rey_Tablero_Fin_Mate[rey] + VALOR_PEON + PushClose[DistanciaRey(rey, caballo)], s);
 }
 
-// Queen (base 1000) or rook (500) on square pieza against the weak side's lone pawn.
+// Queen (base VALOR_DAMA) or rook (VALOR_TORRE) on square pieza against the weak side's lone
+// pawn.
 static int32_t CarreraPeon(int32_t s, int32_t pieza, int32_t base) {
     const int32_t p = PrimerPeon(Lado(1 - s)), q = Coronacion(p, 1 - s);
     const int32_t rey = Rey(s), rey_debil = Rey(1 - s), d = DistanciaReyes();
@@ -114,7 +124,8 @@ static int32_t CarreraPeon(int32_t s, int32_t pieza, int32_t base) {
         const int32_t pasos = DistanciaRey(p, q) + (TableroGlobal.Turno == s ? 1 : 0);
         if (DistanciaRey(pieza, q) <= pasos || DistanciaRey(rey, q) <= pasos)
             return Signo(base + PushAway[d], s);
-        return Signo(-900, s);
+        // The pawn queens: a queen less the pawn for the weak side.
+        return Signo(-(VALOR_DAMA - VALOR_PEON), s);
     }
     // 3. A pawn next to its king is a draw once the strong king is too far to help.
     if (DistanciaRey(rey_debil, p) > 1 || d <= DistanciaRey(p, q)) return SIN_PUNTUACION;
@@ -146,8 +157,8 @@ static int32_t KBKP(int32_t s) {
     // 3. The path is covered, unless the weak king chases the bishop from it alone.
     const bool acosado = DistanciaRey(rey_debil, alfil) <= 1 && DistanciaRey(rey, alfil) >= 2;
     if (!acosado && (alcance & Camino(p, 1 - s)) != 0) return 0;
-    // 4. The pawn side is better.
-    return Signo(-335, s);
+    // 4. The pawn side is better by a bishop's worth.
+    return Signo(-VALOR_ALFIL, s);
 }
 
 // Knight against the weak side's lone pawn, scored as the bishop is: a draw when the knight
@@ -169,7 +180,7 @@ static int32_t KNKP(int32_t s) {
     if (rey == p + Paso(1 - s)) return 0;
     const bool acosado = DistanciaRey(rey_debil, caballo) <= 1 && DistanciaRey(rey, caballo) >= 2;
     if (!acosado && (alcance & Camino(p, 1 - s)) != 0) return 0;
-    return Signo(-325, s);
+    return Signo(-VALOR_CABALLO, s);
 }
 
 // King and pawn against king: only the rook pawn with the defending king in its corner.
@@ -179,7 +190,8 @@ static int32_t KPK(int32_t s) {
     return SIN_PUNTUACION;
 }
 
-// Bishop (base 435) or knight (325) and pawn against a bare king.
+// Bishop (base: the bishop and the pawn) or knight (the knight alone) and pawn against a bare
+// king.
 static int32_t KMPK(int32_t s) {
     const Tipo_Tablero &t = TableroGlobal;
     const Tipo_Lado &f = Lado(s);
@@ -198,11 +210,12 @@ static int32_t KMPK(int32_t s) {
     }
     if (!alfil && torre && r == 6 && DistanciaRey(rey, q) <= 1) return 0;
     // 2. The weak side to move.
-    const int32_t base = alfil ? 435 : 325, lejos = PushAway[DistanciaRey(rey, p)];
-    if (t.Turno != s) return alfil ? -(base + lejos) : -325;
+    const int32_t base = alfil ? VALOR_ALFIL + VALOR_PEON : VALOR_CABALLO;
+    const int32_t lejos = PushAway[DistanciaRey(rey, p)];
+    if (t.Turno != s) return alfil ? -(base + lejos) : -base;
     // 3. The strong side to move; a pawn under attack adds its advance.
     if (Peon_Asalvo(p, s)) return base + lejos + PushAway[r];
-    return alfil ? base + lejos : 325;
+    return alfil ? base + lejos : base;
 }
 
 // Bishop (side s) against knight and pawn: nothing with the bishop side to move. With the
@@ -212,7 +225,7 @@ static int32_t KBKNP(int32_t s) {
     if (TableroGlobal.Turno == s) return 0;
     const int32_t p = PrimerPeon(Lado(1 - s));
     if (!Peon_Asalvo(p, s)) return 0;
-    return PushAway[DistanciaRey(Rey(s), p)] + 100 + PushAway[Avance(p, 1 - s)];
+    return PushAway[DistanciaRey(Rey(s), p)] + VALOR_PEON + PushAway[Avance(p, 1 - s)];
 }
 
 static constexpr int32_t Par(int32_t fuerte, int32_t debil) { return fuerte * 243 + debil; }
@@ -233,8 +246,8 @@ static int32_t Configuracion(int32_t fuerte, int32_t debil, int32_t s) {
         case Par(MAT("BB"), MAT("BB")): return KBBKBB(TableroGlobal.Turno);
         case Par(MAT("R"), MAT("B")): return KRKB(s);
         case Par(MAT("R"), MAT("N")): return KRKN(s);
-        case Par(MAT("Q"), MAT("P")): return CarreraPeon(s, f.Lista_Damas[0], 1000);
-        case Par(MAT("R"), MAT("P")): return CarreraPeon(s, f.Lista_Torres[0], 500);
+        case Par(MAT("Q"), MAT("P")): return CarreraPeon(s, f.Lista_Damas[0], VALOR_DAMA);
+        case Par(MAT("R"), MAT("P")): return CarreraPeon(s, f.Lista_Torres[0], VALOR_TORRE);
         case Par(MAT("B"), MAT("P")): return KBKP(s);
         case Par(MAT("N"), MAT("P")): return KNKP(s);
         case Par(MAT("P"), MAT("")): return KPK(s);

@@ -89,7 +89,7 @@ int32_t CerrarEvaluacion() {
 
     // 15. Drawish material scales the score; 0 changes nothing here.
     int32_t escala = Reconocidos();
-    if (escala != 0 && escala != 100) puntos = Porcentaje(puntos, escala);
+    if (escala != ESCALA_TABLAS && escala != ESCALA_NORMAL) puntos = Porcentaje(puntos, escala);
 
     // 16. Clamp below the mate scores and inside 16 bits.
     if (puntos > UMBRAL_MATE) puntos = UMBRAL_MATE;
@@ -137,7 +137,7 @@ int32_t Evaluar() {
                           b.Num_Damas + n.Num_Damas;
         if (pesadas == 0 && menores_b + menores_n == 0) return 0;
         if (pesadas == 0 && menores_b <= 1 && menores_n <= 1) return 0;
-        if (Reconocidos() == 0) return 0;
+        if (Reconocidos() == ESCALA_TABLAS) return 0;
         int32_t especial = EvaluarFinalesDificiles();
         if (especial != SIN_PUNTUACION) return especial;
     }
