@@ -44,6 +44,11 @@ enum : int32_t {
     A1, B1, C1, D1, E1, F1, G1, H1
 };
 
+// Castling states of a side: the rights left (bit 0 king side, bit 1 queen side), or the
+// castling it made, after which nothing changes the state.
+inline constexpr int32_t SIN_ENROQUE = 0, ENROQUE_CORTO = 1, ENROQUE_LARGO = 2, ENROQUES = 3,
+                         ENROCADO_LARGO = 4, ENROCADO_CORTO = 5;
+
 inline constexpr int32_t MAX_JUGADAS = 256;     // capacity of one move list
 inline constexpr int32_t MAX_DESHACER = 64;     // undo records
 inline constexpr int32_t MAX_HISTORIAL = 600;   // game and search-line keys
@@ -61,7 +66,7 @@ static_assert(sizeof(Registro_Deshacer) == 32);
 struct Tipo_Tablero {
     int32_t Rey_Blanco;
     int32_t Rey_Negro;
-    // 0 none, 1 king side, 2 queen side, 3 both, 4 castled queen side, 5 castled king side.
+    // Castling state: SIN_ENROQUE .. ENROCADO_CORTO.
     int32_t Enroque_Blancas;
     int32_t Enroque_Negras;
     int32_t Ficha_Al_Paso;  // square of the pawn that just double-stepped, 0 = none

@@ -55,7 +55,7 @@ static int32_t LeerFen(const char *texto) {
     Tipo_Tablero &t = TableroGlobal;
     const char *p = texto;
     t.Rey_Blanco = t.Rey_Negro = 0;
-    t.Enroque_Blancas = t.Enroque_Negras = 0;
+    t.Enroque_Blancas = t.Enroque_Negras = SIN_ENROQUE;
     t.Ficha_Al_Paso = 0;
 
     // Board field, rank 8 first; a digit run past the h-file just ends the rank.
@@ -88,10 +88,10 @@ static int32_t LeerFen(const char *texto) {
     if (*p == '-') {
         p = Saltar(Saltar(p));
     } else {
-        if (*p == 'K') t.Enroque_Blancas += 1, p++;
-        if (*p == 'Q') t.Enroque_Blancas += 2, p++;
-        if (*p == 'k') t.Enroque_Negras += 1, p++;
-        if (*p == 'q') t.Enroque_Negras += 2, p++;
+        if (*p == 'K') t.Enroque_Blancas += ENROQUE_CORTO, p++;
+        if (*p == 'Q') t.Enroque_Blancas += ENROQUE_LARGO, p++;
+        if (*p == 'k') t.Enroque_Negras += ENROQUE_CORTO, p++;
+        if (*p == 'q') t.Enroque_Negras += ENROQUE_LARGO, p++;
         p = Saltar(p);
     }
 

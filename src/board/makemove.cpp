@@ -44,9 +44,9 @@ static inline void MoverPieza(int32_t desde, int32_t hasta, uint32_t &clave) {
     MoverPieza(desde, hasta, TableroGlobal.Tablero[desde], clave);
 }
 
-// Castling state without one right (1 king side, 2 queen side); 0, 4 and 5 stay as they are.
+// Castling state without one right; no rights and a castling made stay as they are.
 static inline int32_t SinDerecho(int32_t estado, int32_t derecho) {
-    return estado >= 1 && estado <= 3 ? (estado & ~derecho) : estado;
+    return estado >= ENROQUE_CORTO && estado <= ENROQUES ? (estado & ~derecho) : estado;
 }
 
 // Key term of the two castling states.
@@ -69,42 +69,42 @@ static inline __attribute__((always_inline)) bool Hacer(uint32_t m) {
 
     if (Es_Enroque(m)) {
         // 2. Castling: the rook first, by the to square and the colour.
-        if (blanco && hasta == 62) {
-            MoverPieza(63, 61, clave);
-            t.Rey_Blanco = 62;
-            t.Enroque_Blancas = 5;
-        } else if (blanco && hasta == 58) {
-            MoverPieza(56, 59, clave);
-            t.Rey_Blanco = 58;
-            t.Enroque_Blancas = 4;
-        } else if (!blanco && hasta == 6) {
-            MoverPieza(7, 5, clave);
-            t.Rey_Negro = 6;
-            t.Enroque_Negras = 5;
-        } else if (!blanco && hasta == 2) {
-            MoverPieza(0, 3, clave);
-            t.Rey_Negro = 2;
-            t.Enroque_Negras = 4;
+        if (blanco && hasta == G1) {
+            MoverPieza(H1, F1, clave);
+            t.Rey_Blanco = G1;
+            t.Enroque_Blancas = ENROCADO_CORTO;
+        } else if (blanco && hasta == C1) {
+            MoverPieza(A1, D1, clave);
+            t.Rey_Blanco = C1;
+            t.Enroque_Blancas = ENROCADO_LARGO;
+        } else if (!blanco && hasta == G8) {
+            MoverPieza(H8, F8, clave);
+            t.Rey_Negro = G8;
+            t.Enroque_Negras = ENROCADO_CORTO;
+        } else if (!blanco && hasta == C8) {
+            MoverPieza(A8, D8, clave);
+            t.Rey_Negro = C8;
+            t.Enroque_Negras = ENROCADO_LARGO;
         } else {
             Salir = 1;
         }
     } else {
-        // 3. Rights lost by the piece leaving its square; 4 and 5 never change.
+        // 3. Rights lost by the piece leaving its square; a castling made never changes.
         switch (pieza) {
             case TORRE_B:
-                if (desde == 63) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, 1);
-                if (desde == 56) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, 2);
+                if (desde == H1) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, ENROQUE_CORTO);
+                if (desde == A1) t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, ENROQUE_LARGO);
                 break;
             case REY_B:
-                if (t.Enroque_Blancas >= 1 && t.Enroque_Blancas <= 3) t.Enroque_Blancas = 0;
+                t.Enroque_Blancas = SinDerecho(t.Enroque_Blancas, ENROQUES);
                 t.Rey_Blanco = hasta;
                 break;
             case TORRE_N:
-                if (desde == 7) t.Enroque_Negras = SinDerecho(t.Enroque_Negras, 1);
-                if (desde == 0) t.Enroque_Negras = SinDerecho(t.Enroque_Negras, 2);
+                if (desde == H8) t.Enroque_Negras = SinDerecho(t.Enroque_Negras, ENROQUE_CORTO);
+                if (desde == A8) t.Enroque_Negras = SinDerecho(t.Enroque_Negras, ENROQUE_LARGO);
                 break;
             case REY_N:
-                if (t.Enroque_Negras >= 1 && t.Enroque_Negras <= 3) t.Enroque_Negras = 0;
+                t.Enroque_Negras = SinDerecho(t.Enroque_Negras, ENROQUES);
                 t.Rey_Negro = hasta;
                 break;
             default: break;
@@ -115,17 +115,17 @@ static inline __attribute__((always_inline)) bool Hacer(uint32_t m) {
                  TerminoEnroque(t.Enroque_Blancas, t.Enroque_Negras);
     }
 
-    // 6. An ordinary capture leaves the to square before the mover arrives.
+    // 4. An ordinary capture leaves the to square before the mover arrives.
     const bool al_paso = Es_Al_Paso(m);
     if (captura < NINGUNA && !al_paso) {
         if (!Contable(captura)) Salir = 1;
         QuitarPieza(hasta, captura, clave);
     }
 
-    // 4. The piece itself.
+    // 5. The piece itself.
     MoverPieza(desde, hasta, pieza, clave);
 
-    // 5. En-passant state; an en-passant capture removes the pawn beside the to square.
+    // 6. En-passant state; an en-passant capture removes the pawn beside the to square.
     const int32_t paso = t.Ficha_Al_Paso;
     if (paso != 0) clave ^= zobrist_Tablero[0][paso];
     t.Ficha_Al_Paso = 0;
@@ -202,14 +202,14 @@ void DeshacerMovimiento() {
 
     // 4. The castling rook goes back to its corner.
     if (Es_Enroque(m)) {
-        if (blanco && hasta == 62) {
-            MoverPieza(61, 63, sin_clave);
-        } else if (blanco && hasta == 58) {
-            MoverPieza(59, 56, sin_clave);
-        } else if (!blanco && hasta == 6) {
-            MoverPieza(5, 7, sin_clave);
-        } else if (!blanco && hasta == 2) {
-            MoverPieza(3, 0, sin_clave);
+        if (blanco && hasta == G1) {
+            MoverPieza(F1, H1, sin_clave);
+        } else if (blanco && hasta == C1) {
+            MoverPieza(D1, A1, sin_clave);
+        } else if (!blanco && hasta == G8) {
+            MoverPieza(F8, H8, sin_clave);
+        } else if (!blanco && hasta == C8) {
+            MoverPieza(D8, A8, sin_clave);
         } else {
             Salir = 1;
         }

@@ -194,12 +194,14 @@ static inline void GenerarRey(int32_t s, int32_t modo, const Mapas_Generacion &m
     if (modo != GENERAR_CAPTURAS) {
         // The king must stand on e1 or e8; the destination square is left to the make.
         const int32_t enroque = BLANCO ? t.Enroque_Blancas : t.Enroque_Negras;
-        constexpr int32_t inicio = BLANCO ? 60 : 4, torre = BLANCO ? TORRE_B : TORRE_N;
-        if (s == inicio && (enroque == 1 || enroque == 3) && T[s + 1] == SIN_PIEZA &&
-            T[s + 2] == SIN_PIEZA && T[s + 3] == torre && !Jaque2(s) && !Jaque2(s + 1)) {
+        constexpr int32_t inicio = BLANCO ? E1 : E8, torre = BLANCO ? TORRE_B : TORRE_N;
+        const bool corto = enroque == ENROQUE_CORTO || enroque == ENROQUES;
+        const bool largo = enroque == ENROQUE_LARGO || enroque == ENROQUES;
+        if (s == inicio && corto && T[s + 1] == SIN_PIEZA && T[s + 2] == SIN_PIEZA &&
+            T[s + 3] == torre && !Jaque2(s) && !Jaque2(s + 1)) {
             Anadir(lista, n, Palabra(s, s + 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));
         }
-        if (s == inicio && (enroque == 2 || enroque == 3) && T[s - 1] == SIN_PIEZA &&
+        if (s == inicio && largo && T[s - 1] == SIN_PIEZA &&
             T[s - 2] == SIN_PIEZA && T[s - 3] == SIN_PIEZA && T[s - 4] == torre && !Jaque2(s) &&
             !Jaque2(s - 1)) {
             Anadir(lista, n, Palabra(s, s - 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));

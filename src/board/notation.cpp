@@ -43,10 +43,10 @@ uint32_t JugadaSan(const char *san) {
     std::memcpy(texto, san, n);
     texto[n] = 0;
 
-    // Castling, written with letter O or digit 0.
+    // Castling, written with letter O or digit 0, as the file the king goes to.
     int32_t enroque = 0;
-    if (!std::strcmp(texto, "O-O") || !std::strcmp(texto, "0-0")) enroque = 6;
-    if (!std::strcmp(texto, "O-O-O") || !std::strcmp(texto, "0-0-0")) enroque = 2;
+    if (!std::strcmp(texto, "O-O") || !std::strcmp(texto, "0-0")) enroque = G1 & 7;
+    if (!std::strcmp(texto, "O-O-O") || !std::strcmp(texto, "0-0-0")) enroque = C1 & 7;
 
     int32_t pieza = 1, corona = 0, hasta = -1, columna = -1, fila = -1;
     if (!enroque) {

@@ -12,7 +12,8 @@ const char SEPARADOR_RUTA = '/';
 uint32_t ObtenerTicks() {
     timespec ts;
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+    uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u +
+                  static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
     return static_cast<uint32_t>(ms);
 }
 

@@ -22,7 +22,8 @@ int32_t HayEntradaPendiente() {
         DWORD modo = 0;
         tuberia = GetConsoleMode(entrada, &modo) ? 0 : 1;
         if (!tuberia) {
-            SetConsoleMode(entrada, modo & ~static_cast<DWORD>(ENABLE_WINDOW_INPUT | ENABLE_MOUSE_INPUT));
+            const DWORD eventos = ENABLE_WINDOW_INPUT | ENABLE_MOUSE_INPUT;
+            SetConsoleMode(entrada, modo & ~eventos);
             FlushConsoleInputBuffer(entrada);
         }
     }
@@ -38,7 +39,9 @@ int32_t HayEntradaPendiente() {
     return n > 1 ? 1 : 0;
 }
 
-void *CargarBiblioteca(const char *nombre) { return reinterpret_cast<void *>(LoadLibraryA(nombre)); }
+void *CargarBiblioteca(const char *nombre) {
+    return reinterpret_cast<void *>(LoadLibraryA(nombre));
+}
 
 void *ObtenerSimbolo(void *biblioteca, const char *nombre) {
     if (biblioteca == nullptr) return nullptr;

@@ -31,11 +31,14 @@ int32_t SondearTablas(int32_t dura, int32_t *puntuacion) {
         al_paso = static_cast<unsigned>(t.Turno == 1 ? Flip3[t.Ficha_Al_Paso - 8]
                                                      : Flip3[t.Ficha_Al_Paso + 8]);
     }
-    unsigned enroque = 0;
-    if (t.Enroque_Blancas == 1 || t.Enroque_Blancas == 3) enroque += 8;
-    if (t.Enroque_Blancas == 2 || t.Enroque_Blancas == 3) enroque += 4;
-    if (t.Enroque_Negras == 1 || t.Enroque_Negras == 3) enroque += 2;
-    if (t.Enroque_Negras == 2 || t.Enroque_Negras == 3) enroque += 1;
+    // The library's castling bits: White king side 8, queen side 4, Black 2 and 1.
+    const auto derechos = [](int32_t estado, unsigned corto, unsigned largo) {
+        unsigned bits = 0;
+        if (estado == ENROQUE_CORTO || estado == ENROQUES) bits += corto;
+        if (estado == ENROQUE_LARGO || estado == ENROQUES) bits += largo;
+        return bits;
+    };
+    const unsigned enroque = derechos(t.Enroque_Blancas, 8, 4) + derechos(t.Enroque_Negras, 2, 1);
 
     // Square and piece lists per colour, a8 to h1, closed by 64 and 0.
     unsigned cas_b[17], cas_n[17];
