@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "board/geometry.h"
+
 // Piece codes. Below 7 is White, above 7 is Black; Black = White + 7.
 inline constexpr int32_t PEON_B = 1, CABALLO_B = 2, ALFIL_B = 3, TORRE_B = 4, DAMA_B = 5,
                          REY_B = 6;
@@ -306,10 +308,6 @@ void SeeDeshacerMovimiento();
 void LimpiarSee();
 
 // Internal to board/.
-extern const int32_t See_Mov_Ca[8];  // exchange directions: knight, bishop, rook, queen
-extern const int32_t See_Mov_Al[4];
-extern const int32_t See_Mov_To[4];
-extern const int32_t See_Mov_Da[8];
 
 // Larger of the file and the rank distance.
 constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
@@ -319,31 +317,6 @@ constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
     return df > dr ? df : dr;
 }
 
-// Board geometry by the square-colour edge rule, worked out at compile time: for each square
-// the squares along each ray (nearest first) and the knight jumps.
-inline constexpr int32_t DIRECCIONES_RAYO[8] = {9, 7, -7, -9, 8, -8, -1, 1};
-struct Geometria_Tablero {
-    uint8_t Rayo[64][8][7];
-    uint8_t Largo_Rayo[64][8];
-    uint8_t Caballo[64][8];
-    uint8_t Num_Caballo[64];
-    uint8_t Rey[64][8];
-    uint8_t Num_Rey[64];
-    uint8_t Peon_B[64][2];  // white pawns attacking the square stand here
-    uint8_t Num_Peon_B[64];
-    uint8_t Peon_N[64][2];
-    uint8_t Num_Peon_N[64];
-    // The same squares as sets, bit s for square s.
-    uint64_t Mapa_Rayo[64][8];
-    uint64_t Mapa_Caballo[64];
-    uint64_t Mapa_Rey[64];
-    uint64_t Mapa_Peon_B[64];
-    uint64_t Mapa_Peon_N[64];
-    uint64_t Mapa_Alfil[64];  // the four diagonal rays together
-    uint64_t Mapa_Torre[64];  // the file and rank rays together
-    int8_t Direccion[64][64];  // ray of the first square holding the second, -1 if none
-};
-extern const Geometria_Tablero GEOMETRIA;
 void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
 void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista);

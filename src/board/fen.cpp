@@ -135,6 +135,6 @@ void ReconstruirMapas() {
 void LlenarColorCasilla() {
     // Light squares (a8, h1) have file + row even.
     for (int32_t s = 0; s < 64; s++) {
-        TableroGlobal.Color_Casilla[s] = ((s & 7) + (s >> 3)) % 2 == 0 ? 1 : 0;
+        TableroGlobal.Color_Casilla[s] = ColorCasilla(s);
     }
 }

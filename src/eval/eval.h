@@ -157,10 +157,6 @@ struct Mapas_Tablero {
 extern Mapas_Tablero MapasTablero;
 void CalcularMapas();
 
-// Squares of a file (0 = a).
-inline constexpr uint64_t COLUMNA_MAPA[8] = {
-    0x0101010101010101ull, 0x0202020202020202ull, 0x0404040404040404ull, 0x0808080808080808ull,
-    0x1010101010101010ull, 0x2020202020202020ull, 0x4040404040404040ull, 0x8080808080808080ull};
 
 // Internal to eval/: passed-pawn values by rank index, worked out once from BONUS_PASSED with
 // the truncating arithmetic of the pawn term: a third of the bonus (the candidate), the opening

@@ -8,15 +8,6 @@
 // Rare paths kept out of the common one.
 #define APARTE __attribute__((noinline))
 
-// The king's neighbour squares as a set, without wrapping round the board edge.
-static constexpr std::array<uint64_t, 64> VECINOS_MAPA = [] {
-    std::array<uint64_t, 64> m{};
-    for (int32_t s = 0; s < 64; s++)
-        for (int32_t t = 0; t < 64; t++)
-            if (t != s && DistanciaRey(s, t) == 1) m[s] |= 1ull << t;
-    return m;
-}();
-
 // Porcentaje at a fixed weight. At 100 percent single-precision 0.01 lies just below 0.01,
 // so any nonzero value loses one point toward zero.
 template <int32_t P>
@@ -135,7 +126,7 @@ static void EvaluarRey(Tipo_Lado &propio, const Tipo_Lado &rival) {
 
     // 2. Neighbours: own pieces are defended by the king, enemy pieces are its targets.
     // Occupied neighbours only, in square order.
-    for (uint64_t m = VECINOS_MAPA[k] & MapasTablero.Ocupadas; m != 0; m &= m - 1) {
+    for (uint64_t m = GEOMETRIA.Mapa_Rey[k] & MapasTablero.Ocupadas; m != 0; m &= m - 1) {
         const int32_t t = std::countr_zero(m);
         const int32_t p = tablero[t];
         if (Blanco ? p < SIN_PIEZA : p > SIN_PIEZA) {

@@ -1,43 +1,16 @@
 // Rooks: square tables, mobility, tropism, king attack, files, seventh rank, trapped rooks.
 #include "eval/eval.h"
 
-// Rook rays from each square in the order right, left, up, down, one bit per square. Right
-// and down run towards higher squares, left and up towards lower ones.
-struct Rayos_Torre {
-    uint64_t Rayo[64][4];
-};
-static constexpr Rayos_Torre CrearRayosTorre() {
-    Rayos_Torre r{};
-    constexpr int32_t df[4] = {1, -1, 0, 0}, dr[4] = {0, 0, -1, 1};
-    for (int32_t s = 0; s < 64; s++) {
-        for (int32_t d = 0; d < 4; d++) {
-            int32_t f = (s & 7) + df[d], fila = (s >> 3) + dr[d];
-            for (; f >= 0 && f < 8 && fila >= 0 && fila < 8; f += df[d], fila += dr[d]) {
-                r.Rayo[s][d] |= uint64_t(1) << (fila * 8 + f);
-            }
-        }
-    }
-    return r;
-}
-static constexpr Rayos_Torre RAYOS_TORRE = CrearRayosTorre();
+// The rook's rays in the order right, left, up, down, as indices of DIRECCIONES_RAYO. Right and
+// down run towards higher squares, left and up towards lower ones.
+static constexpr int32_t RAYOS_TORRE[4] = {7, 6, 5, 4};
+static_assert(DIRECCIONES_RAYO[7] == 1 && DIRECCIONES_RAYO[6] == -1 && DIRECCIONES_RAYO[5] == -8 &&
+              DIRECCIONES_RAYO[4] == 8);
 
 // Squares in a set: one instruction in the copies built for processors with popcnt.
 __attribute__((always_inline)) static inline int32_t Contar(uint64_t m) {
     return __builtin_popcountll(m);
 }
-
-// Squares at king distance 0 or 1 from each square, one bit per square.
-struct Zonas_Rey {
-    uint64_t Zona[64];
-};
-static constexpr Zonas_Rey CrearZonas() {
-    Zonas_Rey z{};
-    for (int32_t s = 0; s < 64; s++)
-        for (int32_t t = 0; t < 64; t++)
-            if (DistanciaRey(s, t) <= 1) z.Zona[s] |= uint64_t(1) << t;
-    return z;
-}
-static constexpr Zonas_Rey ZONAS_REY = CrearZonas();
 
 template <bool Blanco>
 __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propio,
@@ -52,7 +25,7 @@ __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propi
     constexpr int32_t mitad = Blanco ? 0 : 64;
     const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
     // An empty square is never the king's own, so distance 1 and distance 0 or 1 agree there.
-    const uint64_t zona = ZONAS_REY.Zona[rey_rival];
+    const uint64_t zona = GEOMETRIA.Mapa_Rey[rey_rival] | uint64_t(1) << rey_rival;
     const uint64_t ocupadas = MapasTablero.Ocupadas;
     const uint64_t peones_rivales = MapasTablero.Peones[Blanco ? 0 : 1];
     const uint64_t no_peones_propios = ~MapasTablero.Peones[Blanco ? 1 : 0];
@@ -78,7 +51,7 @@ __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propi
         // Unrolled, so that each ray's direction tests are constants.
 #pragma GCC unroll 4
         for (int32_t d = 0; d < 4; d++) {
-            const uint64_t rayo = RAYOS_TORRE.Rayo[s][d];
+            const uint64_t rayo = GEOMETRIA.Mapa_Rayo[s][RAYOS_TORRE[d]];
             const uint64_t piezas = rayo & ocupadas;
             if (piezas == 0) {
                 alcanzadas |= rayo;
@@ -86,7 +59,7 @@ __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propi
             }
             const bool hacia_arriba = d == 0 || d == 3;  // towards higher squares
             const int32_t t = hacia_arriba ? __builtin_ctzll(piezas) : 63 - __builtin_clzll(piezas);
-            alcanzadas |= rayo & ~RAYOS_TORRE.Rayo[t][d];
+            alcanzadas |= rayo & ~GEOMETRIA.Mapa_Rayo[t][RAYOS_TORRE[d]];
             const int32_t p = tablero[t];
             if (Blanco ? p > SIN_PIEZA : p < SIN_PIEZA) {
                 if (propio.Num_Objetivos_Torre < 112)
