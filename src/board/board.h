@@ -317,12 +317,6 @@ constexpr int32_t DistanciaRey(int32_t a, int32_t b) {
     return df > dr ? df : dr;
 }
 
-void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
-void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
-void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
-void ObtenerMovimientoTorre(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
-void ObtenerMovimientoRey(int32_t casilla, int32_t modo, Lista_Jugadas *lista);
-
 // Attack tests limited to what a change on square c can decide: the ray of casilla through c
 // and a knight jump onto c. A square not attacked before the change is attacked after it
 // exactly when one of these answers 1 for a changed square.

@@ -276,37 +276,3 @@ int32_t GenerarMovimientos(int32_t modo, Lista_Jugadas *lista) {
     IndexMove = n;
     return n;
 }
-
-// The per-piece generators append at IndexMove and read Turno for their colour.
-template <bool BLANCO>
-static inline void GenerarUna(int32_t tipo, int32_t s, int32_t modo, Lista_Jugadas *lista,
-                              int32_t &n) {
-    const Mapas_Generacion m = TomarMapas<BLANCO>(modo);
-    GenerarTipo<BLANCO>(tipo, s, TableroGlobal.Tablero[s], modo, m, lista, n);
-}
-
-static void GeneradorPublico(int32_t tipo, int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
-    int32_t n = IndexMove;
-    if (TableroGlobal.Turno == 1) {
-        GenerarUna<true>(tipo, casilla, modo, lista, n);
-    } else if (TableroGlobal.Turno == 0) {
-        GenerarUna<false>(tipo, casilla, modo, lista, n);
-    }
-    IndexMove = n;
-}
-
-void ObtenerMovimientoPeon(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
-    GeneradorPublico(PEON_B, casilla, modo, lista);
-}
-void ObtenerMovimientoCaballo(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
-    GeneradorPublico(CABALLO_B, casilla, modo, lista);
-}
-void ObtenerMovimientoAlfil(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
-    GeneradorPublico(ALFIL_B, casilla, modo, lista);
-}
-void ObtenerMovimientoTorre(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
-    GeneradorPublico(TORRE_B, casilla, modo, lista);
-}
-void ObtenerMovimientoRey(int32_t casilla, int32_t modo, Lista_Jugadas *lista) {
-    GeneradorPublico(REY_B, casilla, modo, lista);
-}

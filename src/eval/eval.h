@@ -123,7 +123,6 @@ extern const int32_t PST_K_EG[64];
 extern const int32_t PST_K_EG_KS[64];
 extern const int32_t PST_K_EG_QS[64];
 extern const int32_t ESCUDO_PEON[2][8];  // [0] files a-c and f-h, [1] files d-e
-extern const int32_t TORMENTA_PEON[8];
 extern const int32_t att_on_hang_mg[16];
 extern const int32_t att_on_hang_eg[16];
 
@@ -135,14 +134,6 @@ inline constexpr int32_t PENALIZACION_RETRASADO_ABIERTO_OP = -8;  // on top of t
 inline constexpr int32_t BONUS_PEON_CENTRO = 5;
 inline constexpr int32_t ESCUDO_SIN_PEON = -36;
 inline constexpr int32_t PEON_SHIELD_VALOR = 100;
-inline constexpr int32_t PEON_STORM_VALOR = 100;
-// The pawn-storm term of the king shield. Off: it costs 9% more nodes at a fixed depth and
-// 600 games at 4 s + 0.05 s against the build without it scored 48% (-13 +- 24 Elo).
-// A build may switch it on with -DVANTOR_TORMENTA_PEONES=1 (tools/match compares the two).
-#ifndef VANTOR_TORMENTA_PEONES
-#define VANTOR_TORMENTA_PEONES 0
-#endif
-inline constexpr bool USAR_TORMENTA_PEONES = VANTOR_TORMENTA_PEONES != 0;
 
 // Internal to eval/: square sets of the position, one bit per square (bit 0 = a8), taken from
 // the board's sets by CalcularMapas at the start of the board scan. Index 1 White, 0 Black.

@@ -205,9 +205,6 @@ constexpr int32_t ESCUDO_PEON[2][8] = {
     {0, 1, -5, -10, -13, -16, -17, 0},
 };
 
-// Storming enemy pawn by its rank index counted from the defending side.
-constexpr int32_t TORMENTA_PEON[8] = {0, 0, -32, -16, -8, 0, 0, 0};
-
 // Threat on an enemy piece, by its piece code; kings and empty codes are worth nothing.
 constexpr int32_t att_on_hang_mg[16] = {0, 11, 15, 15, 17, 25, 0, 0, 11, 15, 15, 17, 25, 0, 0, 0};
 constexpr int32_t att_on_hang_eg[16] = {0, 19, 23, 23, 25, 33, 0, 0, 19, 23, 23, 25, 33, 0, 0, 0};
