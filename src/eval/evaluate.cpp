@@ -57,51 +57,6 @@ static inline int32_t Reconocidos() {
                               n.Num_Torres, n.Num_Damas);
 }
 
-// Steps 10 to 18 of Evaluar: weights, king attack, tempo, blend, imbalance, scaling,
-// clamp and cache store, from the side records as the terms left them.
-int32_t CerrarEvaluacion() {
-    Tipo_Tablero &t = TableroGlobal;
-    Tipo_Lado &b = Blancas, &n = Negras;
-
-    // 10. Mobility and tropism weights.
-    Ponderar(b, 1);
-    Ponderar(n, 0);
-
-    // 11. King attack, White first.
-    AtaqueRey(b, 1);
-    AtaqueRey(n, 0);
-
-    // 12. Tempo.
-    Tipo_Lado &mueve = t.Turno == 1 ? b : n;
-    mueve.Puntos_Apertura += 5;
-    mueve.Puntos_Final += 10;
-
-    // 13. Blend by phase; single-precision 1/24 is 11184811 / 2^28, slightly above 1/24.
-    static_assert(1.0f / 24.0f == 11184811.0f / 268435456.0f);
-    int32_t mezcla = (b.Puntos_Apertura - n.Puntos_Apertura) * t.Fase +
-                     (b.Puntos_Final - n.Puntos_Final) * (24 - t.Fase);
-    int32_t puntos = EscalarExacto(mezcla, 11184811, 28);
-
-    // 14. Imbalance of major against minor pieces.
-    int32_t mayor = (b.Num_Torres - n.Num_Torres) + 2 * (b.Num_Damas - n.Num_Damas);
-    int32_t menor = (b.Num_Caballos - n.Num_Caballos) + (b.Num_Alfiles - n.Num_Alfiles);
-    puntos += imbalance[IndiceDesequilibrio(mayor)][IndiceDesequilibrio(menor)];
-
-    // 15. Drawish material scales the score; 0 changes nothing here.
-    int32_t escala = Reconocidos();
-    if (escala != ESCALA_TABLAS && escala != ESCALA_NORMAL) puntos = Porcentaje(puntos, escala);
-
-    // 16. Clamp below the mate scores and inside 16 bits.
-    if (puntos > UMBRAL_MATE) puntos = UMBRAL_MATE;
-    if (puntos < -UMBRAL_MATE) puntos = -UMBRAL_MATE;
-
-    // 17. Cache store, always overwriting.
-    GuardarCacheEvaluacion(t.Clave, puntos);
-
-    // 18. From the side to move's point of view.
-    return t.Turno == 1 ? puntos : -puntos;
-}
-
 int32_t Evaluar() {
     Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &b = Blancas, &n = Negras;
@@ -176,4 +131,49 @@ int32_t Evaluar() {
     AmenazasReyN();
 
     return CerrarEvaluacion();
+}
+
+// Steps 10 to 18 of Evaluar: weights, king attack, tempo, blend, imbalance, scaling,
+// clamp and cache store, from the side records as the terms left them.
+int32_t CerrarEvaluacion() {
+    Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &b = Blancas, &n = Negras;
+
+    // 10. Mobility and tropism weights.
+    Ponderar(b, 1);
+    Ponderar(n, 0);
+
+    // 11. King attack, White first.
+    AtaqueRey(b, 1);
+    AtaqueRey(n, 0);
+
+    // 12. Tempo.
+    Tipo_Lado &mueve = t.Turno == 1 ? b : n;
+    mueve.Puntos_Apertura += 5;
+    mueve.Puntos_Final += 10;
+
+    // 13. Blend by phase; single-precision 1/24 is 11184811 / 2^28, slightly above 1/24.
+    static_assert(1.0f / 24.0f == 11184811.0f / 268435456.0f);
+    int32_t mezcla = (b.Puntos_Apertura - n.Puntos_Apertura) * t.Fase +
+                     (b.Puntos_Final - n.Puntos_Final) * (24 - t.Fase);
+    int32_t puntos = EscalarExacto(mezcla, 11184811, 28);
+
+    // 14. Imbalance of major against minor pieces.
+    int32_t mayor = (b.Num_Torres - n.Num_Torres) + 2 * (b.Num_Damas - n.Num_Damas);
+    int32_t menor = (b.Num_Caballos - n.Num_Caballos) + (b.Num_Alfiles - n.Num_Alfiles);
+    puntos += imbalance[IndiceDesequilibrio(mayor)][IndiceDesequilibrio(menor)];
+
+    // 15. Drawish material scales the score; 0 changes nothing here.
+    int32_t escala = Reconocidos();
+    if (escala != ESCALA_TABLAS && escala != ESCALA_NORMAL) puntos = Porcentaje(puntos, escala);
+
+    // 16. Clamp below the mate scores and inside 16 bits.
+    if (puntos > UMBRAL_MATE) puntos = UMBRAL_MATE;
+    if (puntos < -UMBRAL_MATE) puntos = -UMBRAL_MATE;
+
+    // 17. Cache store, always overwriting.
+    GuardarCacheEvaluacion(t.Clave, puntos);
+
+    // 18. From the side to move's point of view.
+    return t.Turno == 1 ? puntos : -puntos;
 }

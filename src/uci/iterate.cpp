@@ -139,16 +139,16 @@ void IniciarBusqueda() {
     else if (t.Turno == 0) en_jaque = JaqueNegras(t.Rey_Negro);
     else Salir = 1;
 
-    // Iterations 1 .. Profundidad_Maxima - 1.
+    // 4. Iterations 1 .. Profundidad_Maxima - 1.
     int32_t previa = 0, ultima = 0, puntuacion = 0;
     for (int32_t d = 1; d < j.Profundidad_Maxima; d++, j.Profundidad = d) {
-        // 1. Stopped: keep the previous score.
+        // 4a. Stopped: keep the previous score.
         if (j.Detener == 1) {
             puntuacion = previa;
             break;
         }
 
-        // 2. Full window at low depth or around a mate, else aspiration (25, 100, 400).
+        // 4b. Full window at low depth or around a mate, else aspiration (25, 100, 400).
         if (d <= PROF_VENTANA_COMPLETA || EsMate(previa)) {
             puntuacion = BuscarRaiz(d, -SIN_PUNTUACION, SIN_PUNTUACION, en_jaque);
         } else {
@@ -167,7 +167,7 @@ void IniciarBusqueda() {
                 puntuacion = BuscarRaiz(d, -SIN_PUNTUACION, SIN_PUNTUACION, en_jaque);
         }
 
-        // 3. Accept and report, unless stopped; two mates in a row end the search.
+        // 4c. Accept and report, unless stopped; two mates in a row end the search.
         if (d == 1) {
             if (j.Detener == 0) Reportar(d, &impreso, puntuacion, 0);
         } else {
@@ -186,7 +186,7 @@ void IniciarBusqueda() {
         previa = puntuacion;
     }
 
-    // End 1. One report per search, whatever ShowPv says.
+    // 5. One report per search, whatever ShowPv says.
     if (!impreso && pv_line_fin[0] != 0) {
         j.Mejor_Jugada = pv_line_fin[0];
         j.Jugada_Ponder = pv_line_fin[1];
@@ -196,7 +196,7 @@ void IniciarBusqueda() {
         j.Infinito = infinito;
     }
 
-    // End 2. The answer. Without an accepted iteration (a depth limit of 1, or a stop during
+    // 6. The answer. Without an accepted iteration (a depth limit of 1, or a stop during
     // the first) the one-ply look names a legal move; "0000" only when the root has none.
     if (j.Mejor_Jugada == 0) {
         j.Mejor_Jugada = pv_line_fin[0] != 0 ? pv_line_fin[0] : JugadaDeUnPly();
@@ -217,6 +217,6 @@ void IniciarBusqueda() {
         }
     }
 
-    // End 3. Ready for the next search.
+    // 7. Ready for the next search.
     LimpiarTrasBusqueda();
 }

@@ -102,7 +102,6 @@ void QuitarFinDeLinea(char *linea) {
 }
 
 int32_t EjecutarLinea(char *linea) {
-    // 2.-4. Trim and dispatch.
     QuitarFinDeLinea(linea);
     Despachar(linea);
     return Salir;
@@ -113,7 +112,7 @@ void BucleComandos() {
         // 1. Read one line; the end of input behaves as "quit".
         memset(Linea, 0, sizeof(Linea));
         if (fgets(Linea, sizeof(Linea), stdin) == nullptr) Salir = 1;
-        // 5. A command may have asked to end the program.
+        // 2. Run it; a command may have asked to end the program.
         if (EjecutarLinea(Linea)) Apagar();
     }
 }
