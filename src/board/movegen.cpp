@@ -154,23 +154,15 @@ static inline void Rayo(int32_t s, int32_t ficha, int32_t modo, const Mapas_Gene
     }
 }
 
-// Bishop rays 9, 7, -7, -9.
-static void RayosAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
-                       Lista_Jugadas *lista, int32_t &n) {
-    Rayo<0>(s, ficha, modo, m, lista, n);
-    Rayo<1>(s, ficha, modo, m, lista, n);
-    Rayo<2>(s, ficha, modo, m, lista, n);
-    Rayo<3>(s, ficha, modo, m, lista, n);
+// The rays D of a slider, in the order given.
+template <int32_t... D>
+static void Rayos(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
+                  Lista_Jugadas *lista, int32_t &n) {
+    (Rayo<D>(s, ficha, modo, m, lista, n), ...);
 }
-
-// Rook rays 8, -8, -1, 1.
-static void RayosTorre(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,
-                       Lista_Jugadas *lista, int32_t &n) {
-    Rayo<4>(s, ficha, modo, m, lista, n);
-    Rayo<5>(s, ficha, modo, m, lista, n);
-    Rayo<6>(s, ficha, modo, m, lista, n);
-    Rayo<7>(s, ficha, modo, m, lista, n);
-}
+// Bishop rays 9, 7, -7, -9; rook rays 8, -8, -1, 1.
+static constexpr auto RayosAlfil = Rayos<0, 1, 2, 3>;
+static constexpr auto RayosTorre = Rayos<4, 5, 6, 7>;
 
 // In capture mode a slider with no enemy piece on its lines has nothing to add.
 static inline void GenerarAlfil(int32_t s, int32_t ficha, int32_t modo, const Mapas_Generacion &m,

@@ -45,8 +45,8 @@ extern Registro_TT TT_Opciones;
 extern Grupo *TT_Datos;
 extern Cache_Entrada *TT_Cache;
 
-// Hash size in megabytes at start-up.
-inline constexpr int32_t MEGAS_INICIALES = 128;
+// Hash size in megabytes at start-up, and the largest the option takes.
+inline constexpr int32_t MEGAS_INICIALES = 128, MAX_MEGAS = 1024;
 void CrearTransposicion(int32_t megas);
 void LimpiarTransposicion();
 void LiberarTransposicion();

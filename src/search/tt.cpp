@@ -23,7 +23,7 @@ void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt) {
         tt->Megas_Tabla = megas;
         tt->Megas_Cache = 0;
         tt->Num_Grupos = static_cast<int32_t>(megas * MEGA * 0.020833334f + 0.5L);
-    } else if (megas <= 1024) {
+    } else if (megas <= MAX_MEGAS) {
         // An eighth of the budget, rounded, goes to the evaluation cache.
         int32_t cache = static_cast<int32_t>(static_cast<long double>(2 * megas) * 0.0625f + 0.5L);
         tt->Megas_Tabla = megas - cache;

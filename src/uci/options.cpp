@@ -25,8 +25,8 @@ struct Opcion_Motor {
 
 // In the order of the "uci" reply.
 static const Opcion_Motor OPCIONES[] = {
-    {"Hash", OPCION_SPIN, &TT_Opciones.Megas_Tabla, MEGAS_INICIALES, 1, 1024, INT32_MIN, 1024,
-     1024},
+    {"Hash", OPCION_SPIN, &TT_Opciones.Megas_Tabla, MEGAS_INICIALES, 1, MAX_MEGAS, INT32_MIN,
+     MAX_MEGAS, MAX_MEGAS},
     {"OwnBook", OPCION_CHECK, &LibroSql.Usar_Libro, 0, 0, 1, 0, 0, 0},
     {"OwnBookLimit", OPCION_SPIN, &LibroSql.Limite_Libro, 8, 2, 10, 2, 10, 8},
     {"ShowPv", OPCION_COMBO, &TipoJuego.Mostrar_Pv, 1, 0, 2, 0, 0, 0},
