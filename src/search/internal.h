@@ -100,6 +100,16 @@ inline constexpr int32_t LEGALES_SIN_REDUCCION = 3;
 inline constexpr int32_t PROF_LMR = 3, LMR_RESTO_EXTRA = 2, PROF_SEE = 2;
 inline constexpr int32_t DELTA_MARGEN = 150;      // quiescence's delta pruning
 
+// Move ordering bands, highest first: the hash move, captures (plus 64 per victim kind less the
+// attacker kind; en passant as a pawn takes a pawn), promotion captures, promotions (plus the
+// piece's exchange value), mate killers, killers (less the history percentage), the refutation
+// (plus it); other quiet moves score their history percentage alone.
+inline constexpr int32_t ORDEN_HASH = 6000000, ORDEN_CAPTURA = 5000000,
+                         ORDEN_CAPTURA_CORONACION = 4000000, ORDEN_CORONACION = 3500000,
+                         ORDEN_KILLER_MATE = 2000000, ORDEN_KILLER = 1000000,
+                         ORDEN_REFUTACION = 500000;
+inline constexpr int32_t ORDEN_AL_PASO = ORDEN_CAPTURA + 64 * 1 - 1;
+
 // The last ply at which a node may still make moves. A make at ply 63 cannot raise
 // Indice_Deshacer, so nodes there only evaluate.
 inline constexpr int32_t PLY_MAXIMO = 62;

@@ -28,7 +28,7 @@ static inline int32_t PorcentajeHistorico(int32_t h, double inv_max, double inv_
 
 // Score of a move that is not quiet: en passant, a capture or a promotion.
 static inline int32_t ValorNoQuieta(uint32_t m) {
-    if (Es_Al_Paso(m)) return 5000063;
+    if (Es_Al_Paso(m)) return ORDEN_AL_PASO;
     if (Captura(m) != NINGUNA) {
         return Corona(m) == NINGUNA ? valor_captura[Ficha(m)][Captura(m)]
                                     : valor_captura_coronacion[Corona(m)][Captura(m)];
@@ -47,7 +47,7 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
     int32_t i = 0;
     for (; i < num; i++) {
         const uint32_t m = lista[i].Jugada;
-        if (m == hash) lista[i].Valor_Orden = 6000000;
+        if (m == hash) lista[i].Valor_Orden = ORDEN_HASH;
         else if ((m & CAMPOS) == QUIETA) break;
         else lista[i].Valor_Orden = ValorNoQuieta(m);
     }
@@ -71,14 +71,14 @@ void OrdenarMovimientosTodos(int32_t num, uint32_t *jugada_hash, Lista_Jugadas *
         const uint32_t m = lista[i].Jugada;
         int32_t valor;
         if (m == hash) {
-            valor = 6000000;
+            valor = ORDEN_HASH;
         } else if ((m & CAMPOS) == QUIETA) {
             const int32_t hp = PorcentajeHistorico(Historico_Bueno[Ficha(m)][Hasta(m)], inv_max,
                                                    inv_min, max, min);
             if (((especiales >> (Hasta(m) & 63)) & 1) == 0) valor = hp;
-            else if (m == m0 || m == m1) valor = 2000000 - hp;
-            else if (m == k0 || m == k1) valor = 1000000 - hp;
-            else if (m == rechazo) valor = 500000 + hp;
+            else if (m == m0 || m == m1) valor = ORDEN_KILLER_MATE - hp;
+            else if (m == k0 || m == k1) valor = ORDEN_KILLER - hp;
+            else if (m == rechazo) valor = ORDEN_REFUTACION + hp;
             else valor = hp;
         } else {
             valor = ValorNoQuieta(m);

@@ -38,11 +38,12 @@ void LlenarValoresOrden() {
     }
     for (int a = 1; a < 14; a++) {
         if (a == SIN_PIEZA) continue;
-        valor_coronacion[a] = 3500000 + Valor_See[a];
+        valor_coronacion[a] = ORDEN_CORONACION + Valor_See[a];
         for (int v = 1; v < 14; v++) {
             if (v == SIN_PIEZA) continue;
-            valor_captura[a][v] = 5000000 + 64 * TipoPieza(v) - TipoPieza(a);
-            valor_captura_coronacion[a][v] = 4000000 + 64 * TipoPieza(v) - TipoPieza(a);
+            valor_captura[a][v] = ORDEN_CAPTURA + 64 * TipoPieza(v) - TipoPieza(a);
+            valor_captura_coronacion[a][v] =
+                ORDEN_CAPTURA_CORONACION + 64 * TipoPieza(v) - TipoPieza(a);
         }
     }
 }

@@ -11,30 +11,40 @@ Grupo *TT_Datos = nullptr;
 Cache_Entrada *TT_Cache = nullptr;
 Divisor_Rapido Modulo_Grupos, Modulo_Cache;
 
-// Bytes in one megabyte.
+// Bytes in one megabyte; the reciprocals of a group's and a cache entry's size in bytes (48
+// and 8, in single precision), and the cache's share of a size from 32 MB (an eighth, as twice
+// the size times a sixteenth). Below 1 MB the table has 21845 groups; above the largest size
+// a fixed split.
 static constexpr long double MEGA = 1048576.0L;
+static constexpr float POR_GRUPO = 0.020833334f, POR_ENTRADA_CACHE = 0.125f;
+static constexpr float DIECISEISAVO = 0.0625f;
+static constexpr int32_t MEGAS_SIN_CACHE = 31, GRUPOS_MINIMOS = 21845;
+static constexpr int32_t MEGAS_TABLA_TOPE = 896, MEGAS_CACHE_TOPE = 128;
+static constexpr int32_t GRUPOS_TOPE = 19573420, CACHE_TOPE = 16777216;
+static_assert(POR_GRUPO == 1.0f / 48.0f && 48 == sizeof(Grupo));
 
 void CalcularTamanoTransposicion(int32_t megas, Registro_TT *tt) {
     if (megas < 1) {
         tt->Megas_Tabla = 1;
         tt->Megas_Cache = 0;
-        tt->Num_Grupos = 21845;
-    } else if (megas <= 31) {
+        tt->Num_Grupos = GRUPOS_MINIMOS;
+    } else if (megas <= MEGAS_SIN_CACHE) {
         tt->Megas_Tabla = megas;
         tt->Megas_Cache = 0;
-        tt->Num_Grupos = static_cast<int32_t>(megas * MEGA * 0.020833334f + 0.5L);
+        tt->Num_Grupos = static_cast<int32_t>(megas * MEGA * POR_GRUPO + 0.5L);
     } else if (megas <= MAX_MEGAS) {
         // An eighth of the budget, rounded, goes to the evaluation cache.
-        int32_t cache = static_cast<int32_t>(static_cast<long double>(2 * megas) * 0.0625f + 0.5L);
+        int32_t cache =
+            static_cast<int32_t>(static_cast<long double>(2 * megas) * DIECISEISAVO + 0.5L);
         tt->Megas_Tabla = megas - cache;
         tt->Megas_Cache = cache;
-        tt->Num_Grupos = static_cast<int32_t>(tt->Megas_Tabla * MEGA * 0.020833334f + 0.5L);
-        tt->Num_Cache = static_cast<int32_t>(cache * MEGA * 0.125f + 0.5L);
+        tt->Num_Grupos = static_cast<int32_t>(tt->Megas_Tabla * MEGA * POR_GRUPO + 0.5L);
+        tt->Num_Cache = static_cast<int32_t>(cache * MEGA * POR_ENTRADA_CACHE + 0.5L);
     } else {
-        tt->Megas_Tabla = 896;
-        tt->Megas_Cache = 128;
-        tt->Num_Grupos = 19573420;
-        tt->Num_Cache = 16777216;
+        tt->Megas_Tabla = MEGAS_TABLA_TOPE;
+        tt->Megas_Cache = MEGAS_CACHE_TOPE;
+        tt->Num_Grupos = GRUPOS_TOPE;
+        tt->Num_Cache = CACHE_TOPE;
     }
 }
 
