@@ -1,6 +1,7 @@
 // Transposition table and evaluation cache: sizing, clearing, store and probe.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "eval/eval.h"
 #include "platform/platform.h"
@@ -79,24 +80,27 @@ void CrearTransposicion(int32_t megas) {
     LimpiarTransposicion();
 }
 
+// Fills n elements with modelo: the first is written and doubled up to a block of about 4 KB,
+// which is then copied over the rest from the first-level cache by the library's block copy.
+template <typename T>
+static void Rellenar(T *destino, int32_t n, const T &modelo) {
+    if (destino == nullptr || n <= 0) return;
+    constexpr int32_t BLOQUE = 4096 / sizeof(T);
+    destino[0] = modelo;
+    int32_t hechos = 1;
+    while (hechos < n) {
+        const int32_t origen = hechos < BLOQUE ? hechos : BLOQUE;
+        const int32_t copia = origen < n - hechos ? origen : n - hechos;
+        std::memcpy(destino + hechos, destino, static_cast<size_t>(copia) * sizeof(T));
+        hechos += copia;
+    }
+}
+
 void LimpiarTransposicion() {
-    if (TT_Datos != nullptr) {
-        for (int32_t g = 0; g < TT_Opciones.Num_Grupos; g++) {
-            for (TT_Entrada &e : TT_Datos[g].Entradas) {
-                e.Clave = 0;
-                e.Jugada = 0;
-                e.Puntuacion = -SIN_PUNTUACION;
-                e.Info = 0;
-            }
-        }
-    }
+    static constexpr TT_Entrada VACIA = {0, 0, -SIN_PUNTUACION, 0};
+    Rellenar(TT_Datos, TT_Opciones.Num_Grupos, Grupo{{VACIA, VACIA, VACIA, VACIA}});
     // The cache exists only when this size gave it megabytes.
-    if (TT_Cache != nullptr) {
-        for (int32_t i = 0; i < TT_Opciones.Num_Cache; i++) {
-            TT_Cache[i].Clave = 0;
-            TT_Cache[i].Puntuacion = -SIN_PUNTUACION;
-        }
-    }
+    Rellenar(TT_Cache, TT_Opciones.Num_Cache, Cache_Entrada{0, -SIN_PUNTUACION});
     TT_Opciones.Edad = 1;
     TT_Opciones.Ocupadas = 0;
 }
