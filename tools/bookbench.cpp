@@ -3,12 +3,6 @@
 // now and then a variation), then times vantor-book on it and reports its throughput and its
 // peak resident memory, once keeping every line and once with --min-games 2. The builder's own
 // summary lines show what it kept.
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +10,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "support/process.h"
 #include "uci/uci.h"
 
 static uint64_t estado = 88172645463325252ull;
@@ -105,29 +100,26 @@ static std::string Partida(int32_t numero) {
     return pgn + texto + resultado + "\n\n";
 }
 
-// Runs the builder with its arguments; its wall time in seconds and peak resident megabytes.
-static bool Medir(std::vector<std::string> args, double &segundos, double &megas) {
-    std::vector<char *> argv;
-    for (std::string &a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::fflush(stdout);
-    const auto inicio = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-    int st = 0;
-    rusage uso{};
-    if (wait4(pid, &st, 0, &uso) != pid || !WIFEXITED(st) || WEXITSTATUS(st) != 0)
-        return false;
-    segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
-    megas = uso.ru_maxrss / 1024.0;
-    return true;
+// Runs the builder with its arguments and prints what it says; its wall time in seconds and
+// peak resident megabytes.
+static bool Medir(const std::vector<std::string> &args, double &segundos, double &megas) {
+    Proceso p;
+    if (!Lanzar(p, args, "", true)) return false;
+    while (LeerAlgo(p, 1000) != 0) {
+        std::fputs(p.leido.c_str(), stdout);
+        std::fflush(stdout);
+        p.leido.clear();
+    }
+    const Uso_Proceso uso = Esperar(p, -1);
+    segundos = uso.segundos;
+    megas = uso.megas;
+    return uso.estado == 0;
 }
 
 int main(int argc, char **argv) {
     const long megas = argc > 1 ? std::atol(argv[1]) : 300;
     const std::string carpeta = argc > 2 ? argv[2] : "/tmp";
-    const std::string libro =
-        (std::filesystem::path(argv[0]).parent_path() / "vantor-book").string();
+    const std::string libro = JuntoAlPrograma("vantor-book");
     if (megas <= 0) {
         std::fputs("usage: bookbench [MB] [folder] [keep]\n", stderr);
         return 2;

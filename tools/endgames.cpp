@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <unistd.h>
+
 #include "game.h"
 
 static constexpr int POR_FINAL = 12;
@@ -65,28 +67,20 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
 
 int main(int argc, char **argv) {
     // 1. The engine: by default the vantor built next to this tool.
-    std::string motor = argc > 1 ? argv[1] : "";
-    if (motor.empty()) {
-        char propia[4096] = {0};
-        if (readlink("/proc/self/exe", propia, sizeof(propia) - 1) > 0) {
-            motor = propia;
-            motor = motor.substr(0, motor.rfind('/')) + "/vantor";
-        }
-    }
+    const std::string motor = argc > 1 ? argv[1] : JuntoAlPrograma("vantor");
     const int movetime = argc > 2 ? std::atoi(argv[2]) : 350;
     if (access(motor.c_str(), X_OK) != 0 || movetime <= 0) {
         fprintf(stderr, "usage: endgames [engine] [movetime_ms (default 350)]\n");
         return 2;
     }
     setvbuf(stdout, nullptr, _IOLBF, 0);
-    signal(SIGPIPE, SIG_IGN);
 
     // 2. Board code and two copies of the engine, tablebases off.
     IniciarMotor(1, 1);
     const std::string opciones = "setoption name GaviotaTbUse value false\n"
                                  "setoption name OwnBook value false\n"
                                  "setoption name Hash value 32\n";
-    Motor a{motor, 'A', -1, -1, -1, "", opciones}, b{motor, 'B', -1, -1, -1, "", opciones};
+    Motor a{motor, 'A', opciones, {}}, b{motor, 'B', opciones, {}};
     if (!Reiniciar(a) || !Reiniciar(b)) {
         Parar(a);
         Parar(b);

@@ -1,10 +1,8 @@
 // The opening book: "go" and "book" against books of every kind, and the book builder.
 #include <sqlite3.h>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -12,6 +10,7 @@
 
 #include "book/book.h"
 #include "book/builder.h"
+#include "support/process.h"
 #include "uci/transcript.h"
 #include "uci/uci.h"
 
@@ -231,33 +230,35 @@ TEST(FuenteLibro, CadaJugadaCuentaLasPartidasQueLaJugaron) {
     }
 }
 
-// vantor-book run in dir, printing to salida.txt and errores.txt there: its exit status.
-int Construir(const std::string &dir, const std::string &args) {
-    const int st = std::system(("cd " + dir + " && " VANTOR_BOOK_BIN " " + args +
-                                " >salida.txt 2>errores.txt").c_str());
-    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+// vantor-book run in dir with the arguments: its exit status; what it printed goes to *salida.
+int Construir(const std::string &dir, std::vector<std::string> args, std::string *salida) {
+    Proceso p;
+    args.insert(args.begin(), VANTOR_BOOK_BIN);
+    if (!Lanzar(p, args, dir)) return -1;
+    LeerTodo(p, 60000);
+    *salida = p.leido;
+    return Esperar(p, 5000).estado;
 }
 
 TEST(HerramientaLibro, EscribeSoloLibrosCompletos) {
     const std::string dir = CrearDirectorioTemporal();
     std::ofstream(dir + "/a.pgn") << "1. e4 e5 2. Nf3 *\n1. e4 e5 *\n1. e4 e5 2. Nf3 *\n1. d4 Nf3";
-    EXPECT_EQ(Construir(dir, "Book.db a.pgn no_such.pgn"), 1);
+    std::string s;
+    EXPECT_EQ(Construir(dir, {"Book.db", "a.pgn", "no_such.pgn"}, &s), 1);
     EXPECT_FALSE(std::filesystem::exists(dir + "/Book.db"));
-    EXPECT_EQ(Construir(dir, "--plies 2 Book.db a.pgn"), 0);
+    EXPECT_EQ(Construir(dir, {"--plies", "2", "Book.db", "a.pgn"}, &s), 0);
     EXPECT_EQ(Respuestas(dir, Ir("e2e4")), std::vector<std::string>{"e7e5"});
-    EXPECT_EQ(Construir(dir, "Book.db a.pgn"), 1);  // an existing book is kept
-    EXPECT_EQ(Construir(dir, "--force Book.db a.pgn"), 0);
-    std::string salida;
-    std::getline(std::ifstream(dir + "/salida.txt"), salida);
-    EXPECT_EQ(salida, "Book.db: 4 lines read, 1 written, 1 rejected, 2 duplicates or prefixes "
-                      "dropped");
+    EXPECT_EQ(Construir(dir, {"Book.db", "a.pgn"}, &s), 1);  // an existing book is kept
+    EXPECT_EQ(Construir(dir, {"--force", "Book.db", "a.pgn"}, &s), 0);
+    EXPECT_EQ(s.substr(0, s.find('\n')), "Book.db: 4 lines read, 1 written, 1 rejected, 2 "
+                                          "duplicates or prefixes dropped");
     EXPECT_EQ(Respuestas(dir, Ir("e2e4 e7e5")), std::vector<std::string>{"g1f3"});
     // Nf3 was played in two games: out of a book of moves played in three.
-    EXPECT_EQ(Construir(dir, "--force --min-games 0 Book.db a.pgn"), 2);
-    EXPECT_EQ(Construir(dir, "--force --min-games 3 Book.db a.pgn"), 0);
+    EXPECT_EQ(Construir(dir, {"--force", "--min-games", "0", "Book.db", "a.pgn"}, &s), 2);
+    EXPECT_EQ(Construir(dir, {"--force", "--min-games", "3", "Book.db", "a.pgn"}, &s), 0);
     EXPECT_EQ(Respuestas(dir, Ir("e2e4") + Ir("e2e4 e7e5")),
               (std::vector<std::string>{"e7e5", "search"}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 4);  // no temporary
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);  // no temporary
     BorrarDirectorio(dir);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/process.h"
 #include "uci/transcript.h"
 
 // Solved by this engine at depths 7 and 9 (go depth), every other one of those kept.
@@ -53,17 +54,18 @@ TEST(SubconjuntoWac, ResuelveLasPosicionesElegidas) {
         std::ofstream epd(fichero);
         for (const std::string &l : lineas) epd << l << "\n";
     }
-    FILE *p = popen((std::string(VANTOR_WAC_BIN) + " " + fichero + " depth 7 lista").c_str(), "r");
-    ASSERT_NE(p, nullptr);
+    Proceso p;
+    ASSERT_TRUE(Lanzar(p, {VANTOR_WAC_BIN, fichero, "depth", "7", "lista"}));
+    LeerTodo(p, 600000);
     size_t listadas = 0;
-    for (char l[512]; std::fgets(l, sizeof(l), p) != nullptr;) {
-        const std::string linea(l);
-        if (linea.rfind("Solved ", 0) == 0 && std::isdigit(linea[7])) std::printf("%s", l);
+    for (const std::string &linea : Lineas(p.leido)) {
+        if (linea.rfind("Solved ", 0) == 0 && std::isdigit(linea[7]))
+            std::printf("%s\n", linea.c_str());
         if (linea.find(" bm ") == std::string::npos) continue;
         listadas++;
         EXPECT_NE(linea.find(" ok "), std::string::npos) << linea;
     }
-    EXPECT_EQ(pclose(p), 0);
+    EXPECT_EQ(Esperar(p, 5000).estado, 0);
     EXPECT_EQ(listadas, esperadas);
     BorrarDirectorio(dir);
 }
