@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 
 class IntercambioEstatico : public PruebaTablero {
   protected:

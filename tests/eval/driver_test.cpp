@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "eval/eval_test_util.h"
+#include "support/eval.h"
 
 using namespace eval_test;
 
@@ -27,7 +27,7 @@ void Vacios(int32_t fase, int32_t turno) {
 
 // Exact multiples of 100 lose a point; otherwise percentages and the phase blend equal the
 // extended-precision product, around multiples of the divisors, both signs, 32-bit limits.
-TEST_F(EvaluacionDriver, PercentAndBlendEqualTheExtendedPrecisionProduct) {
+TEST_F(EvaluacionDriver, PorcentajeYMezclaIgualanElProductoExtendido) {
     const int32_t casos[][3] = {{3000, 1, 29},  {30, 100, 29}, {-30, 100, -29},
                                 {31, 100, 30},  {100, 20, 19}, {150, -1, -1}};
     for (const auto &c : casos) EXPECT_EQ(Porcentaje(c[0], c[1]), c[2]) << c[0] << " at " << c[1];
@@ -49,7 +49,7 @@ TEST_F(EvaluacionDriver, PercentAndBlendEqualTheExtendedPrecisionProduct) {
     }
 }
 
-TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24ExactlyAndClampsBelowMate) {
+TEST_F(EvaluacionDriver, MezclaDivideExactosLosMultiplosDe24YAcotaBajoElMate) {
     // {phase, White to move, White's opening and endgame, score for White}: Black's tempo
     // in; 20 + 10 of tempo; 12 x 6 + 12 x 10 = 8 x 24; 115 / 24 and -(5 x 23 + 10) / 24
     // truncate toward zero; the clamp below mate.
@@ -66,7 +66,7 @@ TEST_F(EvaluacionDriver, BlendDividesMultiplesOf24ExactlyAndClampsBelowMate) {
 // Material with its adjustments: the start position has the bishop pair. Then White 1950 with
 // knights 2 x -6, rooks -2 x -3, two knights -10, two rooks -5; Black 1200 with its queen -5
 // a White knight.
-TEST_F(EvaluacionDriver, MaterialAdjustsByPawnsPairsAndTheEnemyQueen) {
+TEST_F(EvaluacionDriver, MaterialSeAjustaPorPeonesParejasYDamaRival) {
     const struct { const char *fen; Puntos esperado; } casos[] = {
         {FEN_INICIAL, {4159, 4169, 4159, 4169}},
         {"3qk3/pp6/8/8/8/8/PPP5/RN2K1NR w - - 0 1", {1929, 1929, 1190, 1190}}};
@@ -80,7 +80,7 @@ TEST_F(EvaluacionDriver, MaterialAdjustsByPawnsPairsAndTheEnemyQueen) {
 
 // A hit returns the stored score with the mover's sign before any term runs: the phase is
 // up to date and the side records stay as they were. A miss stores White's score.
-TEST_F(EvaluacionDriver, CacheHitsReturnWithTheMoversSignAndStoresAreWhites) {
+TEST_F(EvaluacionDriver, AciertoDeCacheDevuelveConElSignoDelTurnoYGuardaElDeBlancas) {
     CacheDePrueba c(1024);
     c.Entrada().Clave = TableroGlobal.Clave;
     c.Entrada().Puntuacion = 77;
@@ -104,7 +104,7 @@ TEST_F(EvaluacionDriver, CacheHitsReturnWithTheMoversSignAndStoresAreWhites) {
     }
 }
 
-TEST_F(EvaluacionDriver, EndgameGateDrawsBareMinorsWithoutTouchingTheCache) {
+TEST_F(EvaluacionDriver, FiltroDeFinalesEntablaMenoresSolosSinTocarLaCache) {
     CacheDePrueba c(64);
     for (const char *fen : {"8/8/4k3/8/8/3BK3/8/8 w - - 0 1", "8/8/4k3/8/8/4K3/8/8 b - - 0 1",
                             "8/4n3/4k3/8/8/3BK3/8/8 w - - 0 1"}) {
@@ -117,7 +117,7 @@ TEST_F(EvaluacionDriver, EndgameGateDrawsBareMinorsWithoutTouchingTheCache) {
     EXPECT_LT(Evaluar(), -300);
 }
 
-TEST_F(EvaluacionDriver, WeightsMobilityTropismKingAttackAndImbalance) {
+TEST_F(EvaluacionDriver, PesosDeMovilidadTropismoAtaqueAlReyYDesequilibrio) {
     AJUSTE_MOB[1] = 104;
     Vacios(24, 1);
     // Mobility 50 each, 51 and 49; tropism 100 at 20 percent 19, Black's endgame-only one
@@ -145,7 +145,7 @@ TEST_F(EvaluacionDriver, WeightsMobilityTropismKingAttackAndImbalance) {
 
 // Garbage in every work field evaluates as a clean load: the evaluation resets them all but
 // the piece counts, which only the set-up reset clears.
-TEST_F(EvaluacionDriver, ResetClearsWorkFieldsAndCountsOnlyOnRequest) {
+TEST_F(EvaluacionDriver, ReinicioLimpiaCamposDeTrabajoYCuentasSoloAPeticion) {
     for (const char *fen : {FEN_KIWIPETE, "3q1rk1/5ppp/8/8/8/8/5PPP/3Q1RK1 w - - 0 1",
                             "8/8/P3k3/7p/8/3K4/8/8 w - - 0 1"}) {
         Cargar(fen);
@@ -194,7 +194,7 @@ void CargarMuestra(const Muestra &m, bool espejo) {
     TableroGlobal.Clave = CalcularClave();
 }
 
-TEST(EspejoEvaluacion, MirroredPositionsScoreTheSameForTheSideToMove) {
+TEST(EspejoEvaluacion, PosicionesEspejoPuntuanIgualParaQuienMueve) {
     CacheDePrueba sin_cache(0);
     // Openings with castling and en passant, promotion races, and small endings of the
     // material the endgame knowledge scales.

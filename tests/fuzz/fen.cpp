@@ -1,6 +1,6 @@
 // Any bytes as the FEN of a "position fen" command (and its moves), then what an interface
 // does next with a position: a short search and a small perft.
-#include "fuzz/fuzz_motor.h"
+#include "fuzz/harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t largo) {
     fuzz::Reiniciar();

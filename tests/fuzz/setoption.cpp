@@ -1,6 +1,6 @@
 // Any bytes as the rest of a "setoption" line, then the "uci" reply that prints the
 // settings back and an "isready" that applies them.
-#include "fuzz/fuzz_motor.h"
+#include "fuzz/harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t largo) {
     fuzz::Reiniciar();

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <regex>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 #include "platform/platform.h"
 #include "search/search.h"
 #include "tablebase/tablebase.h"
-#include "uci/transcript.h"
+#include "support/transcript.h"
 #include "uci/uci.h"
 
 namespace {

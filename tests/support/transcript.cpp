@@ -1,5 +1,5 @@
 // Transcript runner: the engine as a child process, fed piece by piece as its output comes.
-#include "uci/transcript.h"
+#include "support/transcript.h"
 
 #include <cstdlib>
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../../tools/game.h"
+#include "game.h"
 
 TEST(PartidasReales, PartidasCompletasContraStockfish) {
     const char *const stockfish = "/usr/games/stockfish";
@@ -13,7 +13,8 @@ TEST(PartidasReales, PartidasCompletasContraStockfish) {
     IniciarMotor(1, 1);
     Motor motor{VANTOR_BIN, 'A', "setoption name OwnBook value false\n", {}};
     Motor rival{stockfish, 'B',
-                "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value 1350\n", {}};
+                "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value 1350\n",
+                {}};
     const std::pair<const char *, bool> partidas[] = {
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", true},
         {"rnbqkbnr/pp1ppppp/8/2p5/4P3/8/PPPP1PPP/RNBQKBNR w KQkq c6 0 2", false},

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/board.h"
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 #include "eval/eval.h"
 #include "search/search.h"
 

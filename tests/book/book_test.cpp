@@ -11,7 +11,7 @@
 #include "book/book.h"
 #include "book/builder.h"
 #include "support/process.h"
-#include "uci/transcript.h"
+#include "support/transcript.h"
 #include "uci/uci.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "book/book.h"
 #include "search/search.h"
-#include "uci/transcript.h"
+#include "support/transcript.h"
 #include "uci/uci.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "search/busqueda_test_util.h"
+#include "support/search.h"
 #include "uci/uci.h"
 
 // White queen can take an undefended knight; Black keeps a rook besides it.
