@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "support/board.h"
 #include "support/process.h"
 #include "uci/uci.h"
 
@@ -21,20 +22,8 @@ static uint32_t Azar(uint32_t n) {
     return static_cast<uint32_t>(estado % n);
 }
 
-// The legal moves of the current position.
-static int32_t Legales(uint32_t *jugadas) {
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    int32_t legales = 0;
-    for (int32_t i = 0; i < n; i++) {
-        if (HacerMovimiento(lista[i].Jugada)) jugadas[legales++] = lista[i].Jugada;
-        DeshacerMovimiento();
-    }
-    return legales;
-}
-
 // SAN of a legal move m among the legal moves, before it is made.
-static std::string San(uint32_t m, const uint32_t *jugadas, int32_t n) {
+static std::string San(uint32_t m, const std::vector<uint32_t> &jugadas) {
     static const char LETRA[7] = {0, 0, 'N', 'B', 'R', 'Q', 'K'};
     const int32_t tipo = Ficha(m) > 7 ? Ficha(m) - 7 : Ficha(m);
     const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
@@ -48,8 +37,7 @@ static std::string San(uint32_t m, const uint32_t *jugadas, int32_t n) {
     } else {
         // Told apart by file, else by rank, else by both.
         bool otra = false, columna = false, fila = false;
-        for (int32_t i = 0; i < n; i++) {
-            const uint32_t o = jugadas[i];
+        for (const uint32_t o : jugadas) {
             if (o == m || Ficha(o) != Ficha(m) || Hasta(o) != Hasta(m)) continue;
             otra = true;
             columna |= Desde(o) % 8 == Desde(m) % 8;
@@ -70,16 +58,16 @@ static std::string Partida(int32_t numero) {
     Position_Fen_Startpos("startpos");
     const int32_t plies = 20 + static_cast<int32_t>(Azar(101));
     std::string texto;
-    uint32_t jugadas[MAX_JUGADAS];
     int32_t ply = 0, reloj = 300;
     for (; ply < plies; ply++) {
         TableroGlobal.Indice_Deshacer = 0;
-        const int32_t n = Legales(jugadas);
+        const std::vector<uint32_t> jugadas = JugadasLegales();
+        const uint64_t n = jugadas.size();
         if (n == 0) break;
         const uint32_t r = Azar(1000);
-        const uint32_t m = jugadas[static_cast<uint64_t>(n) * r * r / 1000000];
+        const uint32_t m = jugadas[n * r * r / 1000000];
         if (ply % 2 == 0) texto += std::to_string(ply / 2 + 1) + ". ";
-        texto += San(m, jugadas, n);
+        texto += San(m, jugadas);
         HacerMovimiento(m);
         if (Azar(40) == 0) texto += " $" + std::to_string(1 + Azar(6));
         reloj -= static_cast<int32_t>(Azar(4));

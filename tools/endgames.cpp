@@ -42,17 +42,7 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
         if (num_alfiles == 2 && ((alfiles[0] ^ (alfiles[0] >> 3)) & 1) ==
                                     ((alfiles[1] ^ (alfiles[1] >> 3)) & 1))
             continue;
-        std::string fen;
-        for (int s = 0; s < 64; s++) {
-            if (casillas[s] != ' ')
-                fen += casillas[s];
-            else if (s % 8 > 0 && fen.back() >= '1' && fen.back() <= '7')
-                fen.back()++;
-            else
-                fen += '1';
-            if (s % 8 == 7 && s < 63) fen += '/';
-        }
-        fen += turno == 1 ? " w - - 0 1" : " b - - 0 1";
+        const std::string fen = FenDeCasillas(std::string(casillas, 64), turno == 1 ? 'w' : 'b');
         memset(&Blancas, 0, sizeof(Blancas));
         memset(&Negras, 0, sizeof(Negras));
         TableroGlobal.Indice_Deshacer = 0;
@@ -61,7 +51,8 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
         for (int k = 0; k < GEOMETRIA.Num_Rey[rey_debil]; k++)
             toca = toca || casillas[GEOMETRIA.Rey[rey_debil][k]] != ' ';
         const int32_t jaque = fuertes == 1 ? JaqueNegras(rey_debil) : JaqueBlancas(rey_debil);
-        if (!toca && !jaque && HayJugadaLegal()) return fen;
+        TableroGlobal.Indice_Deshacer = 0;
+        if (!toca && !jaque && !JugadasLegales().empty()) return fen;
     }
 }
 

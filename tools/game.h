@@ -9,6 +9,7 @@
 
 #include "board/board.h"
 #include "platform/platform.h"
+#include "support/board.h"
 #include "support/process.h"
 #include "uci/uci.h"
 
@@ -63,32 +64,12 @@ inline std::string Firma() {
     return f;
 }
 
-// 1 when the side to move has a move that keeps its king safe.
-inline int HayJugadaLegal() {
-    Lista_Jugadas lista[MAX_JUGADAS];
-    TableroGlobal.Indice_Deshacer = 0;
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    for (int32_t i = 0; i < n; i++) {
-        const int32_t segura = HacerMovimiento(lista[i].Jugada);
-        DeshacerMovimiento();
-        if (segura) return 1;
-    }
-    return 0;
-}
-
 // Plays the move text on the board; 0 when no legal move has that text.
 inline int JugarTexto(const std::string &texto) {
-    Lista_Jugadas lista[MAX_JUGADAS];
     // The game can outgrow the undo stack; each move starts from its bottom.
     TableroGlobal.Indice_Deshacer = 0;
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    char nombre[6];
-    for (int32_t i = 0; i < n; i++) {
-        const uint32_t m = lista[i].Jugada;
-        MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), nombre);
-        if (texto == nombre) return HacerMovimiento(m);
-    }
-    return 0;
+    const uint32_t m = JugadaDeTexto(texto);
+    return m != 0 && HacerMovimiento(m);
 }
 
 // K v K, or a lone knight or bishop against a bare king.
@@ -142,7 +123,8 @@ inline Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
         // 2. The end of the game, judged before each move.
         const int32_t turno = TableroGlobal.Turno;
         const int gana_el_otro = turno == 1 ? -1 : 1;
-        if (!HayJugadaLegal()) {
+        TableroGlobal.Indice_Deshacer = 0;
+        if (JugadasLegales().empty()) {
             const int32_t rey = turno == 1 ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
             const int32_t jaque = turno == 1 ? JaqueBlancas(rey) : JaqueNegras(rey);
             return jaque ? fin(gana_el_otro, "checkmate") : fin(0, "stalemate");

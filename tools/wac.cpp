@@ -16,6 +16,7 @@
 #include "eval/eval.h"
 #include "platform/platform.h"
 #include "search/search.h"
+#include "support/board.h"
 #include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
@@ -51,12 +52,6 @@ static bool LeerEpd(const std::string &linea, Posicion_Epd &p) {
     const size_t id = resto.find("id \"");
     p.id = id == std::string::npos ? "" : resto.substr(id + 4, resto.find('"', id + 4) - id - 4);
     return !p.mejores.empty();
-}
-
-static std::string TextoCoordenadas(uint32_t m) {
-    char t[6];
-    MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), t);
-    return t;
 }
 
 int main(int argc, char **argv) {
@@ -100,7 +95,7 @@ int main(int argc, char **argv) {
         std::vector<std::string> buenas;
         for (const std::string &san : p.mejores) {
             const uint32_t m = JugadaSan(san.c_str());
-            if (m != 0) buenas.push_back(TextoCoordenadas(m));
+            if (m != 0) buenas.push_back(TextoJugada(m));
         }
         FILE *lineas = std::tmpfile();
         dup2(fileno(lineas), 1);
