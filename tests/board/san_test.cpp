@@ -1,8 +1,6 @@
 // Moves in algebraic notation resolved against the legal ones.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "support/position.h"
 #include "uci/uci.h"
 
@@ -12,26 +10,19 @@ TEST(LectorSan, ResuelveSoloLaJugadaLegalUnica) {
     IniciarMotor(7, 1);
     const char *ENROQUES = "r3k2r/1P6/8/8/8/8/8/R3K2R w KQkq - 0 1";
     const char *PINES = "4r1k1/8/8/8/4N3/8/8/1N2K3 w - - 0 1";
-    // {fen, san, move text or "" when san names no single legal move}
+    // {fen, san, move text or "" when san names no single legal move}. The book source test
+    // replays SAN as well: plain moves, captures, castling, marks, own-piece squares, two
+    // knights for one square, disambiguation by rank.
     const struct { const char *fen, *san, *texto; } casos[] = {
-        {FEN_INICIAL, "Nf3", "g1f3"}, {FEN_INICIAL, "e4!?", "e2e4"},
-        {FEN_INICIAL, "Nd2", ""},  // own pawn on the square
         {FEN_INICIAL, "Ke2", ""},
-        {"rnbqkbnr/ppp1pppp/8/3p4/4P3/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 2", "exd5", "e4d5"},
-        {ENROQUES, "O-O", "e1g1 O"}, {ENROQUES, "0-0-0", "e1c1 O"},
-        {ENROQUES, "b8=Q+", "b7b8q"}, {ENROQUES, "bxa8=R", "b7a8r"},
+        {ENROQUES, "0-0-0", "e1c1 O"}, {ENROQUES, "b8=Q+", "b7b8q"}, {ENROQUES, "bxa8=R", "b7a8r"},
         {ENROQUES, "b8", ""},  // a promotion needs its piece
         {"4k3/8/8/8/8/8/8/R2K3R w - - 0 1", "Rae1", ""},  // the king stands between
         {"4k3/8/8/8/8/8/8/R2K3R w - - 0 1", "Rhe1", "h1e1"},
         {"3k4/8/8/8/R7/8/8/R3K3 w - - 0 1", "Ra3", ""},  // both rooks reach a3
-        {"3k4/8/8/8/R7/8/8/R3K3 w - - 0 1", "R1a3", "a1a3"},
         {"3k4/8/8/8/R7/8/8/R3K3 w - - 0 1", "R4a3", "a4a3"},
-        {"4r1k1/8/8/8/8/2N3N1/8/4K3 w - - 0 1", "Ne2", ""},  // both knights reach e2
         // The pinned e4 knight drops out, so the other one needs no disambiguation.
-        {PINES, "Nd2", "b1d2"}, {PINES, "Nbd2", "b1d2"},
-        {PINES, "Ned2", ""},
-        {"r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4", "Qxf7#", "h5f7"},
-        {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "Nf6", "g8f6"},
+        {PINES, "Nd2", "b1d2"}, {PINES, "Nbd2", "b1d2"}, {PINES, "Ned2", ""},
         {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "Qh4", ""},
     };
     for (const auto &c : casos) {

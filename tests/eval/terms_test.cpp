@@ -67,14 +67,12 @@ TEST(EvaluacionTorres, JaqueConCapturaSeguraSumaUnidadesSoloConDama) {
     };
     for (const auto &c : casos)
         for (bool espejo : {false, true}) {
-            const std::string fen = espejo ? EspejoFen(c.fen) : c.fen;
-            Escanear(fen.c_str());
-            const Tipo_Lado &lado = espejo ? Negras : Blancas;
+            const Tipo_Lado &lado = Escanear(c.fen, espejo);
             const Tipo_Tablero antes = TableroGlobal;
             const int32_t ataque = lado.Ataque_Rey;
             (espejo ? EvaluarTorreN : EvaluarTorreB)();
-            ComprobarIntacto(antes, fen.c_str());
-            EXPECT_EQ(lado.Ataque_Rey - ataque, c.unidades) << fen;
+            ComprobarIntacto(antes, c.fen);
+            EXPECT_EQ(lado.Ataque_Rey - ataque, c.unidades) << c.fen << " mirror " << espejo;
         }
     EXPECT_EQ(Negras.Atacantes_Rey, 1);
 }
@@ -223,26 +221,17 @@ TEST(EvaluacionPiezas, ExploracionPuntuaCasillasMovilidadYPatronesDeMenoresYDama
         {"8/p6Q/4k3/8/8/8/8/4K3 w - - 0 1", {4, -8, 7, 14, 40, 60}},
         {"8/Q6p/4k3/8/8/8/8/4K3 w - - 0 1", {0, -16, 7, 14, 36, 45}},
     };
-    for (const auto &c : casos) {
-        Escanear(c.fen);
-        EXPECT_EQ(RegistroDe(Blancas), c.r) << c.fen;
-        Escanear(EspejoFen(c.fen).c_str());
-        EXPECT_EQ(RegistroDe(Negras), c.r) << "mirror of " << c.fen;
-    }
+    for (const auto &c : casos)
+        for (bool espejo : {false, true})
+            EXPECT_EQ(RegistroDe(Escanear(c.fen, espejo)), c.r) << c.fen << " mirror " << espejo;
     Escanear("4k3/8/5N2/8/8/8/8/4K3 w - - 0 1");
     EXPECT_EQ((Registro{Blancas.Atacantes_Rey, Blancas.Num_Objetivos_Caballo}), (Registro{1, 1}));
     // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4 for a1; the
     // same for a8 and c8 on the mirror.
-    for (bool espejo : {false, true}) {
-        const auto apertura = [espejo](const char *fen) {
-            Escanear(espejo ? EspejoFen(fen).c_str() : fen);
-            return (espejo ? Negras : Blancas).Puntos_Apertura;
-        };
-        EXPECT_EQ(apertura("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1") -
-                      apertura("4k3/8/8/8/8/8/8/B3K2B w - - 0 1"),
-                  -16 + 4)
-            << espejo;
-    }
+    const auto apertura = [](const char *fen, bool e) { return Escanear(fen, e).Puntos_Apertura; };
+    for (bool e : {false, true})
+        EXPECT_EQ(apertura("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1", e) -
+                      apertura("4k3/8/8/8/8/8/8/B3K2B w - - 0 1", e), -16 + 4) << e;
 }
 
 TEST(EvaluacionPiezas, AtaquesObjetivosYDefensaSiguenLosRayosSinDarLaVuelta) {

@@ -1,8 +1,6 @@
 // Ordering scores of fresh lists.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "support/search.h"
 #include "uci/uci.h"
 

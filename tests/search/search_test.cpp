@@ -1,8 +1,6 @@
 // Search rules that decide results, quiescence, and known mates with their first move.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "support/search.h"
 #include "uci/uci.h"
 

@@ -87,7 +87,7 @@ std::vector<std::string> Dialogo(const std::string &comandos, const std::string 
     std::vector<Tramo> tramos;
     for (const std::string &c : Lineas(comandos)) {
         const bool tras_go = !tramos.empty() && tramos.back().texto.starts_with("go");
-        tramos.emplace_back(c + "\n", 0, tras_go ? "bestmove" : "");
+        tramos.push_back({c + "\n", 0, tras_go ? "bestmove" : ""});
     }
     const std::vector<std::string> l = Lineas(EjecutarMotor(tramos, 30000, directorio).salida);
     std::vector<std::string> r;
