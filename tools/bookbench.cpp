@@ -3,12 +3,6 @@
 // now and then a variation), then times vantor-book on it and reports its throughput and its
 // peak resident memory, once keeping every line and once with --min-games 2. The builder's own
 // summary lines show what it kept.
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +10,8 @@
 #include <vector>
 
 #include "board/board.h"
+#include "support/board.h"
+#include "support/process.h"
 #include "uci/uci.h"
 
 static uint64_t estado = 88172645463325252ull;
@@ -26,20 +22,8 @@ static uint32_t Azar(uint32_t n) {
     return static_cast<uint32_t>(estado % n);
 }
 
-// The legal moves of the current position.
-static int32_t Legales(uint32_t *jugadas) {
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    int32_t legales = 0;
-    for (int32_t i = 0; i < n; i++) {
-        if (HacerMovimiento(lista[i].Jugada)) jugadas[legales++] = lista[i].Jugada;
-        DeshacerMovimiento();
-    }
-    return legales;
-}
-
 // SAN of a legal move m among the legal moves, before it is made.
-static std::string San(uint32_t m, const uint32_t *jugadas, int32_t n) {
+static std::string San(uint32_t m, const std::vector<uint32_t> &jugadas) {
     static const char LETRA[7] = {0, 0, 'N', 'B', 'R', 'Q', 'K'};
     const int32_t tipo = Ficha(m) > 7 ? Ficha(m) - 7 : Ficha(m);
     const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
@@ -53,8 +37,7 @@ static std::string San(uint32_t m, const uint32_t *jugadas, int32_t n) {
     } else {
         // Told apart by file, else by rank, else by both.
         bool otra = false, columna = false, fila = false;
-        for (int32_t i = 0; i < n; i++) {
-            const uint32_t o = jugadas[i];
+        for (const uint32_t o : jugadas) {
             if (o == m || Ficha(o) != Ficha(m) || Hasta(o) != Hasta(m)) continue;
             otra = true;
             columna |= Desde(o) % 8 == Desde(m) % 8;
@@ -75,16 +58,16 @@ static std::string Partida(int32_t numero) {
     Position_Fen_Startpos("startpos");
     const int32_t plies = 20 + static_cast<int32_t>(Azar(101));
     std::string texto;
-    uint32_t jugadas[MAX_JUGADAS];
     int32_t ply = 0, reloj = 300;
     for (; ply < plies; ply++) {
         TableroGlobal.Indice_Deshacer = 0;
-        const int32_t n = Legales(jugadas);
+        const std::vector<uint32_t> jugadas = JugadasLegales();
+        const uint64_t n = jugadas.size();
         if (n == 0) break;
         const uint32_t r = Azar(1000);
-        const uint32_t m = jugadas[static_cast<uint64_t>(n) * r * r / 1000000];
+        const uint32_t m = jugadas[n * r * r / 1000000];
         if (ply % 2 == 0) texto += std::to_string(ply / 2 + 1) + ". ";
-        texto += San(m, jugadas, n);
+        texto += San(m, jugadas);
         HacerMovimiento(m);
         if (Azar(40) == 0) texto += " $" + std::to_string(1 + Azar(6));
         reloj -= static_cast<int32_t>(Azar(4));
@@ -105,29 +88,26 @@ static std::string Partida(int32_t numero) {
     return pgn + texto + resultado + "\n\n";
 }
 
-// Runs the builder with its arguments; its wall time in seconds and peak resident megabytes.
-static bool Medir(std::vector<std::string> args, double &segundos, double &megas) {
-    std::vector<char *> argv;
-    for (std::string &a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::fflush(stdout);
-    const auto inicio = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-    int st = 0;
-    rusage uso{};
-    if (wait4(pid, &st, 0, &uso) != pid || !WIFEXITED(st) || WEXITSTATUS(st) != 0)
-        return false;
-    segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
-    megas = uso.ru_maxrss / 1024.0;
-    return true;
+// Runs the builder with its arguments and prints what it says; its wall time in seconds and
+// peak resident megabytes.
+static bool Medir(const std::vector<std::string> &args, double &segundos, double &megas) {
+    Proceso p;
+    if (!Lanzar(p, args, "", true)) return false;
+    while (LeerAlgo(p, 1000) != 0) {
+        std::fputs(p.leido.c_str(), stdout);
+        std::fflush(stdout);
+        p.leido.clear();
+    }
+    const Uso_Proceso uso = Esperar(p, -1);
+    segundos = uso.segundos;
+    megas = uso.megas;
+    return uso.estado == 0;
 }
 
 int main(int argc, char **argv) {
     const long megas = argc > 1 ? std::atol(argv[1]) : 300;
     const std::string carpeta = argc > 2 ? argv[2] : "/tmp";
-    const std::string libro =
-        (std::filesystem::path(argv[0]).parent_path() / "vantor-book").string();
+    const std::string libro = JuntoAlPrograma("vantor-book");
     if (megas <= 0) {
         std::fputs("usage: bookbench [MB] [folder] [keep]\n", stderr);
         return 2;

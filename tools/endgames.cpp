@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <unistd.h>
+
 #include "game.h"
 
 static constexpr int POR_FINAL = 12;
@@ -40,17 +42,7 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
         if (num_alfiles == 2 && ((alfiles[0] ^ (alfiles[0] >> 3)) & 1) ==
                                     ((alfiles[1] ^ (alfiles[1] >> 3)) & 1))
             continue;
-        std::string fen;
-        for (int s = 0; s < 64; s++) {
-            if (casillas[s] != ' ')
-                fen += casillas[s];
-            else if (s % 8 > 0 && fen.back() >= '1' && fen.back() <= '7')
-                fen.back()++;
-            else
-                fen += '1';
-            if (s % 8 == 7 && s < 63) fen += '/';
-        }
-        fen += turno == 1 ? " w - - 0 1" : " b - - 0 1";
+        const std::string fen = FenDeCasillas(std::string(casillas, 64), turno == 1 ? 'w' : 'b');
         memset(&Blancas, 0, sizeof(Blancas));
         memset(&Negras, 0, sizeof(Negras));
         TableroGlobal.Indice_Deshacer = 0;
@@ -59,34 +51,27 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
         for (int k = 0; k < GEOMETRIA.Num_Rey[rey_debil]; k++)
             toca = toca || casillas[GEOMETRIA.Rey[rey_debil][k]] != ' ';
         const int32_t jaque = fuertes == 1 ? JaqueNegras(rey_debil) : JaqueBlancas(rey_debil);
-        if (!toca && !jaque && HayJugadaLegal()) return fen;
+        TableroGlobal.Indice_Deshacer = 0;
+        if (!toca && !jaque && !JugadasLegales().empty()) return fen;
     }
 }
 
 int main(int argc, char **argv) {
     // 1. The engine: by default the vantor built next to this tool.
-    std::string motor = argc > 1 ? argv[1] : "";
-    if (motor.empty()) {
-        char propia[4096] = {0};
-        if (readlink("/proc/self/exe", propia, sizeof(propia) - 1) > 0) {
-            motor = propia;
-            motor = motor.substr(0, motor.rfind('/')) + "/vantor";
-        }
-    }
+    const std::string motor = argc > 1 ? argv[1] : JuntoAlPrograma("vantor");
     const int movetime = argc > 2 ? std::atoi(argv[2]) : 350;
     if (access(motor.c_str(), X_OK) != 0 || movetime <= 0) {
         fprintf(stderr, "usage: endgames [engine] [movetime_ms (default 350)]\n");
         return 2;
     }
     setvbuf(stdout, nullptr, _IOLBF, 0);
-    signal(SIGPIPE, SIG_IGN);
 
     // 2. Board code and two copies of the engine, tablebases off.
     IniciarMotor(1, 1);
     const std::string opciones = "setoption name GaviotaTbUse value false\n"
                                  "setoption name OwnBook value false\n"
                                  "setoption name Hash value 32\n";
-    Motor a{motor, 'A', -1, -1, -1, "", opciones}, b{motor, 'B', -1, -1, -1, "", opciones};
+    Motor a{motor, 'A', opciones, {}}, b{motor, 'B', opciones, {}};
     if (!Reiniciar(a) || !Reiniciar(b)) {
         Parar(a);
         Parar(b);

@@ -2,12 +2,6 @@
 // the match and endgames tools.
 #pragma once
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,6 +9,8 @@
 
 #include "board/board.h"
 #include "platform/platform.h"
+#include "support/board.h"
+#include "support/process.h"
 #include "uci/uci.h"
 
 inline constexpr int MARGEN_MS = 2000;     // grace after the clock before a side counts as hung
@@ -23,86 +19,31 @@ inline constexpr int TOPE_PLIES = 250;     // adjudicated a draw from here on
 
 struct Motor {
     std::string ruta;
-    char nombre;  // 'A' or 'B'
-    pid_t pid;
-    int entrada, salida;  // the engine's standard input and output
-    std::string pendiente;
+    char nombre;           // 'A' or 'B'
     std::string opciones;  // "setoption" lines sent after "uciok"
+    Proceso proceso;
 };
 
 // Sends a text; 0 when the engine no longer reads.
-inline int Enviar(Motor &m, const std::string &texto) {
-    return write(m.entrada, texto.data(), texto.size()) == static_cast<ssize_t>(texto.size());
-}
+inline int Enviar(Motor &m, const std::string &texto) { return Escribir(m.proceso, texto); }
 
 // Waits up to limite_ms for a line that starts with prefijo and stores it: 1 when it came,
 // 0 on time-out, -1 when the engine's output ended.
 inline int EsperarLinea(Motor &m, const char *prefijo, int limite_ms, std::string *linea) {
-    const uint32_t inicio = ObtenerTicks();
-    for (;;) {
-        size_t fin;
-        while ((fin = m.pendiente.find('\n')) != std::string::npos) {
-            std::string l = m.pendiente.substr(0, fin);
-            m.pendiente.erase(0, fin + 1);
-            if (!l.empty() && l.back() == '\r') l.pop_back();
-            if (l.rfind(prefijo, 0) != 0) continue;
-            if (linea != nullptr) *linea = l;
-            return 1;
-        }
-        const int resto = limite_ms - static_cast<int>(ObtenerTicks() - inicio);
-        if (resto <= 0) return 0;
-        pollfd p{m.salida, POLLIN, 0};
-        if (poll(&p, 1, resto) <= 0) continue;  // the loop re-checks the time left
-        char buffer[4096];
-        const ssize_t n = read(m.salida, buffer, sizeof(buffer));
-        if (n <= 0) return -1;
-        m.pendiente.append(buffer, static_cast<size_t>(n));
-    }
+    return EsperarLinea(m.proceso, prefijo, limite_ms, linea);
 }
 
+// "quit", a polite second, then the hard way.
 inline void Parar(Motor &m) {
-    if (m.pid <= 0) return;
+    if (m.proceso.pid <= 0) return;
     Enviar(m, "quit\n");
-    close(m.entrada);
-    close(m.salida);
-    // A polite second, then the hard way.
-    int estado = 0;
-    for (int i = 0; i < 20 && waitpid(m.pid, &estado, WNOHANG) == 0; i++) usleep(50000);
-    if (waitpid(m.pid, &estado, WNOHANG) == 0) {
-        kill(m.pid, SIGKILL);
-        waitpid(m.pid, &estado, 0);
-    }
-    m.pid = -1;
+    Esperar(m.proceso, 1000);
 }
 
 // Starts the engine and waits for "uciok" and "readyok"; 1 on success.
 inline int Arrancar(Motor &m) {
-    int a[2], b[2];
-    if (pipe2(a, O_CLOEXEC) != 0) return 0;
-    if (pipe2(b, O_CLOEXEC) != 0) {
-        close(a[0]);
-        close(a[1]);
-        return 0;
-    }
-    m.pid = fork();
-    if (m.pid == 0) {
-        // dup2 clears close-on-exec on 0 and 1 only, so the other engine's pipes stay shut.
-        dup2(a[0], 0);
-        dup2(b[1], 1);
-        execl(m.ruta.c_str(), m.ruta.c_str(), static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(a[0]);
-    close(b[1]);
-    m.entrada = a[1];
-    m.salida = b[0];
-    m.pendiente.clear();
-    if (m.pid < 0) {
-        close(m.entrada);
-        close(m.salida);
-        return 0;
-    }
-    return Enviar(m, "uci\n") && EsperarLinea(m, "uciok", ARRANQUE_MS, nullptr) == 1 &&
+    return Lanzar(m.proceso, {m.ruta}) && Enviar(m, "uci\n") &&
+           EsperarLinea(m, "uciok", ARRANQUE_MS, nullptr) == 1 &&
            Enviar(m, m.opciones + "isready\n") &&
            EsperarLinea(m, "readyok", ARRANQUE_MS, nullptr) == 1;
 }
@@ -123,32 +64,12 @@ inline std::string Firma() {
     return f;
 }
 
-// 1 when the side to move has a move that keeps its king safe.
-inline int HayJugadaLegal() {
-    Lista_Jugadas lista[MAX_JUGADAS];
-    TableroGlobal.Indice_Deshacer = 0;
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    for (int32_t i = 0; i < n; i++) {
-        const int32_t segura = HacerMovimiento(lista[i].Jugada);
-        DeshacerMovimiento();
-        if (segura) return 1;
-    }
-    return 0;
-}
-
 // Plays the move text on the board; 0 when no legal move has that text.
 inline int JugarTexto(const std::string &texto) {
-    Lista_Jugadas lista[MAX_JUGADAS];
     // The game can outgrow the undo stack; each move starts from its bottom.
     TableroGlobal.Indice_Deshacer = 0;
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    char nombre[6];
-    for (int32_t i = 0; i < n; i++) {
-        const uint32_t m = lista[i].Jugada;
-        MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), nombre);
-        if (texto == nombre) return HacerMovimiento(m);
-    }
-    return 0;
+    const uint32_t m = JugadaDeTexto(texto);
+    return m != 0 && HacerMovimiento(m);
 }
 
 // K v K, or a lone knight or bishop against a bare king.
@@ -176,7 +97,7 @@ inline Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
                               int inc_ms, int movetime_ms = 0) {
     Motor *lado[2] = {&negro, &blanco};  // indexed by Turno
     for (Motor *m : lado) {
-        if (m->pid <= 0 && !Reiniciar(*m)) return {m == &blanco ? -1 : 1, "engine does not start"};
+        if (m->proceso.pid <= 0 && !Reiniciar(*m)) return {m == &blanco ? -1 : 1, "engine does not start"};
         if (!Enviar(*m, "ucinewgame\nisready\n") ||
             EsperarLinea(*m, "readyok", ARRANQUE_MS, nullptr) != 1) {
             Reiniciar(*m);
@@ -202,7 +123,8 @@ inline Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
         // 2. The end of the game, judged before each move.
         const int32_t turno = TableroGlobal.Turno;
         const int gana_el_otro = turno == 1 ? -1 : 1;
-        if (!HayJugadaLegal()) {
+        TableroGlobal.Indice_Deshacer = 0;
+        if (JugadasLegales().empty()) {
             const int32_t rey = turno == 1 ? TableroGlobal.Rey_Blanco : TableroGlobal.Rey_Negro;
             const int32_t jaque = turno == 1 ? JaqueBlancas(rey) : JaqueNegras(rey);
             return jaque ? fin(gana_el_otro, "checkmate") : fin(0, "stalemate");

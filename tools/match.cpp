@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "game.h"
 
 static const char APERTURAS[] = "/openings/8moves_v3_3000.epd";
@@ -73,17 +75,12 @@ int main(int argc, char **argv) {
         }
     }
     setvbuf(stdout, nullptr, _IOLBF, 0);
-    signal(SIGPIPE, SIG_IGN);
 
     // 2. The openings, from ../shared seen from here or from the source tree of this binary
     // (build/<type>/match); one every so many lines, so the selection is fixed.
     std::string carpeta = "../shared";
-    char propia[4096] = {0};
-    if (access((carpeta + APERTURAS).c_str(), R_OK) != 0 &&
-        readlink("/proc/self/exe", propia, sizeof(propia) - 1) > 0) {
-        carpeta = std::string(propia);
-        carpeta = carpeta.substr(0, carpeta.rfind('/')) + "/../../../shared";
-    }
+    if (access((carpeta + APERTURAS).c_str(), R_OK) != 0)
+        carpeta = JuntoAlPrograma("../../../shared");
     std::vector<std::string> todas;
     std::ifstream epd(carpeta + APERTURAS);
     for (std::string l; std::getline(epd, l);) {
@@ -99,8 +96,8 @@ int main(int argc, char **argv) {
 
     // 3. The board code and both engines.
     IniciarMotor(1, 1);
-    Motor a{argv[1], 'A', -1, -1, -1, "", opciones[0]};
-    Motor b{argv[2], 'B', -1, -1, -1, "", opciones[1]};
+    Motor a{argv[1], 'A', opciones[0], {}};
+    Motor b{argv[2], 'B', opciones[1], {}};
     if (!Reiniciar(a) || !Reiniciar(b)) {
         Parar(a);
         Parar(b);

@@ -4,6 +4,7 @@
 #include <dlfcn.h>
 #include <poll.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <time.h>
 
 const char NOMBRE_GTB[] = "libgaviotatb.so.1";
@@ -15,6 +16,13 @@ uint32_t ObtenerTicks() {
     uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u +
                   static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
     return static_cast<uint32_t>(ms);
+}
+
+double SegundosProceso() {
+    rusage r;
+    getrusage(RUSAGE_SELF, &r);
+    return static_cast<double>(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           static_cast<double>(r.ru_utime.tv_usec + r.ru_stime.tv_usec) * 1e-6;
 }
 
 int32_t HayEntradaPendiente() {

@@ -11,6 +11,9 @@ uint32_t ObtenerTicks();
 // 1 when a line (or part of one) is waiting on standard input, without blocking.
 int32_t HayEntradaPendiente();
 
+// Processor time (user and system) used by this process so far, in seconds: for the tools.
+double SegundosProceso();
+
 // Run-time library loading; null or 0 on failure.
 void *CargarBiblioteca(const char *nombre);
 void *ObtenerSimbolo(void *biblioteca, const char *nombre);

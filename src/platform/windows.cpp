@@ -9,6 +9,16 @@ const char SEPARADOR_RUTA = '\\';
 
 uint32_t ObtenerTicks() { return GetTickCount(); }
 
+double SegundosProceso() {
+    FILETIME creado, salido, sistema, usuario;
+    if (!GetProcessTimes(GetCurrentProcess(), &creado, &salido, &sistema, &usuario)) return 0;
+    // Both in units of 100 ns.
+    const auto cien_ns = [](const FILETIME &f) {
+        return (static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime;
+    };
+    return static_cast<double>(cien_ns(sistema) + cien_ns(usuario)) * 1e-7;
+}
+
 int32_t HayEntradaPendiente() {
     static int32_t iniciado = 0;
     static HANDLE entrada = nullptr;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 
 using CargaFen = PruebaTablero;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "board/posicion_test_util.h"
-#include "uci/transcript.h"
+#include "support/position.h"
+#include "support/transcript.h"
 
 namespace {
 

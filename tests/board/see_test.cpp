@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 
 class IntercambioEstatico : public PruebaTablero {
   protected:
@@ -38,14 +38,6 @@ class IntercambioEstatico : public PruebaTablero {
 };
 
 // Squares: d1 59, d2 51, d5 27, e4 36, c3 42, b3 41, e6 20, d4 35, e8 4, e6 20.
-TEST_F(IntercambioEstatico, CapturasSencillasYLaFilaDeTorres) {
-    EXPECT_EQ(SeeDe("4k3/8/8/3n4/4P3/8/8/4K3 w - - 0 1", 36, 27), 325);
-    EXPECT_EQ(SeeDe("4k3/8/2p5/3p4/8/8/8/3RK3 w - - 0 1", 59, 27), 0);
-    EXPECT_EQ(SeeDe("4k3/8/8/3p4/8/8/8/3RK3 w - - 0 1", 59, 27), 100);
-    EXPECT_EQ(SeeDe("4k3/8/8/3p4/4P3/8/8/4K3 b - - 0 1", 27, 36), 100);
-    EXPECT_EQ(SeeDe("3rk3/3r4/8/3p4/8/8/3R4/3RK3 w - - 0 1", 51, 27), 500);
-}
-
 TEST_F(IntercambioEstatico, MenorAtacantePrimeroYRayosX) {
     // Knight before bishop before rook; Black's rook, queen, then king. Three captures each:
     // the knight's value minus Black's first recapturing piece, whoever makes the first one.

@@ -2,7 +2,7 @@
 #include <sstream>
 
 #include "book/builder.h"
-#include "fuzz/fuzz_motor.h"
+#include "fuzz/harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t largo) {
     fuzz::Reiniciar();

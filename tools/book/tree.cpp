@@ -3,23 +3,8 @@
 #include <cstring>
 
 #include "book/builder.h"
+#include "support/board.h"
 #include "uci/uci.h"
-
-// The legal move of the current position whose move text is w, or 0.
-static uint32_t JugadaCoordenadas(const std::string &w) {
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    char texto[6];
-    for (int32_t i = 0; i < n; i++) {
-        const uint32_t m = lista[i].Jugada;
-        MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), texto);
-        if (w != texto) continue;
-        const int32_t legal = HacerMovimiento(m);
-        DeshacerMovimiento();
-        if (legal) return m;
-    }
-    return 0;
-}
 
 bool ReproducirLineaFuente(const std::string &nombre, const Linea_Fuente &linea, int32_t plies,
                            std::vector<uint16_t> &jugadas, std::string &mensaje) {
@@ -29,7 +14,7 @@ bool ReproducirLineaFuente(const std::string &nombre, const Linea_Fuente &linea,
         const std::string &w = linea.Jugadas[k];
         // The played moves are never taken back: the undo stack starts over for each.
         TableroGlobal.Indice_Deshacer = 0;
-        const uint32_t m = EsCoordenada(w) ? JugadaCoordenadas(w) : JugadaSan(w.c_str());
+        const uint32_t m = EsCoordenada(w) ? JugadaDeTexto(w) : JugadaSan(w.c_str());
         if (m == 0) {
             mensaje = nombre + ":" + std::to_string(linea.Lineas[k]) + ": move " +
                       std::to_string(k + 1) + " '" + w.substr(0, 40) +

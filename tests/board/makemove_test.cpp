@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "board/board.h"
+#include "support/board.h"
 #include "uci/uci.h"
 
 // Loads fen the way the position command does: cleared side records and clock, the square
@@ -42,13 +43,9 @@ class PruebaTablero : public ::testing::Test {
     }
 };
 
-// Text of a move word: squares, promotion letter, " ep" or " O" for en passant and castling.
+// Text of a move word with " ep" or " O" for en passant and castling.
 inline std::string TextoPrueba(uint32_t m) {
-    std::string t = std::string(NOMBRE_CASILLA[Desde(m)]) + NOMBRE_CASILLA[Hasta(m)];
-    if (Corona(m) < NINGUNA) t += "?pnbrqk?pnbrqk"[Corona(m)];
-    if (Es_Al_Paso(m)) t += " ep";
-    if (Es_Enroque(m)) t += " O";
-    return t;
+    return TextoJugada(m) + (Es_Al_Paso(m) ? " ep" : "") + (Es_Enroque(m) ? " O" : "");
 }
 
 // The generated list of the loaded position, GENERAR_TODO or GENERAR_CAPTURAS.
@@ -70,16 +67,6 @@ inline uint32_t BuscarJugada(const std::string &texto) {
 inline int32_t JaqueRaiz(bool rival = false) {
     const Tipo_Tablero &t = TableroGlobal;
     return (t.Turno == 1) != rival ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro);
-}
-
-// The legal moves of the loaded position, in generation order.
-inline std::vector<uint32_t> JugadasLegales() {
-    std::vector<uint32_t> legales;
-    for (uint32_t m : Generadas()) {
-        if (HacerMovimiento(m)) legales.push_back(m);
-        DeshacerMovimiento();
-    }
-    return legales;
 }
 
 // From each fen, paseos walks of up to plies random legal moves. visita(fen, ply) runs on every
@@ -146,14 +133,4 @@ inline std::string EspejoFen(const std::string &fen) {
         if (enroque.find(cambiar(c)) != std::string::npos) derechos += c;
     if (paso.size() == 2) paso[1] = static_cast<char>('1' + ('8' - paso[1]));
     return res + (lado == "w" ? "b " : "w ") + (derechos.empty() ? "-" : derechos) + " " + paso;
-}
-
-// FEN of a board written as 64 characters from a8, ' ' for an empty square; no castling.
-inline std::string FenDeCasillas(const std::string &casillas, char turno) {
-    std::string fen;
-    for (int s = 0; s < 64; s++) {
-        if (s % 8 == 0 && s > 0) fen += '/';
-        fen += casillas[s] == ' ' ? '1' : casillas[s];
-    }
-    return fen + ' ' + turno + " - - 0 1";
 }

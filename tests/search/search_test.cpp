@@ -1,9 +1,7 @@
 // Search rules that decide results, quiescence, and known mates with their first move.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "search/busqueda_test_util.h"
+#include "support/search.h"
 #include "uci/uci.h"
 
 // White queen can take an undefended knight; Black keeps a rook besides it.

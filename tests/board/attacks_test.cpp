@@ -4,7 +4,7 @@
 #include <cstring>
 #include <set>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 
 namespace {
 

@@ -1,16 +1,15 @@
-// Transcript runner: fork and exec with pipes, poll-driven so neither side can block.
-#include "uci/transcript.h"
+// Transcript runner: the engine as a child process, fed piece by piece as its output comes.
+#include "support/transcript.h"
 
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <sstream>
+
+#include "support/process.h"
 
 std::string CrearDirectorioTemporal() {
     char plantilla[] = "/tmp/vantor_test_XXXXXX";
@@ -40,60 +39,43 @@ Transcripcion EjecutarMotor(const std::vector<Tramo> &tramos, int limite_ms,
                             const std::string &directorio) {
     Transcripcion r;
     const std::string dir = directorio.empty() ? CrearDirectorioTemporal() : directorio;
-    int entrada[2], salida[2];
-    if (pipe(entrada) != 0 || pipe(salida) != 0) return r;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(entrada[0], 0);
-        dup2(salida[1], 1);
-        for (int fd : {entrada[0], entrada[1], salida[0], salida[1]}) close(fd);
-        if (chdir(dir.c_str()) != 0) _exit(126);
-        // VANTOR_MOTOR, when set, is a command that stands for the engine (the Windows build
-        // under wine); the time limit then ends that command's process.
-        if (const char *motor = getenv("VANTOR_MOTOR"))
-            execl("/bin/sh", "sh", "-c", ("exec " + std::string(motor)).c_str(), nullptr);
-        execl(VANTOR_BIN, VANTOR_BIN, static_cast<char *>(nullptr));
-        _exit(127);
-    }
-    close(entrada[0]);
-    close(salida[1]);
-    if (pid < 0) return r;
-    int fd_entrada = entrada[1], fd_salida = salida[0];
-    signal(SIGPIPE, SIG_IGN);
+    // VANTOR_MOTOR, when set, is a command that stands for the engine (the Windows build under
+    // wine); the time limit then ends that command's process.
+    const char *motor = getenv("VANTOR_MOTOR");
+    Proceso p;
+    if (!Lanzar(p, motor ? std::vector<std::string>{"/bin/sh", "-c", "exec " + std::string(motor)}
+                         : std::vector<std::string>{VANTOR_BIN},
+                dir))
+        return r;
     // marca: output size when the previous piece was written; desde: when the current
-    // piece's awaited text was seen (-1 while waiting). The engine reads every piece whole.
+    // piece's awaited text was seen (-1 while waiting); escrito: when the last piece went out,
+    // until a "bestmove" after it. The engine reads every piece whole.
     const auto inicio = std::chrono::steady_clock::now();
     long long desde = -1, escrito = -1;
     size_t tramo = 0, marca = 0;
-    for (bool abierta = true; abierta;) {
+    for (int n = 1; n != 0; n = LeerAlgo(p, 10)) {
         const long long ahora = std::chrono::duration_cast<std::chrono::milliseconds>(
                                     std::chrono::steady_clock::now() - inicio).count();
         if ((r.agotado = ahora > limite_ms)) break;
-        if (escrito >= 0 && r.salida.find("bestmove", marca) != std::string::npos)
+        if (escrito >= 0 && p.leido.find("bestmove", marca) != std::string::npos)
             r.respuesta_ms = ahora - escrito, escrito = -1;
-        if (fd_entrada >= 0 && tramo == tramos.size()) close(fd_entrada), fd_entrada = -1;
-        const Tramo *t = fd_entrada >= 0 ? &tramos[tramo] : nullptr;
-        if (t != nullptr && desde < 0 && r.salida.find(t->esperar, marca) != std::string::npos)
-            desde = ahora;
-        if (t != nullptr && desde >= 0 && ahora >= desde + t->pausa_ms) {
-            if (write(fd_entrada, t->texto.data(), t->texto.size()) < 0) tramo = tramos.size();
-            else tramo++, marca = r.salida.size(), desde = -1, escrito = ahora;
+        if (tramo == tramos.size()) {
+            CerrarEntrada(p);
+            continue;
         }
-        pollfd p = {fd_salida, POLLIN, 0};
-        char buf[4096];
-        const ssize_t n = poll(&p, 1, 10) > 0 ? read(fd_salida, buf, sizeof(buf)) : -2;
-        if (n > 0) r.salida.append(buf, static_cast<size_t>(n));
-        abierta = n != 0 && n != -1;
+        const Tramo &t = tramos[tramo];
+        if (desde < 0 && p.leido.find(t.esperar, marca) != std::string::npos) desde = ahora;
+        if (desde >= 0 && ahora >= desde + t.pausa_ms) {
+            if (!Escribir(p, t.texto)) tramo = tramos.size();
+            else tramo++, marca = p.leido.size(), desde = -1, escrito = ahora;
+        }
     }
-    if (r.agotado) kill(pid, SIGKILL);
-    if (fd_entrada >= 0) close(fd_entrada);
-    close(fd_salida);
-    int st = 0;
-    waitpid(pid, &st, 0);
-    if (!r.agotado && WIFEXITED(st)) r.estado = WEXITSTATUS(st);
+    r.salida = p.leido;
+    const Uso_Proceso uso = Esperar(p, r.agotado ? 0 : 5000);
+    if (!r.agotado) r.estado = uso.estado;
     // The Windows engine writes its lines in text mode: CR LF reads as the newline.
-    if (getenv("VANTOR_MOTOR"))
-        for (size_t p; (p = r.salida.find("\r\n")) != std::string::npos;) r.salida.erase(p, 1);
+    if (motor)
+        for (size_t c; (c = r.salida.find("\r\n")) != std::string::npos;) r.salida.erase(c, 1);
     if (directorio.empty()) BorrarDirectorio(dir);
     return r;
 }
@@ -117,7 +99,7 @@ std::vector<std::string> Dialogo(const std::string &comandos, const std::string 
     std::vector<Tramo> tramos;
     for (const std::string &c : Lineas(comandos)) {
         const bool tras_go = !tramos.empty() && tramos.back().texto.starts_with("go");
-        tramos.emplace_back(c + "\n", 0, tras_go ? "bestmove" : "");
+        tramos.push_back({c + "\n", 0, tras_go ? "bestmove" : ""});
     }
     const std::vector<std::string> l = Lineas(EjecutarMotor(tramos, 30000, directorio).salida);
     std::vector<std::string> r;

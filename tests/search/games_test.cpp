@@ -1,18 +1,20 @@
 // Short games through UCI against a weakened stockfish, refereed by the match tool's code.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "../../tools/game.h"
+#include "game.h"
 
 TEST(PartidasReales, PartidasCompletasContraStockfish) {
     const char *const stockfish = "/usr/games/stockfish";
     if (access(stockfish, X_OK) != 0) GTEST_SKIP() << "no stockfish";
-    signal(SIGPIPE, SIG_IGN);  // a crashed engine must fail the game, not end the binary
     IniciarMotor(1, 1);
-    Motor motor{VANTOR_BIN, 'A', -1, -1, -1, "", "setoption name OwnBook value false\n"};
-    Motor rival{stockfish, 'B', -1, -1, -1, "",
-                "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value 1350\n"};
+    Motor motor{VANTOR_BIN, 'A', "setoption name OwnBook value false\n", {}};
+    Motor rival{stockfish, 'B',
+                "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value 1350\n",
+                {}};
     const std::pair<const char *, bool> partidas[] = {
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", true},
         {"rnbqkbnr/pp1ppppp/8/2p5/4P3/8/PPPP1PPP/RNBQKBNR w KQkq c6 0 2", false},

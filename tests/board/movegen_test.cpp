@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 
 class Generacion : public PruebaTablero {
   protected:

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/board.h"
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 #include "eval/eval.h"
 #include "search/search.h"
 
@@ -24,10 +24,12 @@ inline void Cargar(const char *fen) {
     LimpiarPuntuacion(0);
 }
 
-// Leaves the side records as the driver has them after its board scan.
-inline void Escanear(const char *fen) {
-    Cargar(fen);
+// Leaves the side records as the driver has them after its board scan of fen, or of its colour
+// mirror; returns the record of the side that fen's White stands for.
+inline const Tipo_Lado &Escanear(const std::string &fen, bool espejo = false) {
+    Cargar((espejo ? EspejoFen(fen) : fen).c_str());
     EvaluarPiezasTableroJuego();
+    return espejo ? Negras : Blancas;
 }
 
 // Opening and endgame accumulators of both sides.

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "board/posicion_test_util.h"
+#include "support/position.h"
 #include "eval/eval.h"
 #include "search/search.h"
 #include "tablebase/tablebase.h"

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "eval/eval_test_util.h"
+#include "support/eval.h"
 
 using namespace eval_test;
 
 namespace {
 
-TEST(EstructuraPeones, HandBuiltStructuresScoreTermByTerm) {
+TEST(EstructuraPeones, EstructurasHechasAManoTerminoATermino) {
     ComprobarTerminos(
         {EvaluarPeonesB, EvaluarPeonesN},
         {// e6 blocked by a knight: passed at 80 percent, isolated, square, centre; endgame
@@ -37,7 +37,7 @@ TEST(EstructuraPeones, HandBuiltStructuresScoreTermByTerm) {
          {"k7/3p4/3p4/3PP3/8/8/8/K6r w - - 0 1", {51 + 35 - 16, 34 + 1 - 33, -22, -70}}});
 }
 
-TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
+TEST(EvaluacionTorres, ColumnasSeptimaFilaYTrampasTerminoATermino) {
     ComprobarTerminos(
         {EvaluarTorreB, EvaluarTorreN},
         {// e1 4 / 0; e5 defended +5, loose +7, seen through an own knight; own pawn: none.
@@ -56,7 +56,7 @@ TEST(EvaluacionTorres, FilesSeventhRankAndTrapsScoreTermByTerm) {
          {"6k1/8/8/8/8/8/6pR/6K1 w - - 0 1", {10, 14, 0, 0}}});
 }
 
-TEST(EvaluacionTorres, CheckWithASafeCaptureAddsUnitsOnlyWithAQueen) {
+TEST(EvaluacionTorres, JaqueConCapturaSeguraSumaUnidadesSoloConDama) {
     const struct { const char *fen; int32_t unidades; } casos[] = {
         {"4k3/8/8/8/8/8/8/3R2K1 w - - 0 1", 18},  // d7 and d8, 9 each
         // Re1 checks (e7, e8, the king) and attacks the loose a1 rook, whoever is to move.
@@ -67,19 +67,17 @@ TEST(EvaluacionTorres, CheckWithASafeCaptureAddsUnitsOnlyWithAQueen) {
     };
     for (const auto &c : casos)
         for (bool espejo : {false, true}) {
-            const std::string fen = espejo ? EspejoFen(c.fen) : c.fen;
-            Escanear(fen.c_str());
-            const Tipo_Lado &lado = espejo ? Negras : Blancas;
+            const Tipo_Lado &lado = Escanear(c.fen, espejo);
             const Tipo_Tablero antes = TableroGlobal;
             const int32_t ataque = lado.Ataque_Rey;
             (espejo ? EvaluarTorreN : EvaluarTorreB)();
-            ComprobarIntacto(antes, fen.c_str());
-            EXPECT_EQ(lado.Ataque_Rey - ataque, c.unidades) << fen;
+            ComprobarIntacto(antes, c.fen);
+            EXPECT_EQ(lado.Ataque_Rey - ataque, c.unidades) << c.fen << " mirror " << espejo;
         }
     EXPECT_EQ(Negras.Atacantes_Rey, 1);
 }
 
-TEST(PatronesPosicionales, OpeningPatternsCountInTheOpeningOnly) {
+TEST(PatronesPosicionales, PatronesDeAperturaCuentanSoloEnLaApertura) {
     ComprobarTerminos({PatronesApertura},
                       {{"4k3/8/8/8/8/3P4/3P4/2B1K3 w - - 0 1", {-70, 0, 0, 0}},  // d2 blocked, c1 home
                        {"4k3/8/8/8/8/3P4/3P4/4K3 w - - 0 1", {-20, 0, 0, 0}},
@@ -90,14 +88,14 @@ TEST(PatronesPosicionales, OpeningPatternsCountInTheOpeningOnly) {
                        {"4k3/8/8/1B6/2B1P3/8/8/4K3 w - - 0 1", {10, 0, 0, 0}}});
 }
 
-TEST(PatronesPosicionales, PawnIslandsCostThreePerIslandDifference) {
+TEST(PatronesPosicionales, IslasDePeonesCuestanTresPorIslaDeDiferencia) {
     ComprobarTerminos({IslasPeones},
                       {{"4k3/pppppppp/8/8/8/8/PP1PP1PP/4K3 w - - 0 1", {-6, -6, 6, 6}},  // 3 v 1
                        {"4k3/pp1pp1pp/8/8/8/8/PPPPPPPP/4K3 w - - 0 1", {6, 6, -6, -6}},
                        {"4k3/8/8/8/8/8/P1P4P/4K3 w - - 0 1", {-9, -9, 9, 9}}});
 }
 
-TEST(PatronesPosicionales, KnightOutpostsAndTrapsInTheCorners) {
+TEST(PatronesPosicionales, PuestosDeCaballoYTrampasEnLasEsquinas) {
     ComprobarTerminos(
         {PatronesCaballoB, PatronesCaballoN},
         {// e5 hole, one defender 9 x 2.5, two 9 x 3.0; elsewhere 9 x 1.0, none or attacked 0.
@@ -120,7 +118,7 @@ TEST(PatronesPosicionales, KnightOutpostsAndTrapsInTheCorners) {
          {"4k3/8/8/8/8/5P1P/6Pn/4K3 b - - 0 1", {0, 0, -300, -300}}});
 }
 
-TEST(PatronesPosicionales, BishopPawnColourAndFianchettoPerBishop) {
+TEST(PatronesPosicionales, ColorDePeonesDelAlfilYFianchettoPorAlfil) {
     // b2 with c3 13, blocked -10 / -20; e2 (12 + 4) tests b2 again; fianchetto g2 +4, enemy
     // e4 backed by d5 -20, colour 12 + 2.
     ComprobarTerminos({PatronesAlfilB, PatronesAlfilN},
@@ -130,7 +128,7 @@ TEST(PatronesPosicionales, BishopPawnColourAndFianchettoPerBishop) {
                        {"4k3/8/8/3p4/4p3/6P1/6BP/4K3 w - - 0 1", {-2, -2, 0, 0}}});
 }
 
-TEST(SeguridadRey, ShieldAirAndShutInRooksScoreTermByTerm) {
+TEST(SeguridadRey, EscudoAireYTorresEncerradasTerminoATermino) {
     // Black's e8 without pawns: table 10 / -24, shield -36 x 3 weighted to -107.
     const int32_t e8 = 10 - 107, e8_eg = -24;
     ComprobarTerminos(
@@ -155,7 +153,7 @@ TEST(SeguridadRey, ShieldAirAndShutInRooksScoreTermByTerm) {
          {"K7/8/8/8/8/8/PP6/4k3 w - - 0 1", {-40, -72, -70, -24}}});
 }
 
-TEST(SeguridadRey, EndgameTablesFollowTheWingsThatHoldPawns) {
+TEST(SeguridadRey, TablasDeFinalSegunLosFlancosConPeones) {
     ComprobarTerminos({EvaluarReyFinal},
                       {{"6k1/p7/8/8/8/8/7P/1K6 w - - 0 1", {0, 0, 0, 0}},          // both wings
                        {"1k6/8/8/3p4/4P3/8/8/6K1 w - - 0 1", {-20, -20, -20, -20}},  // d and e
@@ -164,7 +162,7 @@ TEST(SeguridadRey, EndgameTablesFollowTheWingsThatHoldPawns) {
                        {"1k6/8/8/8/8/8/8/6K1 w - - 0 1", {0, 0, 0, 0}}});        // no pawns
 }
 
-TEST(AmenazasPiezas, APieceDefendedOnceCountsOnceAndPawnsCountPerPawn) {
+TEST(AmenazasPiezas, PiezaDefendidaUnaVezCuentaUnaVezYPeonesPorPeon) {
     const Caso casos[] = {
         // c6 knight defended once, attacked by bishop and rook: once; undefended or defended
         // twice: nothing; d5 hit by two pawns: twice, the b7 bishop finds it used up; the f2
@@ -204,7 +202,7 @@ Registro RegistroDe(const Tipo_Lado &b) {
             b.Tropismo_Final, b.Ataque_Rey};
 }
 
-TEST(EvaluacionPiezas, ScanScoresSquaresMobilityAndPatternsOfTheMinorsAndTheQueen) {
+TEST(EvaluacionPiezas, ExploracionPuntuaCasillasMovilidadYPatronesDeMenoresYDama) {
     const struct { const char *fen; Registro r; } casos[] = {
         // d4 knight: 4 free squares worth 0, b5 f5 in the enemy half, square 15 / 10.
         {"4k3/pppppppp/8/8/3N4/8/2P1P3/4K3 w - - 0 1", {15, 10, 0, 0, 27, 0}},
@@ -223,29 +221,20 @@ TEST(EvaluacionPiezas, ScanScoresSquaresMobilityAndPatternsOfTheMinorsAndTheQuee
         {"8/p6Q/4k3/8/8/8/8/4K3 w - - 0 1", {4, -8, 7, 14, 40, 60}},
         {"8/Q6p/4k3/8/8/8/8/4K3 w - - 0 1", {0, -16, 7, 14, 36, 45}},
     };
-    for (const auto &c : casos) {
-        Escanear(c.fen);
-        EXPECT_EQ(RegistroDe(Blancas), c.r) << c.fen;
-        Escanear(EspejoFen(c.fen).c_str());
-        EXPECT_EQ(RegistroDe(Negras), c.r) << "mirror of " << c.fen;
-    }
+    for (const auto &c : casos)
+        for (bool espejo : {false, true})
+            EXPECT_EQ(RegistroDe(Escanear(c.fen, espejo)), c.r) << c.fen << " mirror " << espejo;
     Escanear("4k3/8/5N2/8/8/8/8/4K3 w - - 0 1");
     EXPECT_EQ((Registro{Blancas.Atacantes_Rey, Blancas.Num_Objetivos_Caballo}), (Registro{1, 1}));
     // a1 sees c1 to its right: c1's own square value (-16, it reaches g5) and 4 for a1; the
     // same for a8 and c8 on the mirror.
-    for (bool espejo : {false, true}) {
-        const auto apertura = [espejo](const char *fen) {
-            Escanear(espejo ? EspejoFen(fen).c_str() : fen);
-            return (espejo ? Negras : Blancas).Puntos_Apertura;
-        };
-        EXPECT_EQ(apertura("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1") -
-                      apertura("4k3/8/8/8/8/8/8/B3K2B w - - 0 1"),
-                  -16 + 4)
-            << espejo;
-    }
+    const auto apertura = [](const char *fen, bool e) { return Escanear(fen, e).Puntos_Apertura; };
+    for (bool e : {false, true})
+        EXPECT_EQ(apertura("4k3/8/8/8/8/8/8/B1B1K2B w - - 0 1", e) -
+                      apertura("4k3/8/8/8/8/8/8/B3K2B w - - 0 1", e), -16 + 4) << e;
 }
 
-TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
+TEST(EvaluacionPiezas, AtaquesObjetivosYDefensaSiguenLosRayosSinDarLaVuelta) {
     Escanear("8/8/8/3n1k2/4P3/N1N5/1P6/4K3 w - - 0 1");
     EXPECT_EQ(Lista(Blancas.Amenazas_Peon, Blancas.Num_Amenazas_Peon), (std::vector{27, 29}));
     EXPECT_EQ(Blancas.Defensa_Casilla[40], 0);
@@ -265,7 +254,7 @@ TEST(EvaluacionPiezas, AttacksTargetsAndDefenceFollowTheRaysWithoutWrapping) {
 
 // A queen check winning a loose piece safely adds 36 units, not with the undo stack full or
 // the exchange against the queen; the position comes back intact. Each also on its mirror.
-TEST(EvaluacionPiezas, QueenCheckWinningAPieceAddsThirtySixUnitsAndRestoresThePosition) {
+TEST(EvaluacionPiezas, JaqueDeDamaQueGanaPiezaSumaTreintaYSeisUnidadesYRestaura) {
     const struct { const char *fen; int32_t unidades; } casos[] = {
         {"8/r3Q2k/8/8/8/8/8/4K3 b - - 0 1", 42 + 36},  // e7 checks along the rank, hits a7
         {"8/r3Q2k/8/8/8/8/8/4K3 w - - 0 1", 42 + 36},
@@ -293,7 +282,7 @@ Lado Campos(const Tipo_Lado &l) {
             l.Tropismo_Apertura, l.Tropismo_Final};
 }
 
-TEST(EvaluacionCompleta, HandWorkedPositionsMatchTermByTerm) {
+TEST(EvaluacionCompleta, PosicionesCalculadasAManoCoincidenTerminoATermino) {
     CacheDePrueba sin_cache(0);
     const struct { const char *fen; Lado blancas, negras; int32_t fase, valor; } casos[] = {
         // Material 4159 / 4169; knights and bishops at home, blocked queen and rooks: mobility

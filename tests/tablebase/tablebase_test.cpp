@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "search/busqueda_test_util.h"
+#include "support/search.h"
 #include "tablebase/tablebase.h"
-#include "uci/transcript.h"
+#include "support/transcript.h"
 
 namespace {
 

@@ -4,8 +4,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "book/book.h"
@@ -110,6 +112,17 @@ inline void EjecutarComando(const std::string &entrada) {
     VaciarEntrada();
     LimitarMemoria();
     if (salir) Reiniciar(perft_restantes);
+}
+
+// The input up to its first byte of fin, after prefijo, as one command line; then the others.
+inline int UnaLinea(const uint8_t *datos, size_t largo, const char *fin, const std::string &prefijo,
+                    std::initializer_list<const char *> luego) {
+    Reiniciar();
+    std::string texto(reinterpret_cast<const char *>(datos), largo);
+    texto.resize(std::min(texto.find_first_of(fin), texto.size()));
+    EjecutarComando(prefijo + texto);
+    for (const char *c : luego) EjecutarComando(c);
+    return 0;
 }
 
 }  // namespace fuzz

@@ -1,9 +1,7 @@
-// Ordering scores of fresh lists, and moves in algebraic notation resolved against the legal ones.
+// Ordering scores of fresh lists.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "search/busqueda_test_util.h"
+#include "support/search.h"
 #include "uci/uci.h"
 
 namespace {
@@ -62,39 +60,6 @@ TEST_F(OrdenMovimientos, KillersYRefutacionesPorPlyConSuPorcentajeDeHistoria) {
     EXPECT_EQ(ValorDe("e4"), -102);
     TableroGlobal.Indice_Deshacer = 1;
     EXPECT_EQ(ValorDe("e4"), 1000102);
-}
-
-TEST(LectorSan, ResuelveSoloLaJugadaLegalUnica) {
-    IniciarMotor(7, 1);
-    const char *ENROQUES = "r3k2r/1P6/8/8/8/8/8/R3K2R w KQkq - 0 1";
-    const char *PINES = "4r1k1/8/8/8/4N3/8/8/1N2K3 w - - 0 1";
-    // {fen, san, move text or "" when san names no single legal move}
-    const struct { const char *fen, *san, *texto; } casos[] = {
-        {FEN_INICIAL, "Nf3", "g1f3"}, {FEN_INICIAL, "e4!?", "e2e4"},
-        {FEN_INICIAL, "Nd2", ""},  // own pawn on the square
-        {FEN_INICIAL, "Ke2", ""},
-        {"rnbqkbnr/ppp1pppp/8/3p4/4P3/8/PPPP1PPP/RNBQKBNR w KQkq d6 0 2", "exd5", "e4d5"},
-        {ENROQUES, "O-O", "e1g1 O"}, {ENROQUES, "0-0-0", "e1c1 O"},
-        {ENROQUES, "b8=Q+", "b7b8q"}, {ENROQUES, "bxa8=R", "b7a8r"},
-        {ENROQUES, "b8", ""},  // a promotion needs its piece
-        {"4k3/8/8/8/8/8/8/R2K3R w - - 0 1", "Rae1", ""},  // the king stands between
-        {"4k3/8/8/8/8/8/8/R2K3R w - - 0 1", "Rhe1", "h1e1"},
-        {"3k4/8/8/8/R7/8/8/R3K3 w - - 0 1", "Ra3", ""},  // both rooks reach a3
-        {"3k4/8/8/8/R7/8/8/R3K3 w - - 0 1", "R1a3", "a1a3"},
-        {"3k4/8/8/8/R7/8/8/R3K3 w - - 0 1", "R4a3", "a4a3"},
-        {"4r1k1/8/8/8/8/2N3N1/8/4K3 w - - 0 1", "Ne2", ""},  // both knights reach e2
-        // The pinned e4 knight drops out, so the other one needs no disambiguation.
-        {PINES, "Nd2", "b1d2"}, {PINES, "Nbd2", "b1d2"},
-        {PINES, "Ned2", ""},
-        {"r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4", "Qxf7#", "h5f7"},
-        {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "Nf6", "g8f6"},
-        {"rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1", "Qh4", ""},
-    };
-    for (const auto &c : casos) {
-        ASSERT_EQ(CargarPosicionPrueba(c.fen), 1) << c.fen;
-        const uint32_t m = JugadaSan(c.san);
-        EXPECT_EQ(m ? TextoPrueba(m) : "", c.texto) << c.san << " in " << c.fen;
-    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Any bytes as the engine's input: split into lines as the command loop reads them (at most
 // 65535 bytes a line, the newline kept) and run one after another.
-#include "fuzz/fuzz_motor.h"
+#include "fuzz/harness.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t largo) {
     fuzz::Reiniciar();

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "endgame/endgame.h"
-#include "eval/eval_test_util.h"
-#include "search/busqueda_test_util.h"
+#include "support/eval.h"
+#include "support/search.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -15,7 +15,7 @@ using namespace eval_test;
 
 namespace {
 
-TEST(FinalesReconocidos, OneConfigurationPerFactorRowForBothColours) {
+TEST(FinalesReconocidos, UnaConfiguracionPorFilaDeFactorParaAmbosColores) {
     const struct { const char *fen; int32_t factor; } casos[] = {
         {"8/4b3/4k3/8/8/2NNK3/8/8 b - - 0 1", 0},    {"8/8/4k3/8/8/2BBK3/8/8 w - - 0 1", 100},
         {"8/8/4k3/8/8/1B1BK3/8/8 w - - 0 1", 0},     {"8/3r4/4k3/8/8/2NRK3/8/8 w - - 0 1", 3},
@@ -36,7 +36,7 @@ TEST(FinalesReconocidos, OneConfigurationPerFactorRowForBothColours) {
     }
 }
 
-TEST(FinalesReconocidos, TheDriverScalesByTheFactorAndANegativeOneTurnsTheSign) {
+TEST(FinalesReconocidos, ElDriverEscalaPorElFactorYMenosUnoCambiaElSigno) {
     // {White rooks, knights, pawns, Black rooks, knights, score before, after}: rook and knight
     // v rook at 3 percent (300, a multiple of 100, loses a point), two pawns v knight at -1.
     for (const auto &c : {std::array{1, 1, 0, 1, 0, 300, 8}, std::array{0, 0, 2, 0, 1, 150, -1}}) {
@@ -84,7 +84,7 @@ const struct { const char *fen; int32_t valor; } CASOS[] = {
 
 // The driver returns every special value unchanged; random walks from each position reach
 // others of the same endings, each evaluating as its mirror.
-TEST(FinalesDificiles, EveryEvaluatorScoresItsWorkedPositionsAlikeForBothColours) {
+TEST(FinalesDificiles, CadaEvaluadorPuntuaSusPosicionesIgualParaAmbosColores) {
     CacheDePrueba sin_cache(0);
     for (const auto &c : CASOS) {
         for (const std::string &fen : {std::string(c.fen), EspejoFen(c.fen)}) {
@@ -104,7 +104,7 @@ TEST(FinalesDificiles, EveryEvaluatorScoresItsWorkedPositionsAlikeForBothColours
     }
 }
 
-TEST(FinalesDificiles, DrawnMaterialSearchesToZeroAtDepthTen) {
+TEST(FinalesDificiles, MaterialDeTablasBuscaCeroAProfundidadDiez) {
     // Two knights against a bare king; the rook pawn with the defending king in its corner.
     for (const char *fen : {"8/8/4k3/8/8/2NNK3/8/8 w - - 0 1", "1k6/8/8/8/P7/8/8/1K6 w - - 0 1"}) {
         ASSERT_EQ(PrepararBusqueda(fen), 1);
@@ -113,7 +113,7 @@ TEST(FinalesDificiles, DrawnMaterialSearchesToZeroAtDepthTen) {
 }
 
 // Every legal king-and-pawn ending, the pawn of either colour, either side to move.
-TEST(TablasKpk, NoRuleCallsAWonPositionDrawn) {
+TEST(TablasKpk, NingunaReglaDaTablasAUnaPosicionGanada) {
     ASSERT_EQ(PrepararBusqueda(FEN_INICIAL), 1);
     Registro_Tablas &tb = tbprobe_Gaviota;
     std::snprintf(tb.Ruta, sizeof(tb.Ruta), "/usr/share/gaviotatb/gtb1");

@@ -1,21 +1,16 @@
 // Runs the real engine binary with a scripted standard input and collects its output.
 #pragma once
 
-#include <sys/types.h>
-
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 // One piece of input, written pausa_ms after the output since the previous piece contains
 // esperar. A search drops the input sent during it: commands after "go" wait for "bestmove".
 struct Tramo {
-    Tramo(std::string t, int pausa = 0, std::string tras = "")
-        : texto(std::move(t)), pausa_ms(pausa), esperar(std::move(tras)) {}
     std::string texto;
-    int pausa_ms;
-    std::string esperar;
+    int pausa_ms = 0;
+    std::string esperar = "";
 };
 
 struct Transcripcion {

@@ -1,0 +1,23 @@
+// Tactics of our own (tests/data/tactics.epd), solved through the suite tool at go depth 9.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "support/process.h"
+
+TEST(Tacticas, ResuelveCadaPosicionDelFichero) {
+    const std::string fichero = std::string(VANTOR_DATA_DIR) + "/tactics.epd";
+    int posiciones = 0;
+    std::ifstream f(fichero);
+    for (std::string l; std::getline(f, l);) posiciones += l.find(" bm ") != std::string::npos;
+    EXPECT_GE(posiciones, 20) << fichero;
+    // Each searched from fresh tables; the listing says which failed.
+    Proceso p;
+    ASSERT_TRUE(Lanzar(p, {VANTOR_WAC_BIN, fichero, "depth", "9", "lista"}));
+    LeerTodo(p, 600000);
+    const std::string n = std::to_string(posiciones);
+    EXPECT_NE(p.leido.find("Solved " + n + " of " + n + " (depth 9)"), std::string::npos)
+        << p.leido;
+    EXPECT_EQ(Esperar(p, 5000).estado, 0);
+}
