@@ -47,7 +47,7 @@ int main() {
     IniciarMotor(1, 1);
     Medida inicial, kiwi;
 
-    Cargar("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1");
+    Cargar(FEN_INICIAL);
     int bien = Informar("startpos perft 6", Contar(6, &inicial), 119060324u, inicial);
 
     Cargar("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");

@@ -16,7 +16,7 @@ TEST(PartidasReales, PartidasCompletasContraStockfish) {
                 "setoption name UCI_LimitStrength value true\nsetoption name UCI_Elo value 1350\n",
                 {}};
     const std::pair<const char *, bool> partidas[] = {
-        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", true},
+        {FEN_INICIAL, true},
         {"rnbqkbnr/pp1ppppp/8/2p5/4P3/8/PPPP1PPP/RNBQKBNR w KQkq c6 0 2", false},
         {"rnbqkbnr/ppp1pppp/8/3p4/2PP4/8/PP2PPPP/RNBQKBNR b KQkq c3 0 2", false}};
     for (const auto &[fen, blancas] : partidas) {
