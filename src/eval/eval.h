@@ -14,6 +14,8 @@ inline constexpr int32_t AJUSTE_PROPIO = 100, AJUSTE_RIVAL = 104;
 
 
 int32_t Evaluar();  // score for the side to move
+// Empties the evaluations kept for repeats: a new game starts without them.
+void OlvidarEvaluaciones();
 
 // The evaluation cache, kept beside the transposition table that sizes it (search/tt.cpp):
 // scores from White's point of view, by position key. The read gives 1 with the score when the
@@ -99,10 +101,10 @@ int32_t AmenazadoPorPeonB(int32_t casilla);
 
 
 // Internal to eval/: material and its adjustments for side p against r, assigned to p's
-// opening and endgame points (step 4 of Evaluar).
+// opening and endgame points (step 5 of Evaluar).
 void Material(Tipo_Lado &p, const Tipo_Lado &r);
 
-// Internal to eval/: steps 10 to 18 of Evaluar (weights, king attack, tempo, blend,
+// Internal to eval/: steps 11 to 19 of Evaluar (weights, king attack, tempo, blend,
 // imbalance, scaling, clamp, cache store) on the side records as the terms left them.
 int32_t CerrarEvaluacion();
 

@@ -1,4 +1,6 @@
 // The evaluation driver: material, phase, cache, terms, blend, imbalance and scaling.
+#include <cstring>
+
 #include "endgame/endgame.h"
 #include "eval/eval.h"
 
@@ -57,6 +59,36 @@ static inline int32_t Reconocidos() {
                               n.Num_Torres, n.Num_Damas);
 }
 
+// Evaluations worked out lately, by a 64-bit fingerprint of everything an evaluation reads: the
+// square sets, the side to move, both castling states and the four weights. A found entry is
+// the evaluation itself, so the score is the same whether it is found or worked out; this
+// spares the repeats that the specified cache, keyed by 32 bits and off below 32 MB of Hash,
+// does not catch. Guardada: the evaluation also stored its score in that cache.
+struct Evaluacion_Hecha {
+    uint64_t Huella;  // 0 = empty
+    int32_t Puntos;   // for the side to move
+    int32_t Guardada;
+};
+static Evaluacion_Hecha EVALUACIONES[1 << 16];
+
+void OlvidarEvaluaciones() { std::memset(EVALUACIONES, 0, sizeof(EVALUACIONES)); }
+
+static uint64_t HuellaPosicion() {
+    const Tipo_Tablero &t = TableroGlobal;
+    uint64_t h = static_cast<uint64_t>(t.Turno) | static_cast<uint64_t>(t.Enroque_Blancas) << 8 |
+                 static_cast<uint64_t>(t.Enroque_Negras) << 16 |
+                 static_cast<uint64_t>(AJUSTE_MOB[0] ^ AJUSTE_MOB[1] << 8) << 24 |
+                 static_cast<uint64_t>(AJUSTE_ATT[0] ^ AJUSTE_ATT[1] << 8) << 44;
+    for (const uint64_t mapa : t.Mapa_Pieza) {
+        h = (h ^ mapa) * 0x9E3779B97F4A7C15ull;
+        h ^= h >> 29;
+    }
+    h *= 0xBF58476D1CE4E5B9ull;
+    return (h ^ h >> 32) | 1;
+}
+
+static int32_t EvaluacionCompleta(int32_t *guardada);
+
 int32_t Evaluar() {
     Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &b = Blancas, &n = Negras;
@@ -70,21 +102,41 @@ int32_t Evaluar() {
     int32_t guardada;
     if (LeerCacheEvaluacion(t.Clave, &guardada)) return t.Turno == 1 ? guardada : -guardada;
 
-    // 3. Clear the work fields, keeping the piece counts. Only the terms below read them,
+    // 3. The same evaluation worked out lately, with the cache store it made.
+    const uint64_t huella = HuellaPosicion();
+    Evaluacion_Hecha &hecha = EVALUACIONES[huella >> 48];
+    if (hecha.Huella == huella) {
+        if (hecha.Guardada)
+            GuardarCacheEvaluacion(t.Clave, t.Turno == 1 ? hecha.Puntos : -hecha.Puntos);
+        return hecha.Puntos;
+    }
+    const int32_t puntos = EvaluacionCompleta(&hecha.Guardada);
+    hecha.Huella = huella;
+    hecha.Puntos = puntos;
+    return puntos;
+}
+
+// Steps 4 to 19 of Evaluar; guardada is set when the score went into the cache.
+static int32_t EvaluacionCompleta(int32_t *guardada) {
+    Tipo_Tablero &t = TableroGlobal;
+    Tipo_Lado &b = Blancas, &n = Negras;
+    *guardada = 0;
+
+    // 4. Clear the work fields, keeping the piece counts. Only the terms below read them,
     // so a cache hit leaves them as the last full evaluation did.
     LimpiarPuntuacion(0);
 
-    // 4. Material.
+    // 5. Material.
     Material(b, n);
     Material(n, b);
 
-    // 5. Opening patterns.
+    // 6. Opening patterns.
     PatronesApertura();
 
-    // 6. Board scan.
+    // 7. Board scan.
     EvaluarPiezasTableroJuego();
 
-    // 7. Endgame gate; none of these returns goes through the cache.
+    // 8. Endgame gate; none of these returns goes through the cache.
     if (t.Fase <= 9) {
         int32_t menores_b = b.Num_Caballos + b.Num_Alfiles;
         int32_t menores_n = n.Num_Caballos + n.Num_Alfiles;
@@ -97,13 +149,13 @@ int32_t Evaluar() {
         if (especial != SIN_PUNTUACION) return especial;
     }
 
-    // 8. Pawn structure and rooks.
+    // 9. Pawn structure and rooks.
     EvaluarPeonesB();
     EvaluarPeonesN();
     EvaluarTorreB();
     EvaluarTorreN();
 
-    // 9. King safety, islands, threats and piece patterns. Per side: pawn threats, knight
+    // 10. King safety, islands, threats and piece patterns. Per side: pawn threats, knight
     // threats, then the knight patterns, White first. A side's threats set the enemy's
     // Defensa_Casilla to -1 where they score, and that side's trapped-knight test reads the
     // enemy's Defensa_Casilla, so a pawn guard already hit by a pawn threat no longer counts
@@ -130,50 +182,51 @@ int32_t Evaluar() {
     AmenazasReyB();
     AmenazasReyN();
 
+    *guardada = 1;
     return CerrarEvaluacion();
 }
 
-// Steps 10 to 18 of Evaluar: weights, king attack, tempo, blend, imbalance, scaling,
+// Steps 11 to 19 of Evaluar: weights, king attack, tempo, blend, imbalance, scaling,
 // clamp and cache store, from the side records as the terms left them.
 int32_t CerrarEvaluacion() {
     Tipo_Tablero &t = TableroGlobal;
     Tipo_Lado &b = Blancas, &n = Negras;
 
-    // 10. Mobility and tropism weights.
+    // 11. Mobility and tropism weights.
     Ponderar(b, 1);
     Ponderar(n, 0);
 
-    // 11. King attack, White first.
+    // 12. King attack, White first.
     AtaqueRey(b, 1);
     AtaqueRey(n, 0);
 
-    // 12. Tempo.
+    // 13. Tempo.
     Tipo_Lado &mueve = t.Turno == 1 ? b : n;
     mueve.Puntos_Apertura += 5;
     mueve.Puntos_Final += 10;
 
-    // 13. Blend by phase; single-precision 1/24 is 11184811 / 2^28, slightly above 1/24.
+    // 14. Blend by phase; single-precision 1/24 is 11184811 / 2^28, slightly above 1/24.
     static_assert(1.0f / 24.0f == 11184811.0f / 268435456.0f);
     int32_t mezcla = (b.Puntos_Apertura - n.Puntos_Apertura) * t.Fase +
                      (b.Puntos_Final - n.Puntos_Final) * (24 - t.Fase);
     int32_t puntos = EscalarExacto(mezcla, 11184811, 28);
 
-    // 14. Imbalance of major against minor pieces.
+    // 15. Imbalance of major against minor pieces.
     int32_t mayor = (b.Num_Torres - n.Num_Torres) + 2 * (b.Num_Damas - n.Num_Damas);
     int32_t menor = (b.Num_Caballos - n.Num_Caballos) + (b.Num_Alfiles - n.Num_Alfiles);
     puntos += imbalance[IndiceDesequilibrio(mayor)][IndiceDesequilibrio(menor)];
 
-    // 15. Drawish material scales the score; 0 changes nothing here.
+    // 16. Drawish material scales the score; 0 changes nothing here.
     int32_t escala = Reconocidos();
     if (escala != ESCALA_TABLAS && escala != ESCALA_NORMAL) puntos = Porcentaje(puntos, escala);
 
-    // 16. Clamp below the mate scores and inside 16 bits.
+    // 17. Clamp below the mate scores and inside 16 bits.
     if (puntos > UMBRAL_MATE) puntos = UMBRAL_MATE;
     if (puntos < -UMBRAL_MATE) puntos = -UMBRAL_MATE;
 
-    // 17. Cache store, always overwriting.
+    // 18. Cache store, always overwriting.
     GuardarCacheEvaluacion(t.Clave, puntos);
 
-    // 18. From the side to move's point of view.
+    // 19. From the side to move's point of view.
     return t.Turno == 1 ? puntos : -puntos;
 }

@@ -117,8 +117,9 @@ void UciNewGame() {
     // 2. What a search leaves behind: stop flag, counters, lines and history tables.
     LimpiarEstadoBusqueda();
 
-    // 3. An empty table of the first generation.
+    // 3. An empty table of the first generation, and no evaluation kept.
     LimpiarTransposicion();
+    OlvidarEvaluaciones();
 
     // 4. Search control.
     TipoJuego.Tiempo_Limite = 0;

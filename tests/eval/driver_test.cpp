@@ -150,6 +150,7 @@ TEST_F(EvaluacionDriver, ReinicioLimpiaCamposDeTrabajoYCuentasSoloAPeticion) {
             l->Num_Peones = c.Num_Peones, l->Num_Caballos = c.Num_Caballos;
             l->Num_Alfiles = c.Num_Alfiles, l->Num_Torres = c.Num_Torres, l->Num_Damas = c.Num_Damas;
         }
+        OlvidarEvaluaciones();
         EXPECT_EQ(Evaluar(), v) << fen;
         EXPECT_EQ(Actuales(), p) << fen;
         LimpiarPuntuacion(1);
