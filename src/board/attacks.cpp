@@ -125,9 +125,10 @@ int32_t DaJaque(uint32_t jugada, int32_t paso) {
     if (linea(Desde(jugada)) || linea(Hasta(jugada))) return 1;
     if (Es_Al_Paso(jugada) && paso != 0 && linea(paso)) return 1;
     if (Es_Enroque(jugada)) {
+        // The castling rook's corner and its square beside the king.
         const int32_t h = Hasta(jugada);
-        const int32_t torre = h == 62 ? 63 : h == 58 ? 56 : h == 6 ? 7 : 0;
-        const int32_t destino = h == 62 ? 61 : h == 58 ? 59 : h == 6 ? 5 : 3;
+        const int32_t torre = h == G1 ? H1 : h == C1 ? A1 : h == G8 ? H8 : A8;
+        const int32_t destino = h == G1 ? F1 : h == C1 ? D1 : h == G8 ? F8 : D8;
         if (linea(torre) || linea(destino)) return 1;
     }
     return 0;
