@@ -1,5 +1,6 @@
-// peers [seconds S] [rounds R] [depth D] [only nps|callgrind|bench|perft]: our engine against
-// the installed engines of its kind, in one run and with the same settings for all:
+// peers [seconds S] [rounds R] [depth D] [build PATH ...] [only nps|callgrind|bench|perft]: our
+// engine against the installed engines of its kind (and other builds of ours given by path),
+// in one run and with the same settings for all:
 //  1. nodes per second: the six long positions of bench, "go infinite" for S seconds each
 //     (3 by default), Hash 128, one thread, book and pondering off, after a one-second
 //     warm-up; the engines take turns on each position, R rounds (1 by default). Nodes and
@@ -64,7 +65,7 @@ static int Abrir(Motor &m, int megas, const std::vector<std::string> &delante = 
     if (!Lanzar(m.p, args, "", !delante.empty()) || !Escribir(m.p, "uci\n")) return 0;
     std::string l, ajustes = "setoption name Hash value " + std::to_string(megas) + "\n";
     while (EsperarLinea(m.p, "", espera_ms, &l) == 1 && l != "uciok") {
-        if (l.rfind("id name ", 0) == 0) m.nombre = l.substr(8);
+        if (l.rfind("id name ", 0) == 0 && m.paquete != "build") m.nombre = l.substr(8);
         const size_t fin = l.find(" type ");
         if (l.rfind("option name ", 0) != 0 || fin == std::string::npos) continue;
         const std::string opcion = l.substr(12, fin - 12);
@@ -307,6 +308,7 @@ static int Perft(Motor &m, const std::string &orden, const char *cuenta, long lo
 int main(int argc, char **argv) {
     int segundos = 3, rondas = 1, profundidad = 12;
     std::string solo;
+    std::vector<std::string> otras;  // other builds of ours, compared as peers
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string clave = argv[i];
         const int v = std::atoi(argv[i + 1]);
@@ -314,14 +316,11 @@ int main(int argc, char **argv) {
         else if (clave == "rounds" && v > 0) rondas = v;
         else if (clave == "depth" && v > 1) profundidad = v;
         else if (clave == "only") solo = argv[i + 1];
-        else {
-            std::fprintf(stderr, "usage: peers [seconds S] [rounds R] [depth D] "
-                                 "[only nps|callgrind|bench|perft]\n");
-            return 2;
-        }
+        else if (clave == "build") otras.push_back(argv[i + 1]);
+        else argc = 0;
     }
     if (argc % 2 == 0) {
-        std::fprintf(stderr, "usage: peers [seconds S] [rounds R] [depth D] "
+        std::fprintf(stderr, "usage: peers [seconds S] [rounds R] [depth D] [build PATH ...] "
                              "[only nps|callgrind|bench|perft]\n");
         return 2;
     }
@@ -329,6 +328,7 @@ int main(int argc, char **argv) {
 
     // Ours first, then each peer that is installed.
     std::vector<Motor> motores = {{"", JuntoAlPrograma("vantor"), "vantor", {}}};
+    for (const std::string &ruta : otras) motores.push_back({"build", ruta, ruta, {}});
     const char *const PARES[] = {"stockfish", "glaurung", "toga2", "ethereal-chess"};
     std::string faltan;
     for (const char *paquete : PARES) {
@@ -352,7 +352,9 @@ int main(int argc, char **argv) {
 
     if (solo.empty() || solo == "nps") NodosPorSegundo(motores, segundos, rondas);
     if (solo.empty() || solo == "callgrind") InstruccionesPorNodo(motores, profundidad);
-    const bool stockfish = motores.size() > 1 && motores[1].paquete == "stockfish";
+    size_t sf = 1;
+    while (sf < motores.size() && motores[sf].paquete != "stockfish") sf++;
+    const bool stockfish = sf < motores.size();
     if ((solo.empty() || solo == "bench" || solo == "perft") && !stockfish)
         std::printf("\nstockfish is missing: no bench or perft comparison\n");
     if ((solo.empty() || solo == "bench") && stockfish) Benches();
@@ -361,13 +363,13 @@ int main(int argc, char **argv) {
         long long h[2] = {0, 0};
         double ms[2][2] = {}, cpu[2] = {0, 0};
         if (!Perft(motores[0], "perft 6", "Nodos:", &h[0], ms[0], &cpu[0]) ||
-            !Perft(motores[1], "go perft 6", "Nodes searched:", &h[1], ms[1], &cpu[1])) {
+            !Perft(motores[sf], "go perft 6", "Nodes searched:", &h[1], ms[1], &cpu[1])) {
             std::printf("   a perft failed\n");
             return 1;
         }
         for (int i = 0; i < 2; i++)
             std::printf("   %-16s leaves %lld  wall %.0f ms (%.0f ms from its start)  "
-                        "cpu %.0f ms\n", motores[i].nombre.c_str(), h[i], ms[i][0], ms[i][1],
+                        "cpu %.0f ms\n", motores[i ? sf : 0].nombre.c_str(), h[i], ms[i][0], ms[i][1],
                         cpu[i] * 1000);
         std::printf("   ratio of our time to stockfish's: wall %.2f  cpu %.2f; wall with "
                     "stockfish's start-up counted %.2f\n",

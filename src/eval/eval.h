@@ -19,7 +19,8 @@ void OlvidarEvaluaciones();
 
 // The evaluation cache, kept beside the transposition table that sizes it (search/tt.cpp):
 // scores from White's point of view, by position key. The read gives 1 with the score when the
-// key is there; the store always overwrites.
+// key is there, 0 when it is not, -1 when the table's size gave no cache; the store always
+// overwrites.
 int32_t LeerCacheEvaluacion(uint32_t clave, int32_t *puntos);
 void GuardarCacheEvaluacion(uint32_t clave, int32_t puntos);
 void LimpiarPuntuacion(int32_t limpiar_material);

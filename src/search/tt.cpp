@@ -221,7 +221,7 @@ int32_t NuloInutil(int32_t reducida, int32_t alpha, int32_t beta) {
 }
 
 int32_t LeerCacheEvaluacion(uint32_t clave, int32_t *puntos) {
-    if (TT_Opciones.Megas_Cache == 0 || TT_Cache == nullptr) return 0;
+    if (TT_Opciones.Megas_Cache == 0 || TT_Cache == nullptr) return -1;
     const Cache_Entrada &e = TT_Cache[IndiceCache(clave)];
     if (e.Clave != clave) return 0;
     *puntos = e.Puntuacion;
