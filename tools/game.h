@@ -2,6 +2,8 @@
 // the match and endgames tools.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -56,11 +58,15 @@ inline int Reiniciar(Motor &m) {
 }
 
 // Everything that decides repetitions: squares, side to move, castling and en-passant state.
-inline std::string Firma() {
+using Firma_Posicion = std::array<int32_t, 68>;
+inline Firma_Posicion Firma() {
     const Tipo_Tablero &t = TableroGlobal;
-    std::string f(reinterpret_cast<const char *>(t.Tablero), sizeof(t.Tablero));
-    const int32_t resto[4] = {t.Turno, t.Enroque_Blancas, t.Enroque_Negras, t.Ficha_Al_Paso};
-    f.append(reinterpret_cast<const char *>(resto), sizeof(resto));
+    Firma_Posicion f;
+    std::copy(std::begin(t.Tablero), std::end(t.Tablero), f.begin());
+    f[64] = t.Turno;
+    f[65] = t.Enroque_Blancas;
+    f[66] = t.Enroque_Negras;
+    f[67] = t.Ficha_Al_Paso;
     return f;
 }
 
@@ -112,7 +118,7 @@ inline Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
     TableroGlobal.Num_Historial = 0;
     if (!CargarFen(fen.c_str())) return {0, "bad opening FEN"};
     TableroGlobal.Clave = CalcularClave();
-    std::vector<std::string> vistas{Firma()};
+    std::vector<Firma_Posicion> vistas{Firma()};
     std::string jugadas;
     int reloj[2] = {base_ms, base_ms};
 
@@ -132,7 +138,7 @@ inline Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
         if (MaterialInsuficiente()) return fin(0, "insufficient material");
         if (TableroGlobal.Regla_50 >= 100) return fin(0, "fifty moves");
         int veces = 0;
-        for (const std::string &v : vistas) veces += v == vistas.back();
+        for (const Firma_Posicion &v : vistas) veces += v == vistas.back();
         if (veces >= 3) return fin(0, "threefold repetition");
         if (ply >= TOPE_PLIES) return fin(0, "adjudicated at the ply cap");
 
