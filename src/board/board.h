@@ -329,6 +329,23 @@ uint64_t Clavadas();
 // the position: the same make and answer, with the safety test limited to the lines the move
 // can open.
 int32_t HacerMovimientoSinJaque(uint32_t jugada, uint64_t clavadas);
+// The make and unmake of perft's last ply. The safety test after the make reads only the
+// squares, their sets and the king squares, and the unmake follows at once, so these alone
+// change: the key, history, undo record, counts, clock, castling and en-passant states and the
+// side to move stay. The record holds what every leaf of one position starts from: its sets
+// and king squares, restored by each unmake, and jaque and clavadas as MiniMax passes them to
+// HacerMovimiento (in check) or HacerMovimientoSinJaque (not), whose answer HacerHoja gives.
+struct Registro_Hojas {
+    uint64_t Mapa_Pieza[16];
+    int32_t Rey_Blanco, Rey_Negro;
+    int32_t Jaque;
+    uint64_t Clavadas;
+};
+// 1 when the moves of GenerarMovimientos here can be made by HacerHoja, with r filled: the full
+// make and unmake give every square back (an odd en-passant state from a FEN may not).
+int32_t PrepararHojas(Registro_Hojas &r, int32_t jaque, uint64_t clavadas);
+int32_t HacerHoja(uint32_t jugada, const Registro_Hojas &r);
+void DeshacerHoja(uint32_t jugada, const Registro_Hojas &r);
 // After the make of jugada (paso: Ficha_Al_Paso before it), LadoEnJaque() for a side that was
 // not in check before that make.
 int32_t DaJaque(uint32_t jugada, int32_t paso);

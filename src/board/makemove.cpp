@@ -184,6 +184,105 @@ int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
     return 1;
 }
 
+int32_t PrepararHojas(Registro_Hojas &r, int32_t jaque, uint64_t clavadas) {
+    const Tipo_Tablero &t = TableroGlobal;
+    // An en-passant pawn that is not the opponent's, or an occupied square behind it: the full
+    // make and unmake of that capture do not give the squares back as they were.
+    const int32_t paso = t.Ficha_Al_Paso;
+    if (paso != 0) {
+        const bool blanco = t.Turno == 1;
+        const int32_t detras = blanco ? paso - 8 : paso + 8;
+        if (t.Tablero[paso] != (blanco ? PEON_N : PEON_B) || detras < 0 || detras > 63 ||
+            t.Tablero[detras] != SIN_PIEZA)
+            return 0;
+    }
+    for (int32_t i = 0; i < 16; i++) r.Mapa_Pieza[i] = t.Mapa_Pieza[i];
+    r.Rey_Blanco = t.Rey_Blanco;
+    r.Rey_Negro = t.Rey_Negro;
+    r.Jaque = jaque;
+    r.Clavadas = clavadas;
+    return 1;
+}
+
+// Codes of a leaf's move: the to square's before it (7 when empty) and after it.
+static inline int32_t Antes(uint32_t m) { return Captura(m) < NINGUNA ? Captura(m) : SIN_PIEZA; }
+static inline int32_t Llega(uint32_t m) { return Corona(m) < NINGUNA ? Corona(m) : Ficha(m); }
+
+// Each set is written from the record, not changed in place: no make waits for the last
+// unmake's writes.
+int32_t HacerHoja(uint32_t m, const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    uint64_t *M = t.Mapa_Pieza;
+    const uint64_t *o = r.Mapa_Pieza;
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m), captura = Captura(m);
+    const int32_t antes = Antes(m), llega = Llega(m);
+    const bool blanco = ficha < SIN_PIEZA;
+    const uint64_t bd = 1ull << desde, bh = 1ull << hasta;
+    // Taking a king (the side not to move was in check) stops the program, as in the full make.
+    if (captura < NINGUNA && !Es_Al_Paso(m) && !Contable(captura)) Salir = 1;
+    // Only a quiet move empties and fills through set 7, only a promotion leaves Ficha's set.
+    M[antes] = o[antes] ^ bh;
+    M[llega] = o[llega] ^ bh;
+    M[ficha] = o[ficha] ^ bd ^ (llega == ficha ? bh : 0);
+    M[SIN_PIEZA] = o[SIN_PIEZA] ^ bd ^ (antes == SIN_PIEZA ? bh : 0);
+    t.Tablero[hasta] = llega;
+    t.Tablero[desde] = SIN_PIEZA;
+    if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0) {
+        const int32_t paso = t.Ficha_Al_Paso, peon = blanco ? PEON_N : PEON_B;
+        M[peon] = o[peon] ^ 1ull << paso;
+        M[SIN_PIEZA] ^= 1ull << paso;
+        t.Tablero[paso] = SIN_PIEZA;
+    } else if (Es_Enroque(m)) {
+        // The rook, from the corner beyond the to square to the square the king crossed.
+        const int32_t torre = blanco ? TORRE_B : TORRE_N;
+        const int32_t esquina = hasta > desde ? hasta + 1 : hasta - 2, cruce = (desde + hasta) / 2;
+        const uint64_t bt = 1ull << esquina | 1ull << cruce;
+        M[torre] = o[torre] ^ bt;
+        M[SIN_PIEZA] ^= bt;
+        t.Tablero[esquina] = SIN_PIEZA;
+        t.Tablero[cruce] = torre;
+    }
+    // The safety test of HacerMovimiento in check, and of HacerMovimientoSinJaque out of it.
+    if (r.Jaque || ficha == REY_B || ficha == REY_N) {
+        if (ficha == REY_B) t.Rey_Blanco = hasta;
+        if (ficha == REY_N) t.Rey_Negro = hasta;
+        if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+        return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+    }
+    auto linea = [&](int32_t c) {
+        return blanco ? JaqueBlancasLinea(t.Rey_Blanco, c) : JaqueNegrasLinea(t.Rey_Negro, c);
+    };
+    if ((r.Clavadas >> desde & 1) && linea(desde)) return 0;
+    if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0 && linea(t.Ficha_Al_Paso)) return 0;
+    return 1;
+}
+
+void DeshacerHoja(uint32_t m, const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    uint64_t *M = t.Mapa_Pieza;
+    const uint64_t *o = r.Mapa_Pieza;
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
+    const int32_t antes = Antes(m), llega = Llega(m);
+    M[antes] = o[antes];
+    M[llega] = o[llega];
+    M[ficha] = o[ficha];
+    M[SIN_PIEZA] = o[SIN_PIEZA];
+    t.Tablero[hasta] = antes;
+    t.Tablero[desde] = ficha;
+    if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0) {
+        const int32_t peon = ficha < SIN_PIEZA ? PEON_N : PEON_B;
+        M[peon] = o[peon];
+        t.Tablero[t.Ficha_Al_Paso] = peon;
+    } else if (Es_Enroque(m)) {
+        const int32_t torre = ficha < SIN_PIEZA ? TORRE_B : TORRE_N;
+        M[torre] = o[torre];
+        t.Tablero[hasta > desde ? hasta + 1 : hasta - 2] = torre;
+        t.Tablero[(desde + hasta) / 2] = SIN_PIEZA;
+    }
+    t.Rey_Blanco = r.Rey_Blanco;
+    t.Rey_Negro = r.Rey_Negro;
+}
+
 void DeshacerMovimiento() {
     Tipo_Tablero &t = TableroGlobal;
     uint32_t sin_clave = 0;  // the unmake restores the saved key instead
