@@ -214,12 +214,10 @@ int32_t HacerHoja(uint32_t m, const Registro_Hojas &r) {
     Tipo_Tablero &t = TableroGlobal;
     uint64_t *M = t.Mapa_Pieza;
     const uint64_t *o = r.Mapa_Pieza;
-    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m), captura = Captura(m);
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
     const int32_t antes = Antes(m), llega = Llega(m);
     const bool blanco = ficha < SIN_PIEZA;
     const uint64_t bd = 1ull << desde, bh = 1ull << hasta;
-    // Taking a king (the side not to move was in check) stops the program, as in the full make.
-    if (captura < NINGUNA && !Es_Al_Paso(m) && !Contable(captura)) Salir = 1;
     // Only a quiet move empties and fills through set 7, only a promotion leaves Ficha's set.
     M[antes] = o[antes] ^ bh;
     M[llega] = o[llega] ^ bh;
@@ -281,6 +279,45 @@ void DeshacerHoja(uint32_t m, const Registro_Hojas &r) {
     }
     t.Rey_Blanco = r.Rey_Blanco;
     t.Rey_Negro = r.Rey_Negro;
+}
+
+// The safety test of HacerMovimientoSinJaque for a move of a piece other than the king, out
+// of line: a pinned piece is the rare case.
+__attribute__((noinline)) static int32_t AbreLinea(uint32_t m) {
+    const Tipo_Tablero &t = TableroGlobal;
+    if (Ficha(m) < SIN_PIEZA) return JaqueBlancasLinea(t.Rey_Blanco, Desde(m));
+    return JaqueNegrasLinea(t.Rey_Negro, Desde(m));
+}
+
+int32_t HacerHojaSencilla(uint32_t m, const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    uint64_t *M = t.Mapa_Pieza;
+    const uint64_t *o = r.Mapa_Pieza;
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m), antes = Antes(m);
+    const uint64_t bd = 1ull << desde, bh = 1ull << hasta;
+    // A quiet move's first write goes to set 7, which the second writes again.
+    M[antes] = o[antes] ^ bh;
+    M[SIN_PIEZA] = o[SIN_PIEZA] ^ bd ^ (antes == SIN_PIEZA ? bh : 0);
+    M[ficha] = o[ficha] ^ bd ^ bh;
+    t.Tablero[hasta] = ficha;
+    t.Tablero[desde] = SIN_PIEZA;
+    if (r.Jaque) [[unlikely]] {
+        if (ficha < SIN_PIEZA) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+        return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+    }
+    return (r.Clavadas >> desde & 1) && AbreLinea(m) ? 0 : 1;
+}
+
+void DeshacerHojaSencilla(uint32_t m, const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    uint64_t *M = t.Mapa_Pieza;
+    const uint64_t *o = r.Mapa_Pieza;
+    const int32_t antes = Antes(m), ficha = Ficha(m);
+    M[antes] = o[antes];
+    M[SIN_PIEZA] = o[SIN_PIEZA];
+    M[ficha] = o[ficha];
+    t.Tablero[Hasta(m)] = antes;
+    t.Tablero[Desde(m)] = ficha;
 }
 
 void DeshacerMovimiento() {

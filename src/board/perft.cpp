@@ -31,12 +31,19 @@ static inline void Sumar(int32_t &contador, uint32_t k) {
     contador = suma > INT32_MAX ? INT32_MAX : static_cast<int32_t>(suma);
 }
 
-// The leaves below a position whose moves are the list, through the leaf make and unmake,
+// The leaves below a position through GenerarHojas's list and the leaf make and unmake,
 // counted in the list's own counters and added once. Nothing here sets Detener.
-static void ContarHojas(Estadisticas_Perft *est, const Lista_Jugadas *lista, int32_t n,
-                        const Registro_Hojas &r) {
+static void ContarHojas(Estadisticas_Perft *est, const Lista_Jugadas *lista, int32_t sencillas,
+                        int32_t n, const Registro_Hojas &r) {
     uint32_t nodos = 0, capturas = 0, al_paso = 0, enroques = 0, coronaciones = 0;
-    for (int32_t i = 0; i < n; i++) {
+    for (int32_t i = 0; i < sencillas; i++) {
+        const uint32_t m = lista[i].Jugada;
+        const int32_t legal = HacerHojaSencilla(m, r);
+        DeshacerHojaSencilla(m, r);
+        nodos += legal;
+        capturas += legal & (Captura(m) < NINGUNA);
+    }
+    for (int32_t i = sencillas; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
         const int32_t legal = HacerHoja(m, r);
         DeshacerHoja(m, r);
@@ -62,22 +69,24 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
         ContarHoja(est, jugada);
         return 0;
     }
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
     // Out of check, the safety test after each make needs only the lines the move opened.
     const Tipo_Tablero &t = TableroGlobal;
-    const int32_t jaque =
-        n > 0 && (t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro));
-    const uint64_t clavadas = n > 0 && !jaque ? Clavadas() : 0;
-    // One ply above the leaves the child's own leaf test is done here, saving a call per leaf.
+    const int32_t jaque = t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro);
+    const uint64_t clavadas = jaque ? 0 : Clavadas();
+    Lista_Jugadas lista[MAX_JUGADAS];
+    // One ply above the leaves they are counted here, through the leaf make and unmake; a
+    // position they do not take (odd, from a FEN) goes through the full ones.
     const bool hojas = ply + 1 == TipoJuego.Profundidad_Maxima;
-    if (hojas) {
-        Registro_Hojas r;
-        if (PrepararHojas(r, jaque, clavadas)) {
-            ContarHojas(est, lista, n, r);
+    Registro_Hojas r;
+    int32_t sencillas = 0;
+    if (hojas && PrepararHojas(r, jaque, clavadas)) {
+        const int32_t n = GenerarHojas(lista, &sencillas);
+        if (n >= 0) {
+            ContarHojas(est, lista, sencillas, n, r);
             return 0;
         }
     }
+    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
         if ((jaque ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas)) &&
