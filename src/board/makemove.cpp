@@ -157,11 +157,16 @@ static inline __attribute__((always_inline)) bool Hacer(uint32_t m) {
     return blanco;
 }
 
-int32_t HacerMovimiento(uint32_t m) {
+// 1 when the king of the side that moved (White when blanco) is not attacked.
+static inline int32_t ReyASalvo(bool blanco) {
     const Tipo_Tablero &t = TableroGlobal;
-    // 13. Legal when the mover's king is not attacked.
-    if (Hacer(m)) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+    if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
     return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+}
+
+int32_t HacerMovimiento(uint32_t m) {
+    // 13. Legal when the mover's king is not attacked.
+    return ReyASalvo(Hacer(m));
 }
 
 int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
@@ -172,10 +177,7 @@ int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
     // A king that moved gets the whole test; otherwise only the lines through the squares
     // the move emptied can have opened onto it, and the from square only when it was the
     // last piece between the king and a slider.
-    if (Es_Enroque(m) || rey != (blanco ? rey_b : rey_n)) {
-        if (blanco) return JaqueBlancas(rey) ? 0 : 1;
-        return JaqueNegras(rey) ? 0 : 1;
-    }
+    if (Es_Enroque(m) || rey != (blanco ? rey_b : rey_n)) return ReyASalvo(blanco);
     auto linea = [&](int32_t c) {
         return blanco ? JaqueBlancasLinea(rey, c) : JaqueNegrasLinea(rey, c);
     };
@@ -208,117 +210,83 @@ int32_t PrepararHojas(Registro_Hojas &r, int32_t jaque, uint64_t clavadas) {
 static inline int32_t Antes(uint32_t m) { return Captura(m) < NINGUNA ? Captura(m) : SIN_PIEZA; }
 static inline int32_t Llega(uint32_t m) { return Corona(m) < NINGUNA ? Corona(m) : Ficha(m); }
 
-// Each set is written from the record, not changed in place: no make waits for the last
-// unmake's writes.
-int32_t HacerHoja(uint32_t m, const Registro_Hojas &r) {
+// The sets and squares a leaf's move changes: the make's values, or with DESHACER the record's
+// back. Each set is written from the record, not changed in place, so that no make waits for the
+// last unmake's writes. SENCILLA: no promotion, en passant or castling.
+template <bool DESHACER, bool SENCILLA>
+static inline __attribute__((always_inline)) void CambiarHoja(uint32_t m,
+                                                              const Registro_Hojas &r) {
     Tipo_Tablero &t = TableroGlobal;
     uint64_t *M = t.Mapa_Pieza;
     const uint64_t *o = r.Mapa_Pieza;
     const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
-    const int32_t antes = Antes(m), llega = Llega(m);
-    const bool blanco = ficha < SIN_PIEZA;
-    const uint64_t bd = 1ull << desde, bh = 1ull << hasta;
-    // Only a quiet move empties and fills through set 7, only a promotion leaves Ficha's set.
+    const int32_t antes = Antes(m), llega = SENCILLA ? ficha : Llega(m);
+    const uint64_t bd = DESHACER ? 0 : 1ull << desde, bh = DESHACER ? 0 : 1ull << hasta;
+    // Where two of these are one set (Antes is 7 for a quiet move, Llega is Ficha unless it
+    // promotes), the later write carries both changes.
     M[antes] = o[antes] ^ bh;
-    M[llega] = o[llega] ^ bh;
-    M[ficha] = o[ficha] ^ bd ^ (llega == ficha ? bh : 0);
+    if (!SENCILLA) M[llega] = o[llega] ^ bh;
     M[SIN_PIEZA] = o[SIN_PIEZA] ^ bd ^ (antes == SIN_PIEZA ? bh : 0);
-    t.Tablero[hasta] = llega;
-    t.Tablero[desde] = SIN_PIEZA;
+    M[ficha] = o[ficha] ^ bd ^ (llega == ficha ? bh : 0);
+    t.Tablero[hasta] = DESHACER ? antes : llega;
+    t.Tablero[desde] = DESHACER ? ficha : SIN_PIEZA;
+    if (SENCILLA) return;
+    const bool blanco = ficha < SIN_PIEZA;
     if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0) {
         const int32_t paso = t.Ficha_Al_Paso, peon = blanco ? PEON_N : PEON_B;
-        M[peon] = o[peon] ^ 1ull << paso;
-        M[SIN_PIEZA] ^= 1ull << paso;
-        t.Tablero[paso] = SIN_PIEZA;
+        const uint64_t bp = DESHACER ? 0 : 1ull << paso;
+        M[peon] = o[peon] ^ bp;
+        M[SIN_PIEZA] ^= bp;
+        t.Tablero[paso] = DESHACER ? peon : SIN_PIEZA;
     } else if (Es_Enroque(m)) {
         // The rook, from the corner beyond the to square to the square the king crossed.
         const int32_t torre = blanco ? TORRE_B : TORRE_N;
         const int32_t esquina = hasta > desde ? hasta + 1 : hasta - 2, cruce = (desde + hasta) / 2;
-        const uint64_t bt = 1ull << esquina | 1ull << cruce;
+        const uint64_t bt = DESHACER ? 0 : 1ull << esquina | 1ull << cruce;
         M[torre] = o[torre] ^ bt;
         M[SIN_PIEZA] ^= bt;
-        t.Tablero[esquina] = SIN_PIEZA;
-        t.Tablero[cruce] = torre;
+        t.Tablero[esquina] = DESHACER ? torre : SIN_PIEZA;
+        t.Tablero[cruce] = DESHACER ? SIN_PIEZA : torre;
     }
-    // The safety test of HacerMovimiento in check, and of HacerMovimientoSinJaque out of it.
+}
+
+// 1 when emptying square c opened a line onto the mover's king (White's when blanco). Out of
+// line: a pinned piece or an en-passant capture is the rare leaf.
+__attribute__((noinline)) static int32_t AbreLinea(bool blanco, int32_t c) {
+    const Tipo_Tablero &t = TableroGlobal;
+    return blanco ? JaqueBlancasLinea(t.Rey_Blanco, c) : JaqueNegrasLinea(t.Rey_Negro, c);
+}
+
+// The safety tests: HacerMovimiento's in check, HacerMovimientoSinJaque's out of it.
+int32_t HacerHoja(uint32_t m, const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    CambiarHoja<false, false>(m, r);
+    const int32_t desde = Desde(m), ficha = Ficha(m), paso = t.Ficha_Al_Paso;
+    const bool blanco = ficha < SIN_PIEZA;
     if (r.Jaque || ficha == REY_B || ficha == REY_N) {
-        if (ficha == REY_B) t.Rey_Blanco = hasta;
-        if (ficha == REY_N) t.Rey_Negro = hasta;
-        if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
-        return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+        if (ficha == REY_B) t.Rey_Blanco = Hasta(m);
+        if (ficha == REY_N) t.Rey_Negro = Hasta(m);
+        return ReyASalvo(blanco);
     }
-    auto linea = [&](int32_t c) {
-        return blanco ? JaqueBlancasLinea(t.Rey_Blanco, c) : JaqueNegrasLinea(t.Rey_Negro, c);
-    };
-    if ((r.Clavadas >> desde & 1) && linea(desde)) return 0;
-    if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0 && linea(t.Ficha_Al_Paso)) return 0;
+    if ((r.Clavadas >> desde & 1) && AbreLinea(blanco, desde)) return 0;
+    if (Es_Al_Paso(m) && paso != 0 && AbreLinea(blanco, paso)) return 0;
     return 1;
 }
 
 void DeshacerHoja(uint32_t m, const Registro_Hojas &r) {
-    Tipo_Tablero &t = TableroGlobal;
-    uint64_t *M = t.Mapa_Pieza;
-    const uint64_t *o = r.Mapa_Pieza;
-    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
-    const int32_t antes = Antes(m), llega = Llega(m);
-    M[antes] = o[antes];
-    M[llega] = o[llega];
-    M[ficha] = o[ficha];
-    M[SIN_PIEZA] = o[SIN_PIEZA];
-    t.Tablero[hasta] = antes;
-    t.Tablero[desde] = ficha;
-    if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0) {
-        const int32_t peon = ficha < SIN_PIEZA ? PEON_N : PEON_B;
-        M[peon] = o[peon];
-        t.Tablero[t.Ficha_Al_Paso] = peon;
-    } else if (Es_Enroque(m)) {
-        const int32_t torre = ficha < SIN_PIEZA ? TORRE_B : TORRE_N;
-        M[torre] = o[torre];
-        t.Tablero[hasta > desde ? hasta + 1 : hasta - 2] = torre;
-        t.Tablero[(desde + hasta) / 2] = SIN_PIEZA;
-    }
-    t.Rey_Blanco = r.Rey_Blanco;
-    t.Rey_Negro = r.Rey_Negro;
-}
-
-// The safety test of HacerMovimientoSinJaque for a move of a piece other than the king, out
-// of line: a pinned piece is the rare case.
-__attribute__((noinline)) static int32_t AbreLinea(uint32_t m) {
-    const Tipo_Tablero &t = TableroGlobal;
-    if (Ficha(m) < SIN_PIEZA) return JaqueBlancasLinea(t.Rey_Blanco, Desde(m));
-    return JaqueNegrasLinea(t.Rey_Negro, Desde(m));
+    CambiarHoja<true, false>(m, r);
+    TableroGlobal.Rey_Blanco = r.Rey_Blanco;
+    TableroGlobal.Rey_Negro = r.Rey_Negro;
 }
 
 int32_t HacerHojaSencilla(uint32_t m, const Registro_Hojas &r) {
-    Tipo_Tablero &t = TableroGlobal;
-    uint64_t *M = t.Mapa_Pieza;
-    const uint64_t *o = r.Mapa_Pieza;
-    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m), antes = Antes(m);
-    const uint64_t bd = 1ull << desde, bh = 1ull << hasta;
-    // A quiet move's first write goes to set 7, which the second writes again.
-    M[antes] = o[antes] ^ bh;
-    M[SIN_PIEZA] = o[SIN_PIEZA] ^ bd ^ (antes == SIN_PIEZA ? bh : 0);
-    M[ficha] = o[ficha] ^ bd ^ bh;
-    t.Tablero[hasta] = ficha;
-    t.Tablero[desde] = SIN_PIEZA;
-    if (r.Jaque) [[unlikely]] {
-        if (ficha < SIN_PIEZA) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
-        return JaqueNegras(t.Rey_Negro) ? 0 : 1;
-    }
-    return (r.Clavadas >> desde & 1) && AbreLinea(m) ? 0 : 1;
+    CambiarHoja<false, true>(m, r);
+    const bool blanco = Ficha(m) < SIN_PIEZA;
+    if (r.Jaque) [[unlikely]] return ReyASalvo(blanco);
+    return (r.Clavadas >> Desde(m) & 1) && AbreLinea(blanco, Desde(m)) ? 0 : 1;
 }
 
-void DeshacerHojaSencilla(uint32_t m, const Registro_Hojas &r) {
-    Tipo_Tablero &t = TableroGlobal;
-    uint64_t *M = t.Mapa_Pieza;
-    const uint64_t *o = r.Mapa_Pieza;
-    const int32_t antes = Antes(m), ficha = Ficha(m);
-    M[antes] = o[antes];
-    M[SIN_PIEZA] = o[SIN_PIEZA];
-    M[ficha] = o[ficha];
-    t.Tablero[Hasta(m)] = antes;
-    t.Tablero[Desde(m)] = ficha;
-}
+void DeshacerHojaSencilla(uint32_t m, const Registro_Hojas &r) { CambiarHoja<true, true>(m, r); }
 
 void DeshacerMovimiento() {
     Tipo_Tablero &t = TableroGlobal;
