@@ -75,11 +75,10 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     const uint64_t clavadas = jaque ? 0 : Clavadas();
     Lista_Jugadas lista[MAX_JUGADAS];
     // One ply above the leaves they are counted here, through the leaf make and unmake; a
-    // position they do not take (odd, from a FEN) goes through the full ones.
-    const bool hojas = ply + 1 == TipoJuego.Profundidad_Maxima;
+    // position they do not take (odd, from a FEN) goes through the full ones below.
     Registro_Hojas r;
     int32_t sencillas = 0;
-    if (hojas && PrepararHojas(r, jaque, clavadas)) {
+    if (ply + 1 == TipoJuego.Profundidad_Maxima && PrepararHojas(r, jaque, clavadas)) {
         const int32_t n = GenerarHojas(lista, &sencillas);
         if (n >= 0) {
             ContarHojas(est, lista, sencillas, n, r);
@@ -91,11 +90,7 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
         const uint32_t m = lista[i].Jugada;
         if ((jaque ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas)) &&
             !TipoJuego.Detener) {
-            if (hojas) {
-                ContarHoja(est, m);
-            } else {
-                MiniMax(ply + 1, est, m);
-            }
+            MiniMax(ply + 1, est, m);
         }
         DeshacerMovimiento();
     }
