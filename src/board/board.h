@@ -329,6 +329,32 @@ uint64_t Clavadas();
 // the position: the same make and answer, with the safety test limited to the lines the move
 // can open.
 int32_t HacerMovimientoSinJaque(uint32_t jugada, uint64_t clavadas);
+// The make and unmake of perft's last ply. The safety test after the make reads only the
+// squares, their sets and the king squares, and the unmake follows at once, so these alone
+// change: the key, history, undo record, counts, clock, castling and en-passant states and the
+// side to move stay. The record holds what every leaf of one position starts from: its sets
+// and king squares, restored by each unmake, and jaque and clavadas as MiniMax passes them to
+// HacerMovimiento (in check) or HacerMovimientoSinJaque (not), whose answer HacerHoja gives.
+struct Registro_Hojas {
+    uint64_t Mapa_Pieza[16];
+    int32_t Rey_Blanco, Rey_Negro;
+    int32_t Jaque;
+    uint64_t Clavadas;
+};
+// 1 when the moves here can be made by the leaf make, with r filled: the full make and unmake
+// give every square back (an odd en-passant state from a FEN may not).
+int32_t PrepararHojas(Registro_Hojas &r, int32_t jaque, uint64_t clavadas);
+// The moves of GenerarMovimientos (all moves) for perft's last ply, in another order: first
+// *sencillas moves and captures of knights, bishops, rooks, queens and the pawns that neither
+// promote nor may take en passant, then the moves of the kings and of the other pawns. -1 when
+// GenerarMovimientos and the full make must do it: a code that is no piece on the side to
+// move's squares, a king to take, or a full list.
+int32_t GenerarHojas(Lista_Jugadas *lista, int32_t *sencillas);
+// HacerHoja and DeshacerHoja take any move of GenerarHojas, the Sencilla pair its first group.
+int32_t HacerHoja(uint32_t jugada, const Registro_Hojas &r);
+void DeshacerHoja(uint32_t jugada, const Registro_Hojas &r);
+int32_t HacerHojaSencilla(uint32_t jugada, const Registro_Hojas &r);
+void DeshacerHojaSencilla(uint32_t jugada, const Registro_Hojas &r);
 // After the make of jugada (paso: Ficha_Al_Paso before it), LadoEnJaque() for a side that was
 // not in check before that make.
 int32_t DaJaque(uint32_t jugada, int32_t paso);

@@ -157,11 +157,16 @@ static inline __attribute__((always_inline)) bool Hacer(uint32_t m) {
     return blanco;
 }
 
-int32_t HacerMovimiento(uint32_t m) {
+// 1 when the king of the side that moved (White when blanco) is not attacked.
+static inline int32_t ReyASalvo(bool blanco) {
     const Tipo_Tablero &t = TableroGlobal;
-    // 13. Legal when the mover's king is not attacked.
-    if (Hacer(m)) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
+    if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
     return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+}
+
+int32_t HacerMovimiento(uint32_t m) {
+    // 13. Legal when the mover's king is not attacked.
+    return ReyASalvo(Hacer(m));
 }
 
 int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
@@ -172,10 +177,7 @@ int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
     // A king that moved gets the whole test; otherwise only the lines through the squares
     // the move emptied can have opened onto it, and the from square only when it was the
     // last piece between the king and a slider.
-    if (Es_Enroque(m) || rey != (blanco ? rey_b : rey_n)) {
-        if (blanco) return JaqueBlancas(rey) ? 0 : 1;
-        return JaqueNegras(rey) ? 0 : 1;
-    }
+    if (Es_Enroque(m) || rey != (blanco ? rey_b : rey_n)) return ReyASalvo(blanco);
     auto linea = [&](int32_t c) {
         return blanco ? JaqueBlancasLinea(rey, c) : JaqueNegrasLinea(rey, c);
     };
@@ -183,6 +185,108 @@ int32_t HacerMovimientoSinJaque(uint32_t m, uint64_t clavadas) {
     if (Es_Al_Paso(m) && paso != 0 && linea(paso)) return 0;
     return 1;
 }
+
+int32_t PrepararHojas(Registro_Hojas &r, int32_t jaque, uint64_t clavadas) {
+    const Tipo_Tablero &t = TableroGlobal;
+    // An en-passant pawn that is not the opponent's, or an occupied square behind it: the full
+    // make and unmake of that capture do not give the squares back as they were.
+    const int32_t paso = t.Ficha_Al_Paso;
+    if (paso != 0) {
+        const bool blanco = t.Turno == 1;
+        const int32_t detras = blanco ? paso - 8 : paso + 8;
+        if (t.Tablero[paso] != (blanco ? PEON_N : PEON_B) || detras < 0 || detras > 63 ||
+            t.Tablero[detras] != SIN_PIEZA)
+            return 0;
+    }
+    for (int32_t i = 0; i < 16; i++) r.Mapa_Pieza[i] = t.Mapa_Pieza[i];
+    r.Rey_Blanco = t.Rey_Blanco;
+    r.Rey_Negro = t.Rey_Negro;
+    r.Jaque = jaque;
+    r.Clavadas = clavadas;
+    return 1;
+}
+
+// Codes of a leaf's move: the to square's before it (7 when empty) and after it.
+static inline int32_t Antes(uint32_t m) { return Captura(m) < NINGUNA ? Captura(m) : SIN_PIEZA; }
+static inline int32_t Llega(uint32_t m) { return Corona(m) < NINGUNA ? Corona(m) : Ficha(m); }
+
+// The sets and squares a leaf's move changes: the make's values, or with DESHACER the record's
+// back. Each set is written from the record, not changed in place, so that no make waits for the
+// last unmake's writes. SENCILLA: no promotion, en passant or castling.
+template <bool DESHACER, bool SENCILLA>
+static inline __attribute__((always_inline)) void CambiarHoja(uint32_t m,
+                                                              const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    uint64_t *M = t.Mapa_Pieza;
+    const uint64_t *o = r.Mapa_Pieza;
+    const int32_t desde = Desde(m), hasta = Hasta(m), ficha = Ficha(m);
+    const int32_t antes = Antes(m), llega = SENCILLA ? ficha : Llega(m);
+    const uint64_t bd = DESHACER ? 0 : 1ull << desde, bh = DESHACER ? 0 : 1ull << hasta;
+    // Where two of these are one set (Antes is 7 for a quiet move, Llega is Ficha unless it
+    // promotes), the later write carries both changes.
+    M[antes] = o[antes] ^ bh;
+    if (!SENCILLA) M[llega] = o[llega] ^ bh;
+    M[SIN_PIEZA] = o[SIN_PIEZA] ^ bd ^ (antes == SIN_PIEZA ? bh : 0);
+    M[ficha] = o[ficha] ^ bd ^ (llega == ficha ? bh : 0);
+    t.Tablero[hasta] = DESHACER ? antes : llega;
+    t.Tablero[desde] = DESHACER ? ficha : SIN_PIEZA;
+    if (SENCILLA) return;
+    const bool blanco = ficha < SIN_PIEZA;
+    if (Es_Al_Paso(m) && t.Ficha_Al_Paso != 0) {
+        const int32_t paso = t.Ficha_Al_Paso, peon = blanco ? PEON_N : PEON_B;
+        const uint64_t bp = DESHACER ? 0 : 1ull << paso;
+        M[peon] = o[peon] ^ bp;
+        M[SIN_PIEZA] ^= bp;
+        t.Tablero[paso] = DESHACER ? peon : SIN_PIEZA;
+    } else if (Es_Enroque(m)) {
+        // The rook, from the corner beyond the to square to the square the king crossed.
+        const int32_t torre = blanco ? TORRE_B : TORRE_N;
+        const int32_t esquina = hasta > desde ? hasta + 1 : hasta - 2, cruce = (desde + hasta) / 2;
+        const uint64_t bt = DESHACER ? 0 : 1ull << esquina | 1ull << cruce;
+        M[torre] = o[torre] ^ bt;
+        M[SIN_PIEZA] ^= bt;
+        t.Tablero[esquina] = DESHACER ? torre : SIN_PIEZA;
+        t.Tablero[cruce] = DESHACER ? SIN_PIEZA : torre;
+    }
+}
+
+// 1 when emptying square c opened a line onto the mover's king (White's when blanco). Out of
+// line: a pinned piece or an en-passant capture is the rare leaf.
+__attribute__((noinline)) static int32_t AbreLinea(bool blanco, int32_t c) {
+    const Tipo_Tablero &t = TableroGlobal;
+    return blanco ? JaqueBlancasLinea(t.Rey_Blanco, c) : JaqueNegrasLinea(t.Rey_Negro, c);
+}
+
+// The safety tests: HacerMovimiento's in check, HacerMovimientoSinJaque's out of it.
+int32_t HacerHoja(uint32_t m, const Registro_Hojas &r) {
+    Tipo_Tablero &t = TableroGlobal;
+    CambiarHoja<false, false>(m, r);
+    const int32_t desde = Desde(m), ficha = Ficha(m), paso = t.Ficha_Al_Paso;
+    const bool blanco = ficha < SIN_PIEZA;
+    if (r.Jaque || ficha == REY_B || ficha == REY_N) {
+        if (ficha == REY_B) t.Rey_Blanco = Hasta(m);
+        if (ficha == REY_N) t.Rey_Negro = Hasta(m);
+        return ReyASalvo(blanco);
+    }
+    if ((r.Clavadas >> desde & 1) && AbreLinea(blanco, desde)) return 0;
+    if (Es_Al_Paso(m) && paso != 0 && AbreLinea(blanco, paso)) return 0;
+    return 1;
+}
+
+void DeshacerHoja(uint32_t m, const Registro_Hojas &r) {
+    CambiarHoja<true, false>(m, r);
+    TableroGlobal.Rey_Blanco = r.Rey_Blanco;
+    TableroGlobal.Rey_Negro = r.Rey_Negro;
+}
+
+int32_t HacerHojaSencilla(uint32_t m, const Registro_Hojas &r) {
+    CambiarHoja<false, true>(m, r);
+    const bool blanco = Ficha(m) < SIN_PIEZA;
+    if (r.Jaque) [[unlikely]] return ReyASalvo(blanco);
+    return (r.Clavadas >> Desde(m) & 1) && AbreLinea(blanco, Desde(m)) ? 0 : 1;
+}
+
+void DeshacerHojaSencilla(uint32_t m, const Registro_Hojas &r) { CambiarHoja<true, true>(m, r); }
 
 void DeshacerMovimiento() {
     Tipo_Tablero &t = TableroGlobal;

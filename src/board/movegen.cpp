@@ -177,31 +177,34 @@ static inline void GenerarTorre(int32_t s, int32_t ficha, int32_t modo, const Ma
     RayosTorre(s, ficha, modo, m, lista, n);
 }
 
+// Castling of the king on s: it must stand on e1 or e8; the destination square is left to the
+// make.
+template <bool BLANCO>
+static inline void GenerarEnroques(int32_t s, Lista_Jugadas *lista, int32_t &n) {
+    const Tipo_Tablero &t = TableroGlobal;
+    const int32_t *T = t.Tablero;
+    const int32_t enroque = BLANCO ? t.Enroque_Blancas : t.Enroque_Negras;
+    constexpr int32_t inicio = BLANCO ? E1 : E8, torre = BLANCO ? TORRE_B : TORRE_N;
+    const bool corto = enroque == ENROQUE_CORTO || enroque == ENROQUES;
+    const bool largo = enroque == ENROQUE_LARGO || enroque == ENROQUES;
+    if (s == inicio && corto && T[s + 1] == SIN_PIEZA && T[s + 2] == SIN_PIEZA &&
+        T[s + 3] == torre && !Jaque2(s) && !Jaque2(s + 1)) {
+        Anadir(lista, n, Palabra(s, s + 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));
+    }
+    if (s == inicio && largo && T[s - 1] == SIN_PIEZA && T[s - 2] == SIN_PIEZA &&
+        T[s - 3] == SIN_PIEZA && T[s - 4] == torre && !Jaque2(s) && !Jaque2(s - 1)) {
+        Anadir(lista, n, Palabra(s, s - 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));
+    }
+}
+
 // King: the two castlings (all moves only), then the eight steps.
 template <bool BLANCO>
 static inline void GenerarRey(int32_t s, int32_t modo, const Mapas_Generacion &m,
                               Lista_Jugadas *lista, int32_t &n) {
-    const Tipo_Tablero &t = TableroGlobal;
-    const int32_t *T = t.Tablero;
-    if (modo != GENERAR_CAPTURAS) {
-        // The king must stand on e1 or e8; the destination square is left to the make.
-        const int32_t enroque = BLANCO ? t.Enroque_Blancas : t.Enroque_Negras;
-        constexpr int32_t inicio = BLANCO ? E1 : E8, torre = BLANCO ? TORRE_B : TORRE_N;
-        const bool corto = enroque == ENROQUE_CORTO || enroque == ENROQUES;
-        const bool largo = enroque == ENROQUE_LARGO || enroque == ENROQUES;
-        if (s == inicio && corto && T[s + 1] == SIN_PIEZA && T[s + 2] == SIN_PIEZA &&
-            T[s + 3] == torre && !Jaque2(s) && !Jaque2(s + 1)) {
-            Anadir(lista, n, Palabra(s, s + 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));
-        }
-        if (s == inicio && largo && T[s - 1] == SIN_PIEZA &&
-            T[s - 2] == SIN_PIEZA && T[s - 3] == SIN_PIEZA && T[s - 4] == torre && !Jaque2(s) &&
-            !Jaque2(s - 1)) {
-            Anadir(lista, n, Palabra(s, s - 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));
-        }
-    }
+    if (modo != GENERAR_CAPTURAS) GenerarEnroques<BLANCO>(s, lista, n);
     // King steps from GEOMETRIA, in the order 8, -8, 1, -1, 9, -9, 7, -7.
-    GenerarSaltos(s, T[s], GEOMETRIA.Rey[s], GEOMETRIA.Num_Rey[s], GEOMETRIA.Mapa_Rey[s], m, lista,
-                  n);
+    GenerarSaltos(s, TableroGlobal.Tablero[s], GEOMETRIA.Rey[s], GEOMETRIA.Num_Rey[s],
+                  GEOMETRIA.Mapa_Rey[s], m, lista, n);
 }
 
 // The moves of a piece of the given kind (White's code) on s, for the side to move. Forced
@@ -266,5 +269,122 @@ int32_t GenerarMovimientos(int32_t modo, Lista_Jugadas *lista) {
     }
     if (n >= MAX_JUGADAS) Salir = 1;
     IndexMove = n;
+    return n;
+}
+
+// Squares a slider on s reaches along rays K to K + 3: the empty ones and the first occupied
+// one. Squares 63 and 0 stand in for a missing blocker: their rays that way are empty.
+template <int32_t K>
+static inline uint64_t Alcance(int32_t s, uint64_t ocupadas) {
+    uint64_t a = 0;
+    for (int32_t k = K; k < K + 4; k++) {
+        const uint64_t rayo = GEOMETRIA.Mapa_Rayo[s][k];
+        const uint64_t bloqueo = rayo & ocupadas;
+        const int32_t tope =
+            DIRECCIONES_RAYO[k] > 0 ? Menor(bloqueo | 1ull << 63) : Mayor(bloqueo | 1);
+        a |= rayo ^ GEOMETRIA.Mapa_Rayo[tope][k];
+    }
+    return a;
+}
+static_assert([] {
+    for (int32_t k = 0; k < 8; k++)
+        if (GEOMETRIA.Mapa_Rayo[DIRECCIONES_RAYO[k] > 0 ? 63 : 0][k] != 0) return false;
+    return true;
+}());
+
+// The moves of the set a of squares for the piece on s: the empty ones, then the captures.
+static inline void AnadirDestinos(int32_t s, int32_t ficha, uint64_t a, const Mapas_Generacion &m,
+                                  Lista_Jugadas *lista, int32_t &n) {
+    for (uint64_t q = a & m.Vacias; q != 0; q &= q - 1) {
+        Anadir(lista, n, Palabra(s, Menor(q), ficha, NINGUNA, NINGUNA));
+    }
+    for (uint64_t c = a & m.Enemigas; c != 0; c &= c - 1) {
+        const int32_t h = Menor(c);
+        Anadir(lista, n, Palabra(s, h, ficha, TableroGlobal.Tablero[h], NINGUNA));
+    }
+}
+
+// Each pawn move of the set a, from the square desplazamiento beyond its to square.
+static inline void AnadirPeones(uint64_t a, int32_t desplazamiento, int32_t ficha, bool captura,
+                                uint32_t banderas, Lista_Jugadas *lista, int32_t &n) {
+    for (; a != 0; a &= a - 1) {
+        const int32_t h = Menor(a);
+        const int32_t c = captura ? TableroGlobal.Tablero[h] : NINGUNA;
+        Anadir(lista, n, Palabra(h + desplazamiento, h, ficha, c, NINGUNA, banderas));
+    }
+}
+
+template <bool BLANCO>
+static int32_t Hojas(Lista_Jugadas *lista, int32_t *sencillas) {
+    const Tipo_Tablero &t = TableroGlobal;
+    const uint64_t *M = t.Mapa_Pieza;
+    const Mapas_Generacion m = TomarMapas<BLANCO>(GENERAR_TODO);
+    constexpr int32_t b = BLANCO ? 0 : 7;  // Black's codes are White's plus 7
+    const uint64_t rey_rival = M[BLANCO ? REY_N : REY_B];
+    // Codes that are no piece, or a king to take: left to GenerarMovimientos and the full make.
+    if (m.Propias & ~(M[PEON_B + b] | M[CABALLO_B + b] | M[ALFIL_B + b] | M[TORRE_B + b] |
+                      M[DAMA_B + b] | M[REY_B + b]))
+        return -1;
+    uint64_t rey_atacado = 0;
+    int32_t n = 0;
+
+    // 1. Pawns short of the promotion rank and out of reach of an en-passant capture, by set:
+    // White's step up the board is -8, a capture -7 off the h-file or -9 off the a-file.
+    constexpr uint64_t COL_A = COLUMNA_MAPA[0], COL_H = COLUMNA_MAPA[7];
+    constexpr uint64_t SEPTIMA = BLANCO ? 0xffull << 8 : 0xffull << 48;
+    constexpr uint64_t TERCERA = BLANCO ? 0xffull << 40 : 0xffull << 16;
+    const int32_t paso = t.Ficha_Al_Paso;
+    const uint64_t junto_paso = paso != 0 ? (1ull << paso >> 1 | 1ull << paso << 1) : 0;
+    const uint64_t peones = M[PEON_B + b], aparte = peones & (SEPTIMA | junto_paso);
+    const uint64_t p = peones & ~aparte;
+    auto avanza = [](uint64_t x, int32_t d) { return BLANCO ? x >> d : x << d; };
+    const uint64_t uno = avanza(p, 8) & m.Vacias, dos = avanza(uno & TERCERA, 8) & m.Vacias;
+    const uint64_t izquierda = avanza(peones & ~(BLANCO ? COL_A : COL_H), 9);
+    const uint64_t derecha = avanza(peones & ~(BLANCO ? COL_H : COL_A), 7);
+    rey_atacado |= (izquierda | derecha) & rey_rival;
+    constexpr int32_t atras = BLANCO ? 1 : -1;
+    AnadirPeones(uno, 8 * atras, PEON_B + b, false, 0, lista, n);
+    AnadirPeones(dos, 16 * atras, PEON_B + b, false, BIT_DOBLE_PASO, lista, n);
+    AnadirPeones(avanza(p & ~(BLANCO ? COL_A : COL_H), 9) & m.Enemigas, 9 * atras, PEON_B + b,
+                 true, 0, lista, n);
+    AnadirPeones(avanza(p & ~(BLANCO ? COL_H : COL_A), 7) & m.Enemigas, 7 * atras, PEON_B + b,
+                 true, 0, lista, n);
+
+    // 2. Knights, bishops, rooks and queens.
+    const uint64_t ocupadas = ~m.Vacias;
+    for (uint64_t q = M[CABALLO_B + b]; q != 0; q &= q - 1) {
+        const int32_t s = Menor(q);
+        const uint64_t a = GEOMETRIA.Mapa_Caballo[s];
+        rey_atacado |= a & rey_rival;
+        AnadirDestinos(s, CABALLO_B + b, a, m, lista, n);
+    }
+    for (int32_t ficha : {ALFIL_B + b, TORRE_B + b, DAMA_B + b}) {
+        for (uint64_t q = M[ficha]; q != 0; q &= q - 1) {
+            const int32_t s = Menor(q);
+            uint64_t a = ficha != ALFIL_B + b ? Alcance<4>(s, ocupadas) : 0;
+            if (ficha != TORRE_B + b) a |= Alcance<0>(s, ocupadas);
+            rey_atacado |= a & rey_rival;
+            AnadirDestinos(s, ficha, a, m, lista, n);
+        }
+    }
+    *sencillas = n;
+
+    // 3. The rest through the generators of the scan: kings, and the pawns set aside.
+    for (uint64_t q = aparte; q != 0; q &= q - 1) {
+        GenerarPeon<BLANCO>(Menor(q), GENERAR_TODO, m, lista, n);
+    }
+    for (uint64_t q = M[REY_B + b]; q != 0; q &= q - 1) {
+        const int32_t s = Menor(q);
+        rey_atacado |= GEOMETRIA.Mapa_Rey[s] & rey_rival;
+        GenerarRey<BLANCO>(s, GENERAR_TODO, m, lista, n);
+    }
+    return rey_atacado != 0 || n >= MAX_JUGADAS ? -1 : n;
+}
+
+int32_t GenerarHojas(Lista_Jugadas *lista, int32_t *sencillas) {
+    int32_t n = -1;
+    if (TableroGlobal.Turno == 1) n = Hojas<true>(lista, sencillas);
+    if (TableroGlobal.Turno == 0) n = Hojas<false>(lista, sencillas);
+    if (n >= 0) IndexMove = n;
     return n;
 }

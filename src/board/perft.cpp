@@ -25,56 +25,76 @@ static inline void ContarHoja(Estadisticas_Perft *est, uint32_t jugada) {
     Sumar(PosicionesPorJugada);
 }
 
+// k increments of a saturating counter at once.
+static inline void Sumar(int32_t &contador, uint32_t k) {
+    const int64_t suma = static_cast<int64_t>(contador) + k;
+    contador = suma > INT32_MAX ? INT32_MAX : static_cast<int32_t>(suma);
+}
+
+// The leaves below a position through GenerarHojas's list and the leaf make and unmake,
+// counted in the list's own counters and added once. Nothing here sets Detener.
+static void ContarHojas(Estadisticas_Perft *est, const Lista_Jugadas *lista, int32_t sencillas,
+                        int32_t n, const Registro_Hojas &r) {
+    uint32_t nodos = 0, capturas = 0, al_paso = 0, enroques = 0, coronaciones = 0;
+    for (int32_t i = 0; i < sencillas; i++) {
+        const uint32_t m = lista[i].Jugada;
+        const int32_t legal = HacerHojaSencilla(m, r);
+        DeshacerHojaSencilla(m, r);
+        nodos += legal;
+        capturas += legal & (Captura(m) < NINGUNA);
+    }
+    for (int32_t i = sencillas; i < n; i++) {
+        const uint32_t m = lista[i].Jugada;
+        const int32_t legal = HacerHoja(m, r);
+        DeshacerHoja(m, r);
+        if (!legal) continue;
+        nodos++;
+        capturas += (Captura(m) < NINGUNA) + Es_Al_Paso(m);
+        al_paso += Es_Al_Paso(m);
+        enroques += Es_Enroque(m);
+        coronaciones += Corona(m) < NINGUNA;
+    }
+    const uint64_t total = static_cast<uint64_t>(est->Nodos) + nodos;
+    est->Nodos = total > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(total);
+    Sumar(est->Capturas, capturas);
+    Sumar(est->Capturas_Al_Paso, al_paso);
+    Sumar(est->Enroques, enroques);
+    Sumar(est->Coronaciones, coronaciones);
+    Sumar(PosicionesPorJugada, nodos);
+}
+
 int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
     if (TipoJuego.Detener) return 0;
     if (ply == TipoJuego.Profundidad_Maxima) {
         ContarHoja(est, jugada);
         return 0;
     }
-    Lista_Jugadas lista[MAX_JUGADAS];
-    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
-    // One ply above the leaves the child's own leaf test is done here, saving a call per leaf.
-    const bool hojas = ply + 1 == TipoJuego.Profundidad_Maxima;
     // Out of check, the safety test after each make needs only the lines the move opened.
     const Tipo_Tablero &t = TableroGlobal;
-    const int32_t jaque =
-        n > 0 && (t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro));
-    const uint64_t clavadas = n > 0 && !jaque ? Clavadas() : 0;
+    const int32_t jaque = t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro);
+    const uint64_t clavadas = jaque ? 0 : Clavadas();
+    Lista_Jugadas lista[MAX_JUGADAS];
+    // One ply above the leaves they are counted here, through the leaf make and unmake; a
+    // position they do not take (odd, from a FEN) goes through the full ones below.
+    Registro_Hojas r;
+    int32_t sencillas = 0;
+    if (ply + 1 == TipoJuego.Profundidad_Maxima && PrepararHojas(r, jaque, clavadas)) {
+        const int32_t n = GenerarHojas(lista, &sencillas);
+        if (n >= 0) {
+            ContarHojas(est, lista, sencillas, n, r);
+            return 0;
+        }
+    }
+    const int32_t n = GenerarMovimientos(GENERAR_TODO, lista);
     for (int32_t i = 0; i < n; i++) {
         const uint32_t m = lista[i].Jugada;
         if ((jaque ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas)) &&
             !TipoJuego.Detener) {
-            if (hojas) {
-                ContarHoja(est, m);
-            } else {
-                MiniMax(ply + 1, est, m);
-            }
+            MiniMax(ply + 1, est, m);
         }
         DeshacerMovimiento();
     }
     return 0;
-}
-
-// Move text: from and to squares, then the promotion letter of either colour.
-static void TextoJugada(uint32_t m, char *texto) {
-    const int32_t desde = Desde(m), hasta = Hasta(m);
-    texto[0] = static_cast<char>('a' + desde % 8);
-    texto[1] = static_cast<char>('8' - desde / 8);
-    texto[2] = static_cast<char>('a' + hasta % 8);
-    texto[3] = static_cast<char>('8' - hasta / 8);
-    texto[4] = '\0';
-    texto[5] = '\0';
-    switch (Corona(m)) {
-        case CABALLO_B:
-        case CABALLO_N: texto[4] = 'n'; break;
-        case ALFIL_B:
-        case ALFIL_N: texto[4] = 'b'; break;
-        case TORRE_B:
-        case TORRE_N: texto[4] = 'r'; break;
-        case DAMA_B:
-        case DAMA_N: texto[4] = 'q'; break;
-        default: break;
-    }
 }
 
 // Leaves per second: nodes over seconds, with 0.001 in single precision and the division
@@ -125,7 +145,7 @@ void ComandoPerft(const char *resto) {
         }
         PosicionesPorJugada = 0;
         if (!TipoJuego.Detener) MiniMax(1, &est, m);
-        TextoJugada(m, texto[i]);
+        MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), texto[i]);
         cuenta[i] = PosicionesPorJugada;
         DeshacerMovimiento();
     }
