@@ -122,7 +122,9 @@ static std::string Mega(double x) {
 // One row of the table: a label, then a column per engine.
 static void Fila(const std::string &etiqueta, const std::vector<std::string> &columnas) {
     std::printf("   %-14s", etiqueta.c_str());
-    for (const std::string &c : columnas) std::printf("%16.16s", c.c_str());
+    // A long name (a build's path) keeps its end, one space apart from the next.
+    for (const std::string &c : columnas)
+        std::printf(" %15s", c.substr(c.size() > 15 ? c.size() - 15 : 0).c_str());
     std::printf("\n");
 }
 
