@@ -1,6 +1,7 @@
 # Installation rules and packages. Linux: vantor and vantor-book in games/, the default book
-# in share/games/vantor and man pages in section 6, as a Debian package (cpack -G DEB).
-# Windows: the .exe files, Book.db, README.txt and the licences of what they carry, as a zip.
+# in share/games/vantor and the man pages vantor.6 and vantor-book.6, as a Debian package
+# (cpack -G DEB). Windows: the .exe files, Book.db, README.txt and the licences of what they
+# carry, as a zip.
 set(CPACK_PACKAGE_NAME vantor)
 set(CPACK_PACKAGE_VERSION 0.5)
 set(CPACK_PACKAGE_VENDOR Vantor)
