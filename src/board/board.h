@@ -13,6 +13,9 @@ inline constexpr int32_t PEON_N = 8, CABALLO_N = 9, ALFIL_N = 10, TORRE_N = 11, 
                          REY_N = 13;
 inline constexpr int32_t NINGUNA = 15;  // "none" in the 4-bit fields of a move
 
+// The piece type of a code, either colour: 1 pawn to 6 king.
+constexpr int32_t TipoDeCodigo(int32_t codigo) { return codigo > 7 ? codigo - 7 : codigo; }
+
 // Scores: centipawns for the side to move. A mate found at ply p scores MATE - p; beyond
 // UMBRAL_MATE a score is a mate; SIN_PUNTUACION stands for plus infinity, its negation for minus.
 inline constexpr int32_t MATE = 32000;
@@ -50,6 +53,10 @@ enum : int32_t {
 // castling it made, after which nothing changes the state.
 inline constexpr int32_t SIN_ENROQUE = 0, ENROQUE_CORTO = 1, ENROQUE_LARGO = 2, ENROQUES = 3,
                          ENROCADO_LARGO = 4, ENROCADO_CORTO = 5;
+// Whether a state still holds a right (ENROQUE_CORTO, ENROQUE_LARGO, or ENROQUES for any).
+constexpr bool TieneDerecho(int32_t estado, int32_t derecho) {
+    return estado >= ENROQUE_CORTO && estado <= ENROQUES && (estado & derecho) != 0;
+}
 
 inline constexpr int32_t MAX_JUGADAS = 256;     // capacity of one move list
 inline constexpr int32_t MAX_DESHACER = 64;     // undo records
@@ -238,7 +245,6 @@ int32_t Es_Numero(const char *texto);
 int32_t ConvertirNumero(const char *texto);
 
 // Keys.
-uint32_t rand64();
 void IniciarClaves(uint32_t semilla);  // srand(semilla), then draw every key
 // The same draw from a generator of our own that gives glibc's rand sequence on every
 // platform: bench's fixed keys, whatever the C library.
@@ -249,6 +255,13 @@ uint32_t CalcularClave();              // key of the current position from scrat
 int32_t GenerarMovimientos(int32_t modo, Lista_Jugadas *lista);
 int32_t JaqueBlancas(int32_t casilla);  // attacked by Black
 int32_t JaqueNegras(int32_t casilla);   // attacked by White
+// Nonzero when White's king (blanco) or Black's is attacked.
+inline int32_t ReyAtacado(bool blanco) {
+    const Tipo_Tablero &t = TableroGlobal;
+    return blanco ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro);
+}
+// Nonzero when the side to move is in check.
+inline int32_t LadoEnJaque() { return ReyAtacado(TableroGlobal.Turno == 1); }
 int32_t Jaque2(int32_t casilla);
 int32_t Peon_Asalvo(int32_t casilla, int32_t lado);
 int32_t HacerMovimiento(uint32_t jugada);  // 1 when the mover's king is safe afterwards

@@ -46,7 +46,7 @@ static inline void MoverPieza(int32_t desde, int32_t hasta, uint32_t &clave) {
 
 // Castling state without one right; no rights and a castling made stay as they are.
 static inline int32_t SinDerecho(int32_t estado, int32_t derecho) {
-    return estado >= ENROQUE_CORTO && estado <= ENROQUES ? (estado & ~derecho) : estado;
+    return TieneDerecho(estado, ENROQUES) ? (estado & ~derecho) : estado;
 }
 
 // Key term of the two castling states.
@@ -158,11 +158,7 @@ static inline __attribute__((always_inline)) bool Hacer(uint32_t m) {
 }
 
 // 1 when the king of the side that moved (White when blanco) is not attacked.
-static inline int32_t ReyASalvo(bool blanco) {
-    const Tipo_Tablero &t = TableroGlobal;
-    if (blanco) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
-    return JaqueNegras(t.Rey_Negro) ? 0 : 1;
-}
+static inline int32_t ReyASalvo(bool blanco) { return ReyAtacado(blanco) ? 0 : 1; }
 
 int32_t HacerMovimiento(uint32_t m) {
     // 13. Legal when the mover's king is not attacked.

@@ -185,8 +185,8 @@ static inline void GenerarEnroques(int32_t s, Lista_Jugadas *lista, int32_t &n) 
     const int32_t *T = t.Tablero;
     const int32_t enroque = BLANCO ? t.Enroque_Blancas : t.Enroque_Negras;
     constexpr int32_t inicio = BLANCO ? E1 : E8, torre = BLANCO ? TORRE_B : TORRE_N;
-    const bool corto = enroque == ENROQUE_CORTO || enroque == ENROQUES;
-    const bool largo = enroque == ENROQUE_LARGO || enroque == ENROQUES;
+    const bool corto = TieneDerecho(enroque, ENROQUE_CORTO);
+    const bool largo = TieneDerecho(enroque, ENROQUE_LARGO);
     if (s == inicio && corto && T[s + 1] == SIN_PIEZA && T[s + 2] == SIN_PIEZA &&
         T[s + 3] == torre && !Jaque2(s) && !Jaque2(s + 1)) {
         Anadir(lista, n, Palabra(s, s + 2, T[s], NINGUNA, NINGUNA, BIT_ENROQUE));

@@ -32,7 +32,6 @@ static int32_t TipoLetra(char c) {
     }
 }
 
-static int32_t TipoCodigo(int32_t codigo) { return codigo > 7 ? codigo - 7 : codigo; }
 
 uint32_t JugadaSan(const char *san) {
     // Copy without check, mate and annotation marks.
@@ -80,10 +79,10 @@ uint32_t JugadaSan(const char *san) {
         if (enroque) {
             if (!Es_Enroque(m) || Hasta(m) % 8 != enroque) continue;
         } else {
-            if (Es_Enroque(m) || Hasta(m) != hasta || TipoCodigo(Ficha(m)) != pieza) continue;
+            if (Es_Enroque(m) || Hasta(m) != hasta || TipoDeCodigo(Ficha(m)) != pieza) continue;
             if (columna >= 0 && Desde(m) % 8 != columna) continue;
             if (fila >= 0 && Desde(m) / 8 != fila) continue;
-            const int32_t c = Corona(m) == NINGUNA ? 0 : TipoCodigo(Corona(m));
+            const int32_t c = Corona(m) == NINGUNA ? 0 : TipoDeCodigo(Corona(m));
             if (c != corona) continue;
         }
         const int32_t legal = HacerMovimiento(m);

@@ -70,8 +70,7 @@ int32_t MiniMax(int32_t ply, Estadisticas_Perft *est, uint32_t jugada) {
         return 0;
     }
     // Out of check, the safety test after each make needs only the lines the move opened.
-    const Tipo_Tablero &t = TableroGlobal;
-    const int32_t jaque = t.Turno == 1 ? JaqueBlancas(t.Rey_Blanco) : JaqueNegras(t.Rey_Negro);
+    const int32_t jaque = LadoEnJaque();
     const uint64_t clavadas = jaque ? 0 : Clavadas();
     Lista_Jugadas lista[MAX_JUGADAS];
     // One ply above the leaves they are counted here, through the leaf make and unmake; a

@@ -21,8 +21,7 @@ int32_t SeeHacerMovimiento(uint32_t jugada) {
     EscribirCasilla(desde, SIN_PIEZA);
     if (p == REY_B) t.Rey_Blanco = hasta;
     if (p == REY_N) t.Rey_Negro = hasta;
-    if (Ficha(jugada) < SIN_PIEZA) return JaqueBlancas(t.Rey_Blanco) ? 0 : 1;
-    return JaqueNegras(t.Rey_Negro) ? 0 : 1;
+    return ReyAtacado(Ficha(jugada) < SIN_PIEZA) ? 0 : 1;
 }
 
 void SeeDeshacerMovimiento() {

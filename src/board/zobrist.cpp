@@ -27,8 +27,6 @@ template <typename Azar> static uint32_t SacarClave(Azar azar) {
     }
 }
 
-uint32_t rand64() { return SacarClave([] { return std::rand(); }); }
-
 // Every key, row 0 first; unfilled entries are 0 and the collision test skips them.
 template <typename Azar> static void LlenarClaves(Azar azar) {
     std::memset(zobrist_Tablero, 0, sizeof(zobrist_Tablero));

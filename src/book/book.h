@@ -31,8 +31,7 @@ int32_t JugarLibro();
 // The "book" command: replays every line of the book.
 void ComprobarLibro();
 
-// The check replays each line exactly as a "position" command does, through the two functions
-// of the front end (uci/position.cpp) that the command runs: the one call from a lower folder
-// to a higher one.
+// Defined by the front end (uci/position.cpp): the check replays each line exactly as a
+// "position" command does, through the two functions that command runs.
 void Position_Fen_Startpos(const char *texto);
 void Movimiento(const char *texto, int32_t *aplicado);

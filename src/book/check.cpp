@@ -1,6 +1,7 @@
 // The "book" command: every line of the book replayed from the start position.
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -30,9 +31,9 @@ static int32_t JugarMovimientoLibro(const char *texto, size_t largo) {
 // Plays the moves of a line: its first four characters, then from each later space the text
 // up to the next one. 0 at the first move that cannot be played.
 static int32_t ReproducirLinea(const char *texto) {
-    const size_t total = strlen(texto);
-    if (!JugarMovimientoLibro(texto, total < 4 ? total : 4)) return 0;
-    for (const char *p = strchr(texto + (total < 4 ? total : 4), ' '); p != nullptr;) {
+    const size_t primera = std::min<size_t>(strlen(texto), 4);
+    if (!JugarMovimientoLibro(texto, primera)) return 0;
+    for (const char *p = strchr(texto + primera, ' '); p != nullptr;) {
         const char *fin = strchr(p + 1, ' ');
         const size_t largo = fin != nullptr ? static_cast<size_t>(fin - p - 1) : strlen(p + 1);
         if (!JugarMovimientoLibro(p + 1, largo)) return 0;

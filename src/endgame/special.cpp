@@ -212,10 +212,11 @@ static int32_t KMPK(int32_t s) {
     // 2. The weak side to move.
     const int32_t base = alfil ? VALOR_ALFIL + VALOR_PEON : VALOR_CABALLO;
     const int32_t lejos = PushAway[DistanciaRey(rey, p)];
-    if (t.Turno != s) return alfil ? -(base + lejos) : -base;
+    const int32_t valor = alfil ? base + lejos : base;
+    if (t.Turno != s) return -valor;
     // 3. The strong side to move; a pawn under attack adds its advance.
     if (Peon_Asalvo(p, s)) return base + lejos + PushAway[r];
-    return alfil ? base + lejos : base;
+    return valor;
 }
 
 // Bishop (side s) against knight and pawn: nothing with the bishop side to move. With the

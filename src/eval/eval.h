@@ -12,7 +12,6 @@ extern int32_t AJUSTE_MOB[2];
 extern int32_t AJUSTE_ATT[2];
 inline constexpr int32_t AJUSTE_PROPIO = 100, AJUSTE_RIVAL = 104;
 
-
 int32_t Evaluar();  // score for the side to move
 // Empties the evaluations kept for repeats: a new game starts without them.
 void OlvidarEvaluaciones();
@@ -100,7 +99,6 @@ int32_t AmenazadoPorPeonN(int32_t casilla);
 // 1 when a White pawn attacks the square (the enemy-pawn test of a Black piece).
 int32_t AmenazadoPorPeonB(int32_t casilla);
 
-
 // Internal to eval/: material and its adjustments for side p against r, assigned to p's
 // opening and endgame points (step 5 of Evaluar).
 void Material(Tipo_Lado &p, const Tipo_Lado &r);
@@ -150,7 +148,6 @@ struct Mapas_Tablero {
 };
 extern Mapas_Tablero MapasTablero;
 void CalcularMapas();
-
 
 // Internal to eval/: passed-pawn values by rank index, worked out once from BONUS_PASSED with
 // the truncating arithmetic of the pawn term: a third of the bonus (the candidate), the opening

@@ -24,7 +24,7 @@ __attribute__((always_inline)) static inline void EvaluarTorres(Tipo_Lado &propi
     constexpr int32_t rey_rival_pieza = Blanco ? REY_N : REY_B;
     constexpr int32_t mitad = Blanco ? 0 : 64;
     const int32_t rey_rival = Blanco ? TableroGlobal.Rey_Negro : TableroGlobal.Rey_Blanco;
-    // An empty square is never the king's own, so distance 1 and distance 0 or 1 agree there.
+    // The king's own square too: a checking rook reaches it.
     const uint64_t zona = GEOMETRIA.Mapa_Rey[rey_rival] | uint64_t(1) << rey_rival;
     const uint64_t ocupadas = MapasTablero.Ocupadas;
     const uint64_t peones_rivales = MapasTablero.Peones[Blanco ? 0 : 1];

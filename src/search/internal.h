@@ -75,12 +75,6 @@ inline int32_t PosicionTablas() {
     return 0;
 }
 
-// 1 when the side to move is in check.
-inline int32_t LadoEnJaque() {
-    return TableroGlobal.Turno == 1 ? JaqueBlancas(TableroGlobal.Rey_Blanco)
-                                    : JaqueNegras(TableroGlobal.Rey_Negro);
-}
-
 // Depths, margins and counts of the principal variation search and the quiescence search.
 inline constexpr int32_t PROF_TABLAS = 3;         // tablebase probes at this depth or less
 inline constexpr int32_t PROF_NULO_ESTATICO = 3;  // static null move, margins STAT_NULL_MARGIN

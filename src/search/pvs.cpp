@@ -62,14 +62,8 @@ static void ActualizarPv(int32_t ply, uint32_t jugada, int32_t indice) {
 
 // The root's "info currmove" line.
 static void ImprimirJugadaActual(uint32_t m, int32_t numero) {
-    static const char LETRA[14] = {0, 0, 'n', 'b', 'r', 'q', 0, 0, 0, 'n', 'b', 'r', 'q', 0};
     char texto[6];
-    texto[0] = static_cast<char>('a' + Desde(m) % 8);
-    texto[1] = static_cast<char>('8' - Desde(m) / 8);
-    texto[2] = static_cast<char>('a' + Hasta(m) % 8);
-    texto[3] = static_cast<char>('8' - Hasta(m) / 8);
-    texto[4] = Corona(m) < 14 ? LETRA[Corona(m)] : 0;
-    texto[5] = 0;
+    MovimientoCoordenadas(Desde(m), Hasta(m), Corona(m), texto);
     const uint32_t usado = ObtenerTicks() - TipoJuego.Tiempo_Inicio;
     TipoJuego.Tiempo_Usado = usado;
     const uint32_t nps =
@@ -201,8 +195,7 @@ int32_t AlphaBeta_Pv(int32_t profundidad, int32_t alpha, int32_t beta, int32_t e
     // Kings attacked before any move: when neither is, the safety and check tests after a
     // make look only at the lines the move changed.
     const int32_t propio_atacado = num > 0 ? LadoEnJaque() : 0;
-    const int32_t rival_atacado =
-        num > 0 ? (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco)) : 0;
+    const int32_t rival_atacado = num > 0 ? ReyAtacado(t.Turno != 1) : 0;
     const uint64_t clavadas = num > 0 && !propio_atacado ? Clavadas() : 0;
 
     for (int32_t i = 0; i < num; i++) {

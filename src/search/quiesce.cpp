@@ -91,8 +91,7 @@ int32_t AlphaBeta_Qs(int32_t alpha, int32_t beta, int32_t en_jaque, int32_t vent
     // exact and the other king is not attacked, so the safety and check tests after a make
     // look only at the lines the move changed.
     const int32_t propio_atacado = ply > 0 ? en_jaque : LadoEnJaque();
-    const int32_t rival_atacado =
-        ply > 0 ? 0 : (t.Turno == 1 ? JaqueNegras(t.Rey_Negro) : JaqueBlancas(t.Rey_Blanco));
+    const int32_t rival_atacado = ply > 0 ? 0 : ReyAtacado(t.Turno != 1);
     const uint64_t clavadas = num > 0 && !propio_atacado ? Clavadas() : 0;
     auto hacer = [propio_atacado, clavadas](uint32_t m) {
         return propio_atacado ? HacerMovimiento(m) : HacerMovimientoSinJaque(m, clavadas);

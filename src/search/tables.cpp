@@ -25,7 +25,6 @@ void LlenarLmr() {
 }
 
 // Piece kind 1..6 of a white or black code.
-static int32_t TipoPieza(int32_t codigo) { return codigo > 7 ? codigo - 7 : codigo; }
 
 // MVV/LVA capture scores, promotion captures one band lower, plain promotions lower still.
 void LlenarValoresOrden() {
@@ -41,9 +40,9 @@ void LlenarValoresOrden() {
         valor_coronacion[a] = ORDEN_CORONACION + Valor_See[a];
         for (int v = 1; v < 14; v++) {
             if (v == SIN_PIEZA) continue;
-            valor_captura[a][v] = ORDEN_CAPTURA + 64 * TipoPieza(v) - TipoPieza(a);
+            valor_captura[a][v] = ORDEN_CAPTURA + 64 * TipoDeCodigo(v) - TipoDeCodigo(a);
             valor_captura_coronacion[a][v] =
-                ORDEN_CAPTURA_CORONACION + 64 * TipoPieza(v) - TipoPieza(a);
+                ORDEN_CAPTURA_CORONACION + 64 * TipoDeCodigo(v) - TipoDeCodigo(a);
         }
     }
 }

@@ -34,8 +34,8 @@ int32_t SondearTablas(int32_t dura, int32_t *puntuacion) {
     // The library's castling bits: White king side 8, queen side 4, Black 2 and 1.
     const auto derechos = [](int32_t estado, unsigned corto, unsigned largo) {
         unsigned bits = 0;
-        if (estado == ENROQUE_CORTO || estado == ENROQUES) bits += corto;
-        if (estado == ENROQUE_LARGO || estado == ENROQUES) bits += largo;
+        if (TieneDerecho(estado, ENROQUE_CORTO)) bits += corto;
+        if (TieneDerecho(estado, ENROQUE_LARGO)) bits += largo;
         return bits;
     };
     const unsigned enroque = derechos(t.Enroque_Blancas, 8, 4) + derechos(t.Enroque_Negras, 2, 1);
@@ -68,8 +68,10 @@ int32_t SondearTablas(int32_t dura, int32_t *puntuacion) {
 
     tbprobe_Gaviota.Aciertos++;
     const int32_t d = static_cast<int32_t>(plies);
-    if (info == 1) *puntuacion = t.Turno == 1 ? 31999 - d : d - 31999;
-    else if (info == 2) *puntuacion = t.Turno == 0 ? 31999 - d : d - 31999;
+    // A win in d plies scores one below a mate at the root.
+    constexpr int32_t GANA = MATE - 1;
+    if (info == 1) *puntuacion = t.Turno == 1 ? GANA - d : d - GANA;
+    else if (info == 2) *puntuacion = t.Turno == 0 ? GANA - d : d - GANA;
     else *puntuacion = 0;
     return 1;
 }

@@ -1,13 +1,11 @@
-// The "position" and "ucinewgame" commands and the move text of a move.
+// The "position" and "ucinewgame" commands.
 #include <cstdio>
 #include <cstring>
 
 #include "book/book.h"
 #include "eval/eval.h"
 #include "search/search.h"
-#include "tablebase/tablebase.h"
 #include "uci/uci.h"
-
 
 void Movimiento(const char *texto, int32_t *aplicado) {
     // 1. Every pseudo-legal move of the side to move; no further legality test.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "board/board.h"
+#include "book/book.h"
 
 // The start-up sequence with keys drawn from semilla and a table of megas megabytes: the engine
 // passes the tick count and the default size, tools, tests and fuzzers fixed ones.
@@ -23,8 +24,8 @@ void ComandoIsReady();
 void ComandoSetOption(const char *resto);
 void ComandoGo(const char *resto);
 void UciNewGame();
-void Position_Fen_Startpos(const char *texto);
-void Movimiento(const char *texto, int32_t *aplicado);
+// Position_Fen_Startpos and Movimiento: declared with the book, whose check replays lines
+// through them.
 
 // Time control (the search's time check, declared with the search) and reports.
 void ImprimirPv(int32_t profundidad, int32_t *impreso, int32_t puntuacion, int32_t cota);
