@@ -193,12 +193,8 @@ TEST(FuenteLibro, PgnTsvYCoordenadasRepetidasPorElMotor) {
 
 // vantor-book run in dir with the arguments: its exit status; what it printed goes to *salida.
 int Construir(const std::string &dir, std::vector<std::string> args, std::string *salida) {
-    Proceso p;
-    args.insert(args.begin(), VANTOR_BOOK_BIN);
-    if (!Lanzar(p, args, dir)) return -1;
-    LeerTodo(p, 60000);
-    *salida = p.leido;
-    return Esperar(p, 5000).estado;
+    args.emplace(args.begin(), VANTOR_BOOK_BIN);
+    return Correr(args, salida, 60000, 5000, dir).estado;
 }
 
 TEST(HerramientaLibro, EscribeSoloLibrosCompletos) {
