@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+source scripts/signature.sh
 jobs=$(nproc)
 dir=build/pgo
 rm -rf "$dir/profile"
@@ -12,13 +13,10 @@ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DVANTOR_TESTS=OFF -DVANTOR_PGO=
   -DVANTOR_PGO_DIR="$PWD/$dir/profile" "$@" >/dev/null
 cmake --build "$dir" -j"$jobs"
 echo "== training"
-"$dir"/bench 9 solo | grep "Nodes searched"
+"$dir"/bench 9 | grep "Nodes searched"
 printf 'position startpos\nperft 5\nposition fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1\nperft 4\nquit\n' | "$dir"/vantor | grep "Nodos"
 cmake -S . -B "$dir" -DVANTOR_PGO=use >/dev/null
 cmake --build "$dir" -j"$jobs"
 echo "== trained build in $dir"
 # Training must not change the search: the trained build keeps the recorded signature.
-firma=$("$dir"/bench 9 solo | awk '/Nodes searched/ {print $4}')
-esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
-echo "bench 9: $firma, recorded $esperada"
-[ "$firma" = "$esperada" ] || { echo "the trained build searches differently"; exit 1; }
+firma_bench "bench 9" "$dir"/bench 9

@@ -18,7 +18,5 @@ cmake --no-warn-unused-cli -S . -B $b -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHA
 cmake --build $b -j"$(nproc)" >/dev/null
 echo "== i386 build"
 (cd $b && ctest --output-on-failure -j"$(nproc)")
-firma=$($b/bench 9 solo | awk '/Nodes searched/ {print $4}')
-esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
-echo "bench 9 (i386): $firma, recorded $esperada"
-[ "$firma" = "$esperada" ] || { echo "bench signature differs from tests/bench_signature.txt"; exit 1; }
+source scripts/signature.sh
+firma_bench "bench 9 (i386)" $b/bench 9

@@ -10,6 +10,7 @@ bash scripts/build-windows.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release --target vantor_tests -j"$(nproc)" >/dev/null
 source scripts/wine.sh
+source scripts/signature.sh
 w=build/windows
 export VANTOR_MOTOR="wine $PWD/$w/launcher.exe $(winepath -w $w/vantor.exe | tr '\\' /)"
 # One server for the many short runs, ended with everything it still runs.
@@ -28,10 +29,7 @@ grep -qx 'Nodos: 97862' <<<"$salida" && grep -qx 'Libro de apertura correcto.' <
 echo "perft 3 and book: ok"
 
 echo "== bench.exe"
-firma=$(cd $w && wine bench.exe 9 solo | tr -d '\r' | awk '/Nodes searched/ {print $4}')
-esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
-echo "bench 9: $firma, recorded $esperada"
-[ "$firma" = "$esperada" ] || falla "bench signature differs from tests/bench_signature.txt"
+(cd $w && firma_bench "bench 9" wine bench.exe 9)
 
 echo "== perft_suite.exe"
 suite=$(cd $w && wine perft_suite.exe | tr -d '\r')

@@ -15,15 +15,12 @@ echo "== sanitizer build"
 (cd build/sanitize && ctest --output-on-failure -j"$jobs")
 # The bench node total is a signature of search and evaluation: both builds must agree.
 echo "== bench signature"
-firma() { "$1"/bench 7 solo | awk '/Nodes searched/ {print $4}'; }
-rel=$(firma build/release)
-san=$(firma build/sanitize)
+source scripts/signature.sh
+rel=$(nodos_bench build/release/bench 7)
+san=$(nodos_bench build/sanitize/bench 7)
 echo "release $rel, sanitizer $san"
 [ -n "$rel" ] && [ "$rel" = "$san" ] || { echo "bench signatures differ"; exit 1; }
 # A change meant to keep the search must keep the depth-9 total recorded with the tests.
-firma9=$(build/release/bench 9 solo | awk '/Nodes searched/ {print $4}')
-esperada=$(tr -d '[:space:]' < tests/bench_signature.txt)
-echo "bench 9: $firma9, recorded $esperada"
-[ "$firma9" = "$esperada" ] || { echo "bench signature differs from tests/bench_signature.txt"; exit 1; }
+firma_bench "bench 9" build/release/bench 9
 echo "== fuzzing"
 bash scripts/fuzz.sh 30

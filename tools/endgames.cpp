@@ -43,15 +43,11 @@ static std::string Posicion(const char *hombres, int fuertes, int turno, uint32_
                                     ((alfiles[1] ^ (alfiles[1] >> 3)) & 1))
             continue;
         const std::string fen = FenDeCasillas(std::string(casillas, 64), turno == 1 ? 'w' : 'b');
-        memset(&Blancas, 0, sizeof(Blancas));
-        memset(&Negras, 0, sizeof(Negras));
-        TableroGlobal.Indice_Deshacer = 0;
-        if (!CargarFen(fen.c_str())) continue;
+        if (!CargarPosicion(fen.c_str())) continue;
         bool toca = false;
         for (int k = 0; k < GEOMETRIA.Num_Rey[rey_debil]; k++)
             toca = toca || casillas[GEOMETRIA.Rey[rey_debil][k]] != ' ';
         const int32_t jaque = fuertes == 1 ? JaqueNegras(rey_debil) : JaqueBlancas(rey_debil);
-        TableroGlobal.Indice_Deshacer = 0;
         if (!toca && !jaque && !JugadasLegales().empty()) return fen;
     }
 }

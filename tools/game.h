@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -112,12 +111,7 @@ inline Resultado JugarPartida(const std::string &fen, Motor &blanco, Motor &negr
     }
 
     // 1. Our board from the opening.
-    memset(&Blancas, 0, sizeof(Blancas));
-    memset(&Negras, 0, sizeof(Negras));
-    TableroGlobal.Indice_Deshacer = 0;
-    TableroGlobal.Num_Historial = 0;
-    if (!CargarFen(fen.c_str())) return {0, "bad opening FEN"};
-    TableroGlobal.Clave = CalcularClave();
+    if (!CargarPosicion(fen.c_str())) return {0, "bad opening FEN"};
     std::vector<Firma_Posicion> vistas{Firma()};
     std::string jugadas;
     int reloj[2] = {base_ms, base_ms};

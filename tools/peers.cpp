@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -248,24 +247,17 @@ static void InstruccionesPorNodo(std::vector<Motor> &motores, int profundidad) {
     }
 }
 
-// A program run to its end with its standard error joined: its output and resource use.
-static std::string Correr(const std::vector<std::string> &args, Uso_Proceso *uso) {
-    Proceso p;
-    if (!Lanzar(p, args, "", true)) return "";
-    LeerTodo(p, 1800000);
-    const std::string salida = p.leido;
-    *uso = Esperar(p, 10000);
-    return salida;
-}
-
 // 3. Stockfish's bench against ours.
 static void Benches() {
     std::printf("\n3. Bench programs, one after the other: our bench 9 (30 positions, Hash 32) "
                 "and stockfish's bench 16 1 13;\n   each program's own nodes per second, and "
                 "its nodes per processor second (start-up included).\n");
-    Uso_Proceso uso_n, uso_s;
-    const std::string nuestra = Correr({JuntoAlPrograma("bench"), "9"}, &uso_n);
-    const std::string suya = Correr({STOCKFISH, "bench", "16", "1", "13"}, &uso_s);
+    // Each program run to its end with its standard error joined.
+    std::string nuestra, suya;
+    const Uso_Proceso uso_n =
+        Correr({JuntoAlPrograma("bench"), "9"}, &nuestra, 1800000, 10000, "", true);
+    const Uso_Proceso uso_s =
+        Correr({STOCKFISH, "bench", "16", "1", "13"}, &suya, 1800000, 10000, "", true);
     const long long nps_n = Cifra(nuestra, "Nodes/second"), nps_s = Cifra(suya, "Nodes/second");
     const long long nodos_n = Cifra(nuestra, "Nodes searched"),
                     nodos_s = Cifra(suya, "Nodes searched");

@@ -26,11 +26,9 @@ static const char USO[] =
 // Inputs larger than this report their progress, once per this many bytes.
 static constexpr int64_t PASO_PROGRESO = 32 << 20;
 
-// A whole number from 1 to maximo, or 0.
-static int32_t Numero(const char *texto, int32_t maximo) {
-    if (!Es_Numero(texto) || std::strlen(texto) > 9) return 0;
-    const int32_t v = std::atoi(texto);
-    return v >= 1 && v <= maximo ? v : 0;
+// A whole number of at most nine digits, or 0.
+static int32_t Numero(const char *texto) {
+    return Es_Numero(texto) && std::strlen(texto) <= 9 ? std::atoi(texto) : 0;
 }
 
 // The lines in one transaction into a new table Book; false with the reason in error.
@@ -63,14 +61,16 @@ int main(int argc, char **argv) {
     bool forzar = false;
     int a = 1;
     for (; a < argc && std::strncmp(argv[a], "--", 2) == 0; a++) {
-        const bool valor = a + 1 < argc;
+        const int32_t valor = a + 1 < argc ? Numero(argv[a + 1]) : 0;
         if (std::strcmp(argv[a], "--force") == 0) {
             forzar = true;
-        } else if (std::strcmp(argv[a], "--plies") == 0 && valor && Numero(argv[a + 1], 20)) {
-            plies = Numero(argv[++a], 20);
-        } else if (std::strcmp(argv[a], "--min-games") == 0 && valor &&
-                   Numero(argv[a + 1], 999999999)) {
-            minimo = Numero(argv[++a], 999999999);
+        } else if (std::strcmp(argv[a], "--plies") == 0 && valor >= 1 &&
+                   valor <= static_cast<int32_t>(MAX_PALABRAS)) {
+            plies = valor;
+            a++;
+        } else if (std::strcmp(argv[a], "--min-games") == 0 && valor >= 1) {
+            minimo = valor;
+            a++;
         } else {
             std::fputs(USO, stderr);
             return 2;
@@ -102,36 +102,26 @@ int main(int argc, char **argv) {
     IniciarMotor(1, 1);
     Arbol_Libro arbol;
     Lector_Fuente fuente;
-    Linea_Fuente linea;
     std::vector<uint16_t> jugadas;
-    std::string mensaje;
-    int32_t leidas = 0, rechazadas = 0, aceptadas = 0;
+    int32_t rechazadas = 0, aceptadas = 0;
     for (size_t f = 0; f < entradas.size(); f++) {
         const char *nombre = argv[a + 1 + static_cast<int>(f)];
         const int64_t total = static_cast<int64_t>(std::filesystem::file_size(nombre, ec));
         int64_t aviso = PASO_PROGRESO;
         AbrirFuente(fuente, entradas[f], nombre);
         for (;;) {
-            const bool hay = SiguienteLinea(fuente, linea);
-            for (const std::string &r : fuente.Rechazos) {
+            const bool hay = SiguienteJugadas(fuente, plies, jugadas);
+            for (const std::string &r : fuente.Rechazos)
                 std::fprintf(stderr, "vantor-book: %s\n", r.c_str());
-                leidas++;
-                rechazadas++;
-            }
+            rechazadas += static_cast<int32_t>(fuente.Rechazos.size());
             fuente.Rechazos.clear();
             if (!hay) break;
-            leidas++;
-            if (ReproducirLineaFuente(nombre, linea, plies, jugadas, mensaje)) {
-                AnadirLinea(arbol, jugadas);
-                aceptadas++;
-            } else {
-                std::fprintf(stderr, "vantor-book: %s\n", mensaje.c_str());
-                rechazadas++;
-            }
+            AnadirLinea(arbol, jugadas);
+            aceptadas++;
             if (!ec && total > PASO_PROGRESO && BytesLeidos(fuente) >= aviso) {
                 std::fprintf(stderr, "%s: %lld of %lld MB, %d lines\n", nombre,
                              static_cast<long long>(BytesLeidos(fuente) >> 20),
-                             static_cast<long long>(total >> 20), leidas);
+                             static_cast<long long>(total >> 20), aceptadas + rechazadas);
                 aviso = BytesLeidos(fuente) + PASO_PROGRESO;
             }
         }
@@ -173,7 +163,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     std::printf("%s: %d lines read, %zu written, %d rejected, %d duplicates or prefixes dropped\n",
-                salida.c_str(), leidas, lineas.size(), rechazadas,
+                salida.c_str(), aceptadas + rechazadas, lineas.size(), rechazadas,
                 aceptadas - static_cast<int32_t>(lineas.size()));
     return 0;
 }

@@ -13,11 +13,9 @@
 #include <vector>
 
 #include "board/board.h"
-#include "eval/eval.h"
 #include "platform/platform.h"
 #include "search/search.h"
 #include "support/board.h"
-#include "tablebase/tablebase.h"
 #include "uci/uci.h"
 
 // WAC positions this engine solved at go depth 7 and 9, every other one of those kept: a quick

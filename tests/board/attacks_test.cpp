@@ -39,7 +39,6 @@ using JaqueTrasJugada = PruebaTablero;
 
 // Random boards, every square tested for both colours, squares with pieces included.
 TEST_F(AtaquesYClaves, CoincideConLaReglaDeColorEnTablerosAleatorios) {
-    LlenarColorCasilla();
     uint32_t estado = 2024;
     for (int tablero = 0; tablero < 400; tablero++) {
         const uint32_t densidad = 4 + tablero % 28;  // from nearly empty to crowded

@@ -6,8 +6,9 @@
 
 namespace {
 
-TEST(LectorSan, ResuelveSoloLaJugadaLegalUnica) {
-    IniciarMotor(7, 1);
+using LectorSan = PruebaTablero;
+
+TEST_F(LectorSan, ResuelveSoloLaJugadaLegalUnica) {
     const char *ENROQUES = "r3k2r/1P6/8/8/8/8/8/R3K2R w KQkq - 0 1";
     const char *PINES = "4r1k1/8/8/8/4N3/8/8/1N2K3 w - - 0 1";
     // {fen, san, move text or "" when san names no single legal move}. The book source test

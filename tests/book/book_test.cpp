@@ -61,23 +61,15 @@ const std::string PRUEBAS = INICIO + Ir("e2e4") + "book\nuci\n";
 // order), and the rejections in the order they came; read in blocks of 7 bytes, so that every
 // construct also meets a block's end. The book tool's test decides --min-games.
 std::pair<std::vector<std::string>, std::vector<std::string>> LeerFuente(const std::string &t) {
-    std::vector<std::string> lineas, rechazos;
+    std::vector<std::string> lineas;
     std::istringstream entrada(t);
     Lector_Fuente f;
     AbrirFuente(f, entrada, "in", 7);
-    Linea_Fuente l;
     Arbol_Libro arbol;
     std::vector<uint16_t> jugadas;
-    for (bool hay = true; hay;) {
-        hay = SiguienteLinea(f, l);
-        rechazos.insert(rechazos.end(), f.Rechazos.begin(), f.Rechazos.end());
-        f.Rechazos.clear();
-        std::string m;
-        if (hay && !ReproducirLineaFuente("in", l, 16, jugadas, m)) rechazos.push_back(m);
-        else if (hay) AnadirLinea(arbol, jugadas);
-    }
+    while (SiguienteJugadas(f, 16, jugadas)) AnadirLinea(arbol, jugadas);
     for (uint32_t n : LineasLibro(arbol, 1)) lineas.push_back(TextoLinea(arbol, n));
-    return {lineas, rechazos};
+    return {lineas, f.Rechazos};
 }
 
 TEST(Libro, GoYBookSegunElLibro) {
@@ -201,12 +193,8 @@ TEST(FuenteLibro, PgnTsvYCoordenadasRepetidasPorElMotor) {
 
 // vantor-book run in dir with the arguments: its exit status; what it printed goes to *salida.
 int Construir(const std::string &dir, std::vector<std::string> args, std::string *salida) {
-    Proceso p;
-    args.insert(args.begin(), VANTOR_BOOK_BIN);
-    if (!Lanzar(p, args, dir)) return -1;
-    LeerTodo(p, 60000);
-    *salida = p.leido;
-    return Esperar(p, 5000).estado;
+    args.emplace(args.begin(), VANTOR_BOOK_BIN);
+    return Correr(args, salida, 60000, 5000, dir).estado;
 }
 
 TEST(HerramientaLibro, EscribeSoloLibrosCompletos) {

@@ -10,12 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t largo) {
     Lector_Fuente f;
     AbrirFuente(f, entrada, "fuzz", 64);
     Arbol_Libro arbol;
-    Linea_Fuente l;
     std::vector<uint16_t> jugadas;
-    std::string mensaje;
-    while (SiguienteLinea(f, l)) {
-        if (ReproducirLineaFuente("fuzz", l, 16, jugadas, mensaje)) AnadirLinea(arbol, jugadas);
-    }
+    while (SiguienteJugadas(f, 16, jugadas)) AnadirLinea(arbol, jugadas);
     for (uint32_t n : LineasLibro(arbol, 2)) TextoLinea(arbol, n);
     return 0;
 }

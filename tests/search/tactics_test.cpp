@@ -13,11 +13,10 @@ TEST(Tacticas, ResuelveCadaPosicionDelFichero) {
     for (std::string l; std::getline(f, l);) posiciones += l.find(" bm ") != std::string::npos;
     EXPECT_GE(posiciones, 20) << fichero;
     // Each searched from fresh tables; the listing says which failed.
-    Proceso p;
-    ASSERT_TRUE(Lanzar(p, {VANTOR_WAC_BIN, fichero, "depth", "9", "lista"}));
-    LeerTodo(p, 600000);
+    std::string salida;
+    const int estado =
+        Correr({VANTOR_WAC_BIN, fichero, "depth", "9", "lista"}, &salida, 600000).estado;
     const std::string n = std::to_string(posiciones);
-    EXPECT_NE(p.leido.find("Solved " + n + " of " + n + " (depth 9)"), std::string::npos)
-        << p.leido;
-    EXPECT_EQ(Esperar(p, 5000).estado, 0);
+    EXPECT_NE(salida.find("Solved " + n + " of " + n + " (depth 9)"), std::string::npos) << salida;
+    EXPECT_EQ(estado, 0);
 }

@@ -42,19 +42,16 @@ inline Puntos Actuales() {
             Negras.Puntos_Final};
 }
 
-// What the calls add to each accumulator, after the board scan of fen unless fen is null.
-inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos) {
-    if (fen) Escanear(fen);
+// What the calls add to each accumulator, after the board scan of fen unless fen is null; with
+// espejo, of fen's colour mirror, each side's accumulators in the other's place.
+inline Puntos Delta(const char *fen, std::initializer_list<void (*)()> terminos,
+                    bool espejo = false) {
+    if (fen) Escanear(fen, espejo);
     const Puntos a = Actuales();
     for (auto f : terminos) f();
     const Puntos d = Actuales();
-    return {d.op_b - a.op_b, d.eg_b - a.eg_b, d.op_n - a.op_n, d.eg_n - a.eg_n};
-}
-
-// The same for the colour mirror of fen, each side's accumulators in the other's place.
-inline Puntos DeltaEspejo(const char *fen, std::initializer_list<void (*)()> terminos) {
-    const Puntos d = Delta(EspejoFen(fen).c_str(), terminos);
-    return {d.op_n, d.eg_n, d.op_b, d.eg_b};
+    const Puntos r{d.op_b - a.op_b, d.eg_b - a.eg_b, d.op_n - a.op_n, d.eg_n - a.eg_n};
+    return espejo ? Puntos{r.op_n, r.eg_n, r.op_b, r.eg_b} : r;
 }
 
 // Each case on its board and on its colour mirror, which catches slips between the B and N twins.
@@ -63,7 +60,7 @@ inline void ComprobarTerminos(std::initializer_list<void (*)()> terminos,
                               std::initializer_list<Caso> casos) {
     for (const Caso &c : casos) {
         EXPECT_EQ(Delta(c.fen, terminos), c.p) << c.fen;
-        EXPECT_EQ(DeltaEspejo(c.fen, terminos), c.p) << "mirror of " << c.fen;
+        EXPECT_EQ(Delta(c.fen, terminos, true), c.p) << "mirror of " << c.fen;
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstring>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -15,18 +14,10 @@
 #include "support/board.h"
 #include "uci/uci.h"
 
-// Loads fen the way the position command does: cleared side records and clock, the square
-// colours, the FEN, then the key from scratch. Returns the result of CargarFen.
+// CargarPosicion with the square colours filled.
 inline int32_t CargarPosicionPrueba(const char *fen) {
-    std::memset(&Blancas, 0, sizeof(Blancas));
-    std::memset(&Negras, 0, sizeof(Negras));
-    TableroGlobal.Regla_50 = 0;
-    TableroGlobal.Num_Historial = 0;
-    TableroGlobal.Indice_Deshacer = 0;
     LlenarColorCasilla();
-    const int32_t ok = CargarFen(fen);
-    TableroGlobal.Clave = CalcularClave();
-    return ok;
+    return CargarPosicion(fen);
 }
 
 inline constexpr const char *FEN_KIWIPETE =

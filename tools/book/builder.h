@@ -15,7 +15,6 @@ inline constexpr size_t MAX_PALABRAS = 20;
 struct Linea_Fuente {
     std::vector<std::string> Jugadas;  // move words, SAN or coordinates
     std::vector<int32_t> Lineas;       // the input line of each move word
-    int32_t Linea;                     // the input line where it starts
 };
 
 // Source formats, told by the first line that is not blank.
@@ -65,12 +64,12 @@ bool SiguienteLinea(Lector_Fuente &f, Linea_Fuente &linea);
 // A coordinate move: from-square, to-square and an optional promotion letter.
 bool EsCoordenada(const std::string &w);
 
-// Replays a line from the start position with the engine's own moves, cut after plies plies and
-// before a promotion; each word is a coordinate move when it reads as one, else SAN. The moves
-// go to jugadas as from-square * 64 + to-square. false with a message naming nombre, the input
-// line and the word when one is unreadable, illegal or ambiguous.
-bool ReproducirLineaFuente(const std::string &nombre, const Linea_Fuente &linea, int32_t plies,
-                           std::vector<uint16_t> &jugadas, std::string &mensaje);
+// The next line of the source replayed from the start position with the engine's own moves,
+// cut after plies plies and before a promotion; each word is a coordinate move when it reads as
+// one, else SAN. The moves go to jugadas as from-square * 64 + to-square. A line with a word
+// that is unreadable, illegal or ambiguous is skipped, its message (naming the source, the
+// input line and the word) left in f.Rechazos after the reader's own. false at the end.
+bool SiguienteJugadas(Lector_Fuente &f, int32_t plies, std::vector<uint16_t> &jugadas);
 
 // The lines read so far as a tree of moves, each node counting the games that played it.
 struct Nodo_Libro {

@@ -52,12 +52,11 @@ int64_t BytesLeidos(const Lector_Fuente &f) { return f.Base + static_cast<int64_
 // A line ends: kept when it holds a move, and then a new one starts.
 static void CerrarLinea(Lector_Fuente &f) {
     if (!f.Actual.Jugadas.empty()) f.Listas.push_back(std::move(f.Actual));
-    f.Actual = Linea_Fuente{{}, {}, 0};
+    f.Actual = Linea_Fuente{};
 }
 
 static void AnadirJugada(Lector_Fuente &f, const std::string &w, int32_t linea) {
     Linea_Fuente &a = f.Actual;
-    if (a.Jugadas.empty()) a.Linea = linea;
     if (a.Jugadas.size() < MAX_PALABRAS) {
         a.Jugadas.push_back(w);
         a.Lineas.push_back(linea);
@@ -251,7 +250,6 @@ void AbrirFuente(Lector_Fuente &f, std::istream &entrada, const std::string &nom
     f.Entrada = &entrada;
     f.Nombre = nombre;
     f.Bloque.resize(bloque > 0 ? (bloque + 1) / 2 : 1);
-    f.Actual = Linea_Fuente{{}, {}, 0};
 
     // The first line that is not blank decides; a byte-order mark is not part of the text.
     do LeerMas(f);

@@ -1,13 +1,14 @@
 // Lines replayed by the engine into a tree of moves that counts the games behind each move.
 #include <algorithm>
-#include <cstring>
 
 #include "book/builder.h"
 #include "support/board.h"
 #include "uci/uci.h"
 
-bool ReproducirLineaFuente(const std::string &nombre, const Linea_Fuente &linea, int32_t plies,
-                           std::vector<uint16_t> &jugadas, std::string &mensaje) {
+// One line replayed into jugadas; false, with the message in f.Rechazos, at a word that is no
+// legal move.
+static bool Reproducir(Lector_Fuente &f, const Linea_Fuente &linea, int32_t plies,
+                       std::vector<uint16_t> &jugadas) {
     jugadas.clear();
     Position_Fen_Startpos("startpos");
     for (size_t k = 0; k < linea.Jugadas.size() && k < static_cast<size_t>(plies); k++) {
@@ -16,9 +17,9 @@ bool ReproducirLineaFuente(const std::string &nombre, const Linea_Fuente &linea,
         TableroGlobal.Indice_Deshacer = 0;
         const uint32_t m = EsCoordenada(w) ? JugadaDeTexto(w) : JugadaSan(w.c_str());
         if (m == 0) {
-            mensaje = nombre + ":" + std::to_string(linea.Lineas[k]) + ": move " +
-                      std::to_string(k + 1) + " '" + w.substr(0, 40) +
-                      "' is illegal, ambiguous or unreadable";
+            f.Rechazos.push_back(f.Nombre + ":" + std::to_string(linea.Lineas[k]) + ": move " +
+                                 std::to_string(k + 1) + " '" + w.substr(0, 40) +
+                                 "' is illegal, ambiguous or unreadable");
             return false;
         }
         // The book's move text has no room for a promotion.
@@ -29,9 +30,19 @@ bool ReproducirLineaFuente(const std::string &nombre, const Linea_Fuente &linea,
     return true;
 }
 
+bool SiguienteJugadas(Lector_Fuente &f, int32_t plies, std::vector<uint16_t> &jugadas) {
+    Linea_Fuente linea;
+    while (SiguienteLinea(f, linea)) {
+        if (Reproducir(f, linea, plies, jugadas)) return true;
+    }
+    return false;
+}
+
 // Move text of a tree move.
-static void TextoJugada(uint16_t j, char *texto) {
+static std::string TextoNodo(uint16_t j) {
+    char texto[6];
     MovimientoCoordenadas(j / 64, j % 64, NINGUNA, texto);
+    return texto;
 }
 
 void AnadirLinea(Arbol_Libro &arbol, const std::vector<uint16_t> &jugadas) {
@@ -61,9 +72,7 @@ std::vector<uint32_t> LineasLibro(const Arbol_Libro &arbol, uint32_t minimo) {
         std::vector<std::pair<std::string, uint32_t>> hijos;
         for (uint32_t h = arbol[nodo].Hijo; h != 0; h = arbol[h].Hermano) {
             if (arbol[h].Partidas < minimo) continue;
-            char texto[6];
-            TextoJugada(arbol[h].Jugada, texto);
-            hijos.emplace_back(texto, h);
+            hijos.emplace_back(TextoNodo(arbol[h].Jugada), h);
         }
         if (hijos.empty()) {
             if (nodo != 0) lineas.push_back(nodo);
@@ -78,9 +87,8 @@ std::vector<uint32_t> LineasLibro(const Arbol_Libro &arbol, uint32_t minimo) {
 std::string TextoLinea(const Arbol_Libro &arbol, uint32_t nodo) {
     std::string texto;
     for (; nodo != 0; nodo = arbol[nodo].Padre) {
-        char jugada[6];
-        TextoJugada(arbol[nodo].Jugada, jugada);
-        texto.insert(0, texto.empty() ? std::string(jugada) : std::string(jugada) + " ");
+        const std::string jugada = TextoNodo(arbol[nodo].Jugada);
+        texto.insert(0, texto.empty() ? jugada : jugada + " ");
     }
     return texto;
 }

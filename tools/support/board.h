@@ -1,11 +1,26 @@
-// Board helpers shared by the tools and the tests: legal moves, move texts, a FEN from squares.
+// Board helpers shared by the tools and the tests: loading a FEN, legal moves, move texts, a
+// FEN from squares.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "board/board.h"
 #include "uci/uci.h"
+
+// Loads fen as the position command does: cleared side records and clocks, an empty undo
+// stack, the FEN, then the key from scratch. Returns the result of CargarFen.
+inline int32_t CargarPosicion(const char *fen) {
+    std::memset(&Blancas, 0, sizeof(Blancas));
+    std::memset(&Negras, 0, sizeof(Negras));
+    TableroGlobal.Regla_50 = 0;
+    TableroGlobal.Num_Historial = 0;
+    TableroGlobal.Indice_Deshacer = 0;
+    const int32_t ok = CargarFen(fen);
+    TableroGlobal.Clave = CalcularClave();
+    return ok;
+}
 
 // The legal moves of the current position, in generation order.
 inline std::vector<uint32_t> JugadasLegales() {

@@ -126,9 +126,9 @@ Uso_Proceso Esperar(Proceso &p, int limite_ms) {
     while ((hecho = wait4(p.pid, &estado, limite_ms < 0 ? 0 : WNOHANG, &uso)) == 0 &&
            std::chrono::steady_clock::now() < tope)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    if (hecho == 0) {
+    const bool matado = hecho == 0;
+    if (matado) {
         kill(p.pid, SIGKILL);
-        u.matado = true;
         hecho = wait4(p.pid, &estado, 0, &uso);
     }
     u.segundos = Milisegundos(p.inicio) / 1000.0;
@@ -136,10 +136,20 @@ Uso_Proceso Esperar(Proceso &p, int limite_ms) {
         u.cpu = uso.ru_utime.tv_sec + uso.ru_stime.tv_sec +
                 (uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) * 1e-6;
         u.megas = uso.ru_maxrss / 1024.0;
-        if (!u.matado && WIFEXITED(estado)) u.estado = WEXITSTATUS(estado);
+        if (!matado && WIFEXITED(estado)) u.estado = WEXITSTATUS(estado);
     }
     p.pid = -1;
     return u;
+}
+
+Uso_Proceso Correr(const std::vector<std::string> &args, std::string *salida, int limite_ms,
+                   int espera_ms, const std::string &carpeta, bool unir_errores) {
+    Proceso p;
+    salida->clear();
+    if (!Lanzar(p, args, carpeta, unir_errores)) return Uso_Proceso{};
+    LeerTodo(p, limite_ms);
+    *salida = p.leido;
+    return Esperar(p, espera_ms);
 }
 
 std::string JuntoAlPrograma(const std::string &nombre) {

@@ -18,7 +18,6 @@ struct Proceso {
 
 struct Uso_Proceso {
     int estado = -1;       // exit status; -1 when killed, ended by a signal or never started
-    bool matado = false;   // the time limit ran out
     double segundos = 0;   // wall time from the start to the end
     double cpu = 0;        // user and system processor seconds
     double megas = 0;      // peak resident memory in megabytes
@@ -53,6 +52,11 @@ void CerrarEntrada(Proceso &p);
 // Closes both pipes and waits up to limite_ms for the child to end (for ever when negative),
 // then kills it.
 Uso_Proceso Esperar(Proceso &p, int limite_ms);
+
+// A program run to its end: Lanzar, LeerTodo within limite_ms into *salida, then Esperar up
+// to espera_ms (estado -1 when it could not be started).
+Uso_Proceso Correr(const std::vector<std::string> &args, std::string *salida, int limite_ms,
+                   int espera_ms = 5000, const std::string &carpeta = "", bool unir_errores = false);
 
 // The path of nombre in the folder of the running program (a tool finds the engine built
 // next to it this way).
