@@ -25,7 +25,7 @@ static uint32_t Azar(uint32_t n) {
 // SAN of a legal move m among the legal moves, before it is made.
 static std::string San(uint32_t m, const std::vector<uint32_t> &jugadas) {
     static const char LETRA[7] = {0, 0, 'N', 'B', 'R', 'Q', 'K'};
-    const int32_t tipo = Ficha(m) > 7 ? Ficha(m) - 7 : Ficha(m);
+    const int32_t tipo = TipoDeCodigo(Ficha(m));
     const bool captura = Captura(m) != NINGUNA || Es_Al_Paso(m);
     std::string s;
     if (Es_Enroque(m)) {
@@ -33,7 +33,7 @@ static std::string San(uint32_t m, const std::vector<uint32_t> &jugadas) {
     } else if (tipo == 1) {
         if (captura) s = std::string(1, static_cast<char>('a' + Desde(m) % 8)) + "x";
         s += NOMBRE_CASILLA[Hasta(m)];
-        if (Corona(m) != NINGUNA) s += std::string("=") + LETRA[Corona(m) > 7 ? Corona(m) - 7 : Corona(m)];
+        if (Corona(m) != NINGUNA) s += std::string("=") + LETRA[TipoDeCodigo(Corona(m))];
     } else {
         // Told apart by file, else by rank, else by both.
         bool otra = false, columna = false, fila = false;
